@@ -1,0 +1,114 @@
+#pragma once
+// The main window's behaviour on plain state: every handler works on the form state and the
+// design record, so the Qt window, the headless driver and the tests run the same code.
+#include <functional>
+#include <string>
+
+#include "design/design_record.h"
+#include "design/form_state.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace varnloft {
+
+// Outward calls whose windows live elsewhere; unset hooks do nothing.
+struct MainWindowHooks {
+  std::function<void()> drawAngleReport;    // into the Illustrations window's picture
+  std::function<void()> drawDesignView;     // into the main window's picture
+  std::function<void()> showPlans;          // draws the plan sheet and shows it modally
+  std::function<void()> printPlans;         // asks for a printer and prints
+  std::function<void()> printerSetup;       // the page set-up dialog
+  std::function<void()> showAbout;          // modal
+  std::function<void()> showIllustrations;  // not modal
+  std::function<void()> closeMainWindow;    // ends the program
+};
+
+class MainWindow {
+ public:
+  MainWindow(Prompts& prompts, const Clock& clock, Shell& shell, LocaleTexts locale = {});
+
+  FormState form;
+  DesignRecord rec;
+  MainWindowHooks hooks;
+
+  // Runs one user event: any error it raises ends the whole action and is shown in the general
+  // error box; the program goes on. Returns false when the action failed.
+  bool HandleUserEvent(const std::function<void()>& handler);
+
+  // Start-up and activation.
+  void FormCreate();
+  void FormActivate();
+
+  // Command buttons.
+  void BitBtn3Click();                              // Design
+  void BitBtn4Click();                              // Plans
+  void BitBtn5Click();                              // Print
+  void ButtonMouseDown(const std::string& button);  // caption turns red while pressed
+
+  // Support side.
+  void RadioButton1MouseDown(const std::string& radioButton);
+  void RadioButton1Click();
+  // The user clicks a radio button: checks it (if not already) and runs the click handler.
+  void ClickRadioButton(const std::string& radioButton);
+
+  // Input boxes.
+  void Edit1KeyPress(const std::string& box, char key);
+  void ComboBox1Click(const std::string& box);
+  void ComboBoxChange(const std::string& box);
+  // The user selects all of a box's text and types `text` one character at a time.
+  void TypeIntoBox(const std::string& box, const std::string& text);
+  // The user chooses an item from a combo box's list.
+  void ChooseItem(const std::string& box, const std::string& item);
+
+  // Measuring systems.
+  void ImperialClick();
+  void MetricClick();
+
+  // Presets: the handler of the named Pre-Settings menu item (a preset or Custom Design).
+  void PresetClick(const std::string& item);
+
+  // Options.
+  void LumberThickness2Click();
+  void UserDefinedPercentageSetting1Click();
+  void MinitureModelTables214reductionofactualsize1Click();
+
+  // Menus.
+  void CustomDesign1Click();
+  void Exit1Click();
+  void PrinterSetup1Click();
+  void About2Click();
+  void Illustrations1Click();
+
+  // The maker's web address label.
+  void Label32MouseMove();
+  void Panel3MouseMove();
+  void Label32Click();
+
+  // One design cycle: the calculation, then the design view.
+  void DesignCycle();
+
+  const LocalDateTime& Calendar1() const { return calendar1_; }
+  Prompts& prompts() { return prompts_; }
+  const LocaleTexts& locale() const { return locale_; }
+  const Clock& clock() const { return clock_; }
+
+  // Names of the Pre-Settings menu items, in menu order (the ten presets, then Custom Design).
+  static const std::vector<std::string>& PresetMenuItems();
+  std::string CheckedPresetCaption() const;
+  void CheckOnlyPresetItem(const std::string& item);
+
+ private:
+  void BuildControls();
+
+  Prompts& prompts_;
+  const Clock& clock_;
+  Shell& shell_;
+  LocaleTexts locale_;
+  LocalDateTime calendar1_;
+};
+
+bool IsEditBox(const std::string& name);
+bool IsComboBox(const std::string& name);
+
+}  // namespace varnloft

@@ -1,0 +1,461 @@
+#include "app/qt/tbyc.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/qt/design_button_picture.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr int kPanelHeight = 257;
+constexpr int kRowTop = 22;
+constexpr int kRowStep = 23;
+constexpr int kBoxHeight = 21;
+
+QColor ToQColor(Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+void SetTextColor(QWidget* w, Rgb c) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, ToQColor(c));
+  p.setColor(QPalette::ButtonText, ToQColor(c));
+  p.setColor(QPalette::Text, ToQColor(c));
+  w->setPalette(p);
+}
+
+// Menu captions mark their accelerator with "&", as Qt does.
+QString MenuCaption(const std::string& s) {
+  return Q(s);
+}
+
+}  // namespace
+
+PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+}
+
+void PictureArea::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  if (!image.isNull()) painter.drawImage(0, 0, image);
+}
+
+TBYC::TBYC(MainWindow& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setObjectName("BYC");
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  setCentralWidget(central);
+
+  BuildPanel();
+  image1_ = new PictureArea(central);
+  image1_->setObjectName("Image1");
+  column->addWidget(findChild<QWidget*>("Panel1"));
+  column->addWidget(image1_, 1);
+
+  BuildMenus();
+  BuildStatusBar();
+  SyncFromState();
+
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TBYC::OnFocusWindowChanged);
+}
+
+QLineEdit* TBYC::AddEdit(QWidget* parent, const QString& name, int top) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  const ControlState& c = state_.form.at(name.toStdString());
+  e->setGeometry(c.left, top, c.width, kBoxHeight);
+  edits_[name] = e;
+  connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+    if (syncing_) return;
+    Run([&] {
+      const std::string typed = text.toStdString();
+      state_.Edit1KeyPress(name.toStdString(), typed.empty() ? '\b' : typed.back());
+      state_.form.Text(name.toStdString()) = typed;
+    });
+  });
+  return e;
+}
+
+QComboBox* TBYC::AddCombo(QWidget* parent, const QString& name, int left, int top, int width) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setGeometry(left, top, width, kBoxHeight + 1);
+  for (const auto& item : state_.form.at(name.toStdString()).items) box->addItem(Q(item));
+  if (name == "ComboBox8") box->setMaxVisibleItems(15);
+  combos_[name] = box;
+  // Typing changes the text letter by letter; choosing an item from the list is a click first.
+  connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+    if (syncing_) return;
+    Run([&] {
+      state_.form.Text(name.toStdString()) = text.toStdString();
+      state_.ComboBoxChange(name.toStdString());
+    });
+  });
+  connect(box, &QComboBox::textActivated, this, [this, name](const QString& text) {
+    if (syncing_) return;
+    Run([&] {
+      state_.ComboBox1Click(name.toStdString());
+      state_.form.Text(name.toStdString()) = text.toStdString();
+      state_.ComboBoxChange(name.toStdString());
+    });
+  });
+  return box;
+}
+
+ClickableLabel* TBYC::AddLabel(QWidget* parent, const QString& name, int left, int top) {
+  auto* l = new ClickableLabel(parent);
+  l->setObjectName(name);
+  const ControlState& c = state_.form.at(name.toStdString());
+  l->move(left, top);
+  l->setText(Q(c.text));
+  if (!c.hint.empty()) l->setToolTip(Q(c.hint));
+  labels_[name] = l;
+  return l;
+}
+
+void TBYC::BuildPanel() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName("Panel1");
+  panel->setFixedHeight(kPanelHeight);
+  panel->setAutoFillBackground(true);
+  QPalette pp = panel->palette();
+  pp.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
+  pp.setColor(QPalette::WindowText, ToQColor(kBlue));
+  panel->setPalette(pp);
+  QFont bold("Arial", 9);
+  bold.setBold(true);
+  panel->setFont(bold);
+
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  auto* grid = new TrackingPanel(panel);
+  grid->setObjectName("Panel3");
+  row->addWidget(grid, 1);
+  connect(grid, &TrackingPanel::mouseMoved, this,
+          [this] { Run([&] { state_.Panel3MouseMove(); }); });
+
+  QFont plain = bold;
+  plain.setBold(false);
+
+  // Left half: lengths.
+  AddLabel(grid, "Label1", 118, 4);
+  AddLabel(grid, "Label2", 160, 4);
+  AddLabel(grid, "Label3", 208, 4);
+  const char* rows[][4] = {{"Overall Length", "Edit1", "Edit2", "Edit3"},
+                           {"Table Height", "Edit4", "Edit5", "Edit6"},
+                           {"Seat Height", "Edit28", "Edit7", "Edit8"},
+                           {"Left   Deck Overhang", "", "Edit9", "Edit10"},
+                           {"Left   Seat Overhang", "", "Edit13", "Edit14"},
+                           {"Right Deck Overhang", "", "Edit11", "Edit12"},
+                           {"Right Seat Overhang", "", "Edit15", "Edit16"},
+                           {"Seat to Table Distance", "", "Edit17", "Edit18"},
+                           {"Deck Gap Openings", "", "Edit19", "Edit20"}};
+  for (int r = 0; r < 9; ++r) {
+    const int top = kRowTop + r * kRowStep;
+    auto* rowLabel = new QLabel(rows[r][0], grid);
+    rowLabel->setGeometry(0, top, 106, kBoxHeight);
+    rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (int b = 1; b < 4; ++b)
+      if (*rows[r][b]) AddEdit(grid, rows[r][b], top);
+  }
+
+  // Right half: lumber.
+  AddLabel(grid, "Label12", 480, 4);
+  AddLabel(grid, "Label13", 560, 4);
+  ClickableLabel* thickness = AddLabel(grid, "Label47", 612, 4);
+  QFont underlined = bold;
+  underlined.setUnderline(true);
+  thickness->setFont(underlined);
+  thickness->setCursor(Qt::PointingHandCursor);
+  const char* lumber[][4] = {{"Table Top Size", "ComboBox1", "Edit21", "Label25"},
+                             {"Seat Size", "ComboBox2", "Edit22", "Label26"},
+                             {"Outer Supports", "ComboBox3", "Edit23", "Label27"},
+                             {"Centre Support", "ComboBox4", "Edit24", "Label28"},
+                             {"Seat Supports", "ComboBox5", "Edit25", "Label29"},
+                             {"Leg Size", "ComboBox6", "Edit26", "Label30"},
+                             {"End Cap Size", "ComboBox7", "Edit27", "Label31"}};
+  for (int r = 0; r < 7; ++r) {
+    const int top = kRowTop + r * kRowStep;
+    if (r == 6) {
+      ClickableLabel* endCap = AddLabel(grid, "Label21", 300, top);
+      endCap->setFixedSize(174, kBoxHeight);
+      endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      endCap->setCursor(Qt::PointingHandCursor);
+    } else {
+      auto* rowLabel = new QLabel(lumber[r][0], grid);
+      rowLabel->setGeometry(300, top, 174, kBoxHeight);
+      rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    ClickableLabel* green = AddLabel(grid, lumber[r][3], 480, top);
+    green->setFixedSize(76, kBoxHeight);
+    green->setFont(underlined);
+    green->setCursor(Qt::PointingHandCursor);
+    AddCombo(grid, lumber[r][1], 480, top, 70);
+    QLineEdit* width = AddEdit(grid, lumber[r][2], top);
+    width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+  }
+  const char* counts[][2] = {{"Number of Deck Members", "ComboBox8"},
+                             {"Number of  Seat Members", "ComboBox9"}};
+  for (int r = 0; r < 2; ++r) {
+    const int top = kRowTop + (7 + r) * kRowStep;
+    auto* rowLabel = new QLabel(counts[r][0], grid);
+    rowLabel->setGeometry(280, top, 194, kBoxHeight);
+    rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCombo(grid, counts[r][1], 480, top, 50);
+  }
+  ClickableLabel* note = AddLabel(grid, "Label24", 612, 30);
+  note->setWordWrap(true);
+  note->setFixedSize(220, 60);
+  note->setFont(plain);
+
+  // Support side.
+  QFont italic("Arial", 9);
+  italic.setItalic(true);
+  italic.setBold(true);
+  const int radioTop = kRowTop + 9 * kRowStep + 4;
+  const char* radios[] = {"RadioButton1", "RadioButton2"};
+  for (int i = 0; i < 2; ++i) {
+    auto* rb = new QRadioButton(Q(state_.form.Text(radios[i])), grid);
+    rb->setObjectName(radios[i]);
+    rb->setFont(italic);
+    rb->setAutoExclusive(false);  // the state decides which one is checked
+    rb->setGeometry(8 + i * 290, radioTop, 285, 22);
+    radios_[radios[i]] = rb;
+    const QString name = radios[i];
+    connect(rb, &QRadioButton::pressed, this,
+            [this, name] { Run([&] { state_.RadioButton1MouseDown(name.toStdString()); }); });
+    connect(rb, &QRadioButton::clicked, this,
+            [this, name] { Run([&] { state_.ClickRadioButton(name.toStdString()); }); });
+  }
+
+  // The maker's web address.
+  ClickableLabel* web = AddLabel(grid, "Label32", 612, radioTop + 2);
+  QFont link = plain;
+  link.setUnderline(true);
+  web->setFont(link);
+  web->setCursor(Qt::PointingHandCursor);
+  web->setMouseTracking(true);
+  connect(web, &ClickableLabel::mouseMoved, this,
+          [this] { Run([&] { state_.Label32MouseMove(); }); });
+  connect(web, &ClickableLabel::clicked, this, [this] { Run([&] { state_.Label32Click(); }); });
+
+  // Command buttons in their dark blue panel.
+  auto* buttonPanel = new QWidget(panel);
+  buttonPanel->setObjectName("Panel2");
+  buttonPanel->setFixedWidth(112);
+  buttonPanel->setAutoFillBackground(true);
+  QPalette bp = buttonPanel->palette();
+  bp.setColor(QPalette::Window, QColor(0x1D, 0x06, 0x99));
+  buttonPanel->setPalette(bp);
+  row->addWidget(buttonPanel);
+  QFont buttonFont("Arial", 10);
+  buttonFont.setBold(true);
+  struct ButtonSpec {
+    const char* name;
+    int top, height;
+    std::function<void()> click;
+  };
+  const ButtonSpec specs[] = {
+      {"Imperial", 10, 30, [this] { state_.ImperialClick(); }},
+      {"Metric", 46, 30, [this] { state_.MetricClick(); }},
+      {"BitBtn3", 82, 60, [this] { state_.BitBtn3Click(); }},
+      {"BitBtn4", 148, 30, [this] { state_.BitBtn4Click(); }},
+      {"BitBtn5", 184, 30, [this] { state_.BitBtn5Click(); }},
+  };
+  for (const auto& spec : specs) {
+    auto* b = new QPushButton(Q(state_.form.Text(spec.name)), buttonPanel);
+    b->setObjectName(spec.name);
+    b->setGeometry(8, spec.top, 96, spec.height);
+    b->setFont(buttonFont);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setFocusPolicy(Qt::NoFocus);  // not a tab stop
+    buttons_[spec.name] = b;
+    const QString name = spec.name;
+    connect(b, &QPushButton::pressed, this,
+            [this, name] { Run([&] { state_.ButtonMouseDown(name.toStdString()); }); });
+    auto click = spec.click;
+    connect(b, &QPushButton::clicked, this, [this, click] { Run(click); });
+  }
+  QPushButton* design = buttons_["BitBtn3"];
+  design->setIcon(DesignButtonPicture());
+  design->setIconSize(QSize(40, 22));
+  design->setStyleSheet("QPushButton { text-align: center; }");
+}
+
+QAction* TBYC::AddMenuItem(QMenu* menu, const QString& name, const std::function<void()>& handler) {
+  auto* action = menu->addAction(MenuCaption(state_.form.Text(name.toStdString())));
+  action->setObjectName(name);
+  actions_[name] = action;
+  connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
+  return action;
+}
+
+void TBYC::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  auto addMenu = [&](const char* name) {
+    QMenu* m = bar->addMenu(MenuCaption(state_.form.Text(name)));
+    m->setObjectName(name);
+    menus_[name] = m;
+    return m;
+  };
+  QMenu* file = addMenu("File1");
+  AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup1Click(); });
+  file->addSeparator();
+  AddMenuItem(file, "Exit1", [this] { state_.Exit1Click(); });
+
+  QMenu* presets = addMenu("PreSettings1");
+  for (const auto& name : MainWindow::PresetMenuItems()) {
+    QAction* a = AddMenuItem(presets, Q(name), [this, name] { state_.PresetClick(name); });
+    a->setCheckable(true);
+    if (name == "Adultecono1" || name == "TallBoy1" || name == "Childrensecono1" ||
+        name == "BabyTable1")
+      presets->addSeparator();
+  }
+
+  QMenu* options = addMenu("Options1");
+  AddMenuItem(options, "LumberThickness2", [this] { state_.LumberThickness2Click(); });
+  options->addSeparator();
+  AddMenuItem(options, "UserDefinedPercentageSetting1",
+              [this] { state_.UserDefinedPercentageSetting1Click(); });
+  AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
+              [this] { state_.MinitureModelTables214reductionofactualsize1Click(); });
+
+  QMenu* help = addMenu("Help1");
+  AddMenuItem(help, "About2", [this] { state_.About2Click(); });
+  help->addSeparator();
+  AddMenuItem(help, "Illustrations1", [this] { state_.Illustrations1Click(); });
+}
+
+void TBYC::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setSizeGripEnabled(false);
+  status0_ = new QLabel(bar);
+  status0_->setObjectName("StatusPanel0");
+  status0_->setAlignment(Qt::AlignCenter);
+  status1_ = new QLabel(bar);
+  status1_->setObjectName("StatusPanel1");
+  status1_->setAlignment(Qt::AlignCenter);
+  bar->addWidget(status0_);
+  bar->addWidget(status1_, 1);
+}
+
+void TBYC::Run(const std::function<void()>& handler) {
+  state_.HandleUserEvent(handler);
+  SyncFromState();
+}
+
+void TBYC::SyncFromState() {
+  syncing_ = true;
+  const FormState& form = state_.form;
+  setWindowTitle(Q(form.caption));
+  setEnabled(form.mainWindowEnabled);
+  for (auto it = edits_.begin(); it != edits_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    QLineEdit* e = it.value();
+    if (e->text() != Q(c.text)) e->setText(Q(c.text));
+    if (c.cursor >= 0) e->setCursorPosition(c.cursor);
+    e->setGeometry(c.left, e->y(), c.width, e->height());
+    e->setVisible(c.visible);
+    e->setEnabled(c.enabled);
+  }
+  for (auto it = combos_.begin(); it != combos_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    QComboBox* box = it.value();
+    if (box->currentText() != Q(c.text)) box->setEditText(Q(c.text));
+    box->setVisible(c.visible);
+    box->setEnabled(c.enabled);
+  }
+  for (auto it = labels_.begin(); it != labels_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    QLabel* l = it.value();
+    l->setText(Q(c.text));
+    if (!l->wordWrap() && l->minimumWidth() == 0) l->adjustSize();
+    if (it.key() == "Label1" || it.key() == "Label2" || it.key() == "Label3" ||
+        it.key() == "Label13")
+      l->move(c.left, l->y());
+    l->setVisible(c.visible);
+    SetTextColor(l, c.color);
+  }
+  for (auto it = radios_.begin(); it != radios_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    it.value()->setChecked(c.checked);
+    it.value()->setEnabled(c.enabled);
+    SetTextColor(it.value(), c.color);
+  }
+  for (auto it = buttons_.begin(); it != buttons_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    it.value()->setEnabled(c.enabled);
+    it.value()->setText(Q(c.text));
+    SetTextColor(it.value(), c.color);
+  }
+  for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+    const ControlState& c = form.at(it.key().toStdString());
+    it.value()->setText(MenuCaption(c.text));
+    it.value()->setEnabled(c.enabled);
+    if (it.value()->isCheckable()) it.value()->setChecked(c.checked);
+  }
+  for (auto it = menus_.begin(); it != menus_.end(); ++it)
+    it.value()->setEnabled(form.at(it.key().toStdString()).enabled);
+  status0_->setText(Q(form.statusPanel0));
+  status0_->setFixedWidth(form.statusPanel0Width);
+  status1_->setText(Q(form.statusPanel1));
+  syncing_ = false;
+}
+
+void TBYC::ActivateFromProgram() {
+  Run([&] { state_.FormActivate(); });
+}
+
+void TBYC::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!firstShowDone_) {
+    firstShowDone_ = true;
+    // The first activation designs the built-in table once the window has its size.
+    QTimer::singleShot(0, this, [this] { ActivateFromProgram(); });
+  }
+}
+
+void TBYC::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) QApplication::quit();
+}
+
+void TBYC::OnFocusWindowChanged(QWindow* window) {
+  // Only a return from the Illustrations window is a real activation; dialogs and the modal
+  // windows activate the main window through the program's own events.
+  if (window && window == windowHandle() && returnActivates_ && lastFocusWindow_ &&
+      lastFocusWindow_ == returnActivates_->windowHandle()) {
+    ActivateFromProgram();
+  }
+  if (window) lastFocusWindow_ = window;
+}
+
+}  // namespace varnloft

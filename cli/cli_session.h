@@ -1,0 +1,65 @@
+#pragma once
+// The headless driver's run: starts the main window as the program does, applies the actions of
+// the command line in order, and writes the JSON report.
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace varnloft {
+
+// Wrong usage of the driver: reported on one line of stderr, exit status 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct CliAction {
+  std::string option;    // "--type"
+  std::string argument;  // "Edit17=4", or empty for options without one
+};
+
+struct CliOptions {
+  std::vector<CliAction> actions;
+  std::string now;     // --now, empty for the real clock
+  std::string locale;  // --locale, empty for English with ","
+  bool help = false;
+};
+
+// Splits the command line; throws UsageError for an unknown option or a missing argument.
+CliOptions ParseCommandLine(const std::vector<std::string>& args);
+
+// The --help text.
+std::string CliHelpText();
+
+class CliSession {
+ public:
+  CliSession(const LocalDateTime& now, LocaleTexts locale);
+
+  // Throws UsageError for an action the window cannot take (unknown box, item not listed, ...).
+  void Validate(const CliAction& action) const;
+  // Runs one action as the user would; errors of the program go to the error box.
+  void Apply(const CliAction& action);
+  // FormCreate, then the activation that presses Design.
+  void Start();
+
+  std::string Report() const;
+
+  MainWindow& window() { return window_; }
+  ScriptedPrompts& prompts() { return prompts_; }
+
+ private:
+  FixedClock clock_;
+  ScriptedPrompts prompts_;
+  RecordingShell shell_;
+  MainWindow window_;
+};
+
+}  // namespace varnloft

@@ -1,0 +1,55 @@
+// varnloft-cli: drives the program's main window without a display and prints what it shows.
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/cli_session.h"
+#include "platform/system_clock.h"
+
+using namespace varnloft;
+
+namespace {
+
+LocaleTexts LocaleNamed(const std::string& name) {
+  LocaleTexts texts;
+  if (name.empty()) return texts;
+  QLocale locale(QString::fromStdString(name));
+  if (locale.language() == QLocale::C && name != "C")
+    throw UsageError("unknown locale '" + name + "'");
+  for (int d = 0; d < 7; ++d)  // Qt counts Monday = 1 .. Sunday = 7
+    texts.dayNames[d] = locale.dayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
+  for (int m = 0; m < 12; ++m)
+    texts.monthNames[m] = locale.monthName(m + 1, QLocale::LongFormat).toStdString();
+  texts.thousandsSeparator = locale.groupSeparator().toStdString();
+  return texts;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The driver never needs a display: draw off screen.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    CliOptions options = ParseCommandLine(args);
+    if (options.help) {
+      std::cout << CliHelpText();
+      return 0;
+    }
+    LocalDateTime now = SystemClock().Now();
+    if (!options.now.empty() && !ParseDateTime(options.now, now))
+      throw UsageError("--now needs YYYY-MM-DDTHH:MM:SS, got '" + options.now + "'");
+    QGuiApplication app(argc, argv);
+    CliSession session(now, LocaleNamed(options.locale));
+    for (const auto& action : options.actions) session.Validate(action);
+    session.Start();
+    for (const auto& action : options.actions) session.Apply(action);
+    std::cout << session.Report();
+    return 0;
+  } catch (const UsageError& e) {
+    std::cerr << "varnloft-cli: " << e.what() << "\n";
+    return 2;
+  }
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Message boxes and questions shown with QMessageBox.
+#include <QWidget>
+
+#include "platform/prompts.h"
+
+namespace varnloft {
+
+class QtPrompts : public Prompts {
+ public:
+  explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  void ShowError(const std::string& text) override;
+  void ShowInfo(const std::string& text) override;
+  Answer AskYesNoCancel(const std::string& text) override;
+  void Beep() override;
+
+ private:
+  QWidget* parent_;
+};
+
+}  // namespace varnloft
