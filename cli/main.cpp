@@ -26,11 +26,18 @@ LocaleTexts LocaleNamed(const std::string& name) {
   return texts;
 }
 
+// Qt's own notices (a missing runtime folder, font look-ups) would break the one-line stderr
+// contract; only fatal messages get through.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // The driver never needs a display: draw off screen.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler(QuietMessages);
   std::vector<std::string> args(argv + 1, argv + argc);
   try {
     CliOptions options = ParseCommandLine(args);

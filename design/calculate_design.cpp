@@ -70,11 +70,14 @@ double Divide(double numerator, double denominator) {
   return numerator / denominator;
 }
 
-// Horizontal distance from the table's centre line to a leg's inner edge at its top.
+// Horizontal distance from the table's centre line to a leg's inner edge at its top. The
+// tangent is SinDeg / CosDeg, as TanDeg makes it; the cosine is taken once for both terms.
 double LegClearance(const DesignRecord& rec) {
+  const float cosine = CosDeg(rec.LegAngle);
+  const float tangent = SinDeg(rec.LegAngle) / cosine;
   return static_cast<double>(rec.TableTopWidth) / 2 -
-         2 * static_cast<double>(rec.OuterSupportDepth) * TanDeg(rec.LegAngle) -
-         static_cast<double>(rec.LegWidth) / CosDeg(rec.LegAngle);
+         2 * static_cast<double>(rec.OuterSupportDepth) * tangent -
+         static_cast<double>(rec.LegWidth) / cosine;
 }
 
 struct NominalWidth {

@@ -1,0 +1,63 @@
+// Times the geometry calculation: the built-in design, a repositioning search of several hundred
+// steps, and a search that gives up after its step limit.
+#include <benchmark/benchmark.h>
+
+#include "app/main_window.h"
+#include "design/calculate_design.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace {
+
+using namespace varnloft;
+
+struct Fixture {
+  Fixture() : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}), window(prompts, clock, shell) {
+    window.FormCreate();
+  }
+  void Run() {
+    prompts.shown.clear();
+    CalculateDesign(window.form, window.rec, prompts, nullptr);
+  }
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow window;
+};
+
+void BM_CalculateBuiltInDesign(benchmark::State& state) {
+  Fixture f;
+  for (auto _ : state) {
+    f.Run();
+    benchmark::DoNotOptimize(f.window.rec.LegAngle);
+  }
+}
+BENCHMARK(BM_CalculateBuiltInDesign);
+
+void BM_CalculateTwoDeckBoardsRepositioned(benchmark::State& state) {
+  Fixture f;
+  f.window.form.Text("ComboBox8") = "2";
+  for (auto _ : state) {
+    f.Run();
+    benchmark::DoNotOptimize(f.window.rec.LegAngle);
+  }
+  if (!f.window.rec.LegsRepositioned) state.SkipWithError("the legs were not repositioned");
+}
+BENCHMARK(BM_CalculateTwoDeckBoardsRepositioned);
+
+void BM_CalculateSearchGivesUp(benchmark::State& state) {
+  Fixture f;
+  f.window.form.Text("ComboBox8") = "2";
+  f.window.form.Text("Edit17") = "1000";
+  for (auto _ : state) {
+    f.Run();
+    benchmark::DoNotOptimize(f.window.rec.LegAngle);
+  }
+  if (f.prompts.shown.size() != 2) state.SkipWithError("the search did not give up");
+}
+BENCHMARK(BM_CalculateSearchGivesUp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

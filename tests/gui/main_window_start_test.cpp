@@ -1,0 +1,84 @@
+// The real main window at start-up: built-in values in its boxes, Design pressed by the first
+// activation, the green width labels in place of the size boxes, and bad input reported.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "app/qt/tbyc.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace varnloft {
+namespace {
+
+struct StartedWindow {
+  StartedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), state(prompts, clock, shell) {
+    window = std::make_unique<TBYC>(state);
+    state.FormCreate();
+    window->SyncFromState();
+    window->resize(1024, 740);
+    window->show();
+    QApplication::processEvents();  // the first show runs the activation
+  }
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow state;
+  std::unique_ptr<TBYC> window;
+};
+
+TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
+  StartedWindow w;
+  EXPECT_EQ(w.window->edit("Edit1")->text(), "6");
+  EXPECT_EQ(w.window->edit("Edit5")->text(), "5");
+  EXPECT_EQ(w.window->edit("Edit20")->text(), "4");
+  EXPECT_EQ(w.window->windowTitle(),
+            "   Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
+  EXPECT_EQ(w.window->statusPanel(0)->text(), "Adult Standard Size Table");
+  EXPECT_EQ(w.window->statusPanel(1)->text(),
+            "Complimentary Software and Plans Version 6.0.0.2.");
+
+  // The activation pressed Design: the record is complete and the green labels show.
+  EXPECT_NEAR(w.state.rec.LegAngle, 30.96, 0.01);
+  EXPECT_FALSE(w.state.rec.NoticeText.empty());
+  EXPECT_TRUE(w.window->label("Label25")->isVisible());
+  EXPECT_EQ(w.window->label("Label25")->text(), "5   1/2\" ");
+  EXPECT_FALSE(w.window->combo("ComboBox1")->isVisible());
+  EXPECT_TRUE(w.window->button("Metric")->isEnabled());
+  EXPECT_FALSE(w.window->button("Imperial")->isEnabled());
+  EXPECT_TRUE(w.prompts.shown.empty());
+}
+
+TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
+  StartedWindow w;
+  QLineEdit* seatToTable = w.window->edit("Edit17");
+  seatToTable->selectAll();
+  QTest::keyClicks(seatToTable, "4");
+  EXPECT_EQ(w.state.form.Text("Edit17"), "4");
+  EXPECT_TRUE(w.state.rec.CustomDesignMode);
+  QTest::mouseClick(w.window->button("BitBtn3"), Qt::LeftButton);
+  EXPECT_EQ(w.window->statusPanel(0)->text(), "Custom Design Table");
+  EXPECT_TRUE(w.window->menuAction("CustomDesign1")->isChecked());
+  EXPECT_FALSE(w.window->menuAction("AdultStandard1")->isChecked());
+  EXPECT_NEAR(w.state.rec.SeatToTableDistance * 12, 4.0, 1e-5);
+}
+
+TEST(MainWindowStart, BadEntryIsReportedAndKept) {
+  StartedWindow w;
+  QLineEdit* height = w.window->edit("Edit4");
+  height->selectAll();
+  QTest::keyClicks(height, "2x");
+  QTest::mouseClick(w.window->button("BitBtn3"), Qt::LeftButton);
+  ASSERT_EQ(w.prompts.shown.size(), 1u);
+  EXPECT_EQ(w.prompts.shown[0].kind, "error");
+  EXPECT_EQ(w.prompts.shown[0].text, "'2x' is not a valid floating point value");
+  EXPECT_EQ(height->text(), "2x");  // nothing typed is lost
+  EXPECT_TRUE(w.window->isEnabled());
+}
+
+}  // namespace
+}  // namespace varnloft
