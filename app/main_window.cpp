@@ -3,6 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app/option_dialogs.h"
 #include "design/calculate_design.h"
 #include "measure/errors.h"
 #include "platform/web_address.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Prompts& prompts, const Clock& clock, Shell& shell, Local
   calendar1_ = clock_.Now();
   rec.ThousandsSeparator = locale_.thousandsSeparator;
   BuildControls();
+  AddOptionDialogControls(form);
 }
 
 void MainWindow::BuildControls() {
@@ -190,15 +192,15 @@ void MainWindow::BuildControls() {
   menu("File1", "&File", true);
   menu("PrinterSetup1", "Printer Setup", false);
   menu("Exit1", "E&xit", true);
-  menu("PreSettings1", "&Pre-Settings", false);
+  menu("PreSettings1", "&Pre-Settings", true);
   for (const auto& item : kPresetMenu) menu(item.name, item.caption, true);
   form.at("AdultStandard1").checked = true;
-  menu("Options1", "&Options", false);
+  menu("Options1", "&Options", true);
   menu("LumberThickness2", "&Lumber Thickness", true);
   menu("UserDefinedPercentageSetting1", "User Defined Percentage Setting", true);
   menu("MinitureModelTables214reductionofactualsize1",
        "Miniture Model Tables   (21.4% reduction of actual size)   ", true);
-  menu("Help1", "&Help", false);
+  menu("Help1", "&Help", true);
   menu("About2", "&About", true);
   menu("Illustrations1", "&Illustrations", true);
 }
@@ -313,10 +315,6 @@ void MainWindow::Edit1KeyPress(const std::string& /*box*/, char /*key*/) {
 
 void MainWindow::ComboBox1Click(const std::string& /*box*/) {
   rec.CustomDesignMode = true;
-}
-
-void MainWindow::ComboBoxChange(const std::string& /*box*/) {
-  // Filling the width box from a chosen size comes with the lumber-size handlers.
 }
 
 void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {

@@ -14,14 +14,16 @@ namespace varnloft {
 
 // Outward calls whose windows live elsewhere; unset hooks do nothing.
 struct MainWindowHooks {
-  std::function<void()> drawAngleReport;    // into the Illustrations window's picture
-  std::function<void()> drawDesignView;     // into the main window's picture
-  std::function<void()> showPlans;          // draws the plan sheet and shows it modally
-  std::function<void()> printPlans;         // asks for a printer and prints
-  std::function<void()> printerSetup;       // the page set-up dialog
-  std::function<void()> showAbout;          // modal
-  std::function<void()> showIllustrations;  // not modal
-  std::function<void()> closeMainWindow;    // ends the program
+  std::function<void()> drawAngleReport;      // into the Illustrations window's picture
+  std::function<void()> drawDesignView;       // into the main window's picture
+  std::function<void()> showPlans;            // draws the plan sheet and shows it modally
+  std::function<void()> printPlans;           // asks for a printer and prints
+  std::function<void()> printerSetup;         // the page set-up dialog
+  std::function<void()> showAbout;            // modal
+  std::function<void()> showIllustrations;    // not modal
+  std::function<void()> closeMainWindow;      // ends the program
+  std::function<void()> showThicknessDialog;  // the lumber thickness dialog, not modal
+  std::function<void()> showScaleDialog;      // the model-building scale dialog, not modal
 };
 
 class MainWindow {
@@ -61,15 +63,23 @@ class MainWindow {
   // The user chooses an item from a combo box's list.
   void ChooseItem(const std::string& box, const std::string& item);
 
+  // Lumber sizes: a click on a green label Label25..Label31 brings its size box back; Label21
+  // explains end caps.
+  void Label25Click(const std::string& label);
+  void Label21Click();
+
   // Measuring systems.
   void ImperialClick();
   void MetricClick();
 
   // Presets: the handler of the named Pre-Settings menu item (a preset or Custom Design).
   void PresetClick(const std::string& item);
+  // 1 1/2 inch lumber, in the design and in the thickness dialog's boxes.
+  void ResetLumberThickness();
 
   // Options.
   void LumberThickness2Click();
+  void Label47Click();  // the thickness label: opens the thickness dialog too
   void UserDefinedPercentageSetting1Click();
   void MinitureModelTables214reductionofactualsize1Click();
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "cli/input_actions.h"
 #include "cli/json_report.h"
+#include "cli/view_actions.h"
 
 namespace varnloft {
 
@@ -33,7 +35,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       options.help = true;
-    } else if (Contains(kWithArgument, arg)) {
+    } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
+               Contains(ViewOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -42,7 +45,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
         options.locale = value;
       else
         options.actions.push_back({arg, value});
-    } else if (Contains(kWithoutArgument, arg)) {
+    } else if (Contains(kWithoutArgument, arg) || Contains(InputOptionsWithoutArgument(), arg) ||
+               Contains(ViewOptionsWithoutArgument(), arg)) {
       options.actions.push_back({arg, ""});
     } else {
       throw UsageError("unknown option '" + arg + "' (see --help)");
@@ -63,11 +67,45 @@ Actions:
   --type BOX=TEXT    select the whole text of Edit1..Edit28 or ComboBox1..ComboBox9 and type TEXT
                      one character at a time (a combo box's change handler runs for each growing
                      prefix; choosing from the list does not happen). Typing into a box that is
-                     hidden or disabled does nothing.
-  --choose BOX=ITEM  choose ITEM from the list of ComboBox1..ComboBox9 (exit 2 if not listed)
+                     hidden or disabled does nothing, except that a lumber size box ComboBox1..7
+                     hidden behind its green label (Label25..31, as after every design) is first
+                     brought back by clicking that label, as a user would.
+  --choose BOX=ITEM  choose ITEM from the list of ComboBox1..ComboBox9 (exit 2 if not listed);
+                     a hidden lumber size box is brought back by its green label first
   --design           press the Design button
   --activate         the main window becomes active again (this presses Design)
   --answer ANSWER    yes, no or cancel: the answer to every later question box (default yes)
+  --metric           press the Metric button (nothing when it is disabled: already metric)
+  --imperial         press the Imperial button (nothing when it is disabled)
+  --preset CAPTION   click the Pre-Settings item with exactly this caption, blanks included:
+                     "Adult Standard", "Adult wheelchair one end", "Adult wheelchair both ends",
+                     "Adult econo", "Tall Boy", "Childrens  Standard" (two blanks), "Childrens
+                     wheelchair one end", "Childrens wheelchair both ends", "Childrens econo",
+                     "Baby Table" or "Custom Design" (exit 2 for any other caption)
+  --thickness IN:SIXTEENTHS
+                     Options > Lumber Thickness: the dialog opens, IN is typed into its inches
+                     box and SIXTEENTHS into its sixteenths box (select all, then one key at a
+                     time; an empty part deletes the box's text), then OK is pressed
+  --thickness-cancel open the lumber thickness dialog and press Cancel (back to 1 1/2 inches)
+  --scale TEXT       Options > User Defined Percentage Setting: the dialog opens, TEXT is typed
+                     into its Select box (select all, one key at a time), then OK is pressed
+  --model-toggle     click Options > the 21.4 % model-scale item; its question is answered by
+                     the current --answer (No or Cancel change nothing)
+  A dialog closes as the user's would: the main window is enabled again and activated, which
+  presses Design (and asks its question, if any). When a dialog refuses its OK (a text that is
+  not a number, a percentage of 0 or less), its error box is shown and the driver then closes
+  the dialog as the window manager would, which leaves the setting unchanged.
+
+  --exterior         click "Support Members on the Exterior side" (nothing if already checked)
+  --interior         click "Support Members on the Interior side" (nothing if already checked)
+  --save-view FILE   write the main window's picture as it stands (.png or .bmp by extension)
+  --save-angles FILE write the angle report picture, 518 x 237 (.png or .bmp)
+  --ops WHAT=FILE    at the end, write every canvas call of the last drawing of WHAT (view or
+                     angles), one JSON object a line, coordinates in whole pixels
+  --window WxH       the main window's outer size, from start-up on (default 1024x740); the
+                     picture area is (W - 8) x (H - 300). A later --window resizes the window
+                     without redrawing, as resizing the real window does.
+  A file that cannot be written is reported on stderr after the JSON, with exit status 1.
 
 Settings:
   --now YYYY-MM-DDTHH:MM:SS   fixes the clock (start-up date and time stamps); default: now
@@ -76,14 +114,36 @@ Settings:
   --help                      this text
 
 The JSON document is written with two-space indentation; singles carry 9 significant digits
-(null when not finite), flags are true/false, and each control is one line.
+(null when not finite), flags are true/false, and each control is one line. The controls
+include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit2" (sixteenths),
+"OKRightDlg.Label5" (millimetres) and "OKBottomDlg.Select" (the percentage).
 )";
 }
 
 CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
-    : clock_(now), window_(prompts_, clock_, shell_, std::move(locale)) {}
+    : clock_(now),
+      window_(prompts_, clock_, shell_, std::move(locale)),
+      pictures_(std::make_unique<CliPictures>(window_)) {}
 
-void CliSession::Start() {
+CliSession::~CliSession() = default;
+
+bool CliSession::Finish(std::string& error) {
+  if (!writeError_.empty()) {
+    error = writeError_;
+    return false;
+  }
+  return pictures_->WriteOpsFiles(error);
+}
+
+void CliSession::Start(const std::vector<CliAction>& actions) {
+  // The window opens at the size --window gives it.
+  for (const auto& action : actions) {
+    int width = 0, height = 0;
+    if (action.option == "--window" && ParseWindowSize(action.argument, width, height)) {
+      pictures_->SetWindowSize(width, height);
+      break;
+    }
+  }
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
 }
@@ -99,6 +159,11 @@ void CliSession::Validate(const CliAction& action) const {
     const auto& items = form.at(box).items;
     if (std::find(items.begin(), items.end(), item) == items.end())
       throw UsageError("'" + item + "' is not in the list of " + box);
+  } else if (action.option == "--preset" || action.option == "--thickness") {
+    ValidateInputAction(window_, action);
+  } else if (std::find(ViewOptionsWithArgument().begin(), ViewOptionsWithArgument().end(),
+                       action.option) != ViewOptionsWithArgument().end()) {
+    ValidateViewAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -113,9 +178,11 @@ void CliSession::Apply(const CliAction& action) {
                                                 : Answer::Cancel;
   } else if (action.option == "--type") {
     auto [box, text] = SplitAssignment(action);
+    RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.TypeIntoBox(box, text); });
   } else if (action.option == "--choose") {
     auto [box, item] = SplitAssignment(action);
+    RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.ChooseItem(box, item); });
   } else if (action.option == "--design") {
     if (!w.form.at("BitBtn3").enabled || !w.form.mainWindowEnabled) return;
@@ -123,6 +190,8 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.BitBtn3Click(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
+  } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
+    ApplyInputAction(w, action);
   }
 }
 

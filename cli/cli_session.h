@@ -39,18 +39,25 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args);
 // The --help text.
 std::string CliHelpText();
 
+class CliPictures;
+
 class CliSession {
  public:
   CliSession(const LocalDateTime& now, LocaleTexts locale);
+  ~CliSession();
 
   // Throws UsageError for an action the window cannot take (unknown box, item not listed, ...).
   void Validate(const CliAction& action) const;
   // Runs one action as the user would; errors of the program go to the error box.
   void Apply(const CliAction& action);
-  // FormCreate, then the activation that presses Design.
-  void Start();
+  // FormCreate, then the activation that presses Design, at the first --window size if any.
+  void Start(const std::vector<CliAction>& actions = {});
 
   std::string Report() const;
+  // Writes the --ops files; false with `error` set when a file cannot be written.
+  bool Finish(std::string& error);
+  // A file the driver could not write, if any (reported on stderr, exit status 1).
+  const std::string& WriteError() const { return writeError_; }
 
   MainWindow& window() { return window_; }
   ScriptedPrompts& prompts() { return prompts_; }
@@ -60,6 +67,8 @@ class CliSession {
   ScriptedPrompts prompts_;
   RecordingShell shell_;
   MainWindow window_;
+  std::unique_ptr<CliPictures> pictures_;
+  std::string writeError_;
 };
 
 }  // namespace varnloft

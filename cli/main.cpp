@@ -51,9 +51,14 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     CliSession session(now, LocaleNamed(options.locale));
     for (const auto& action : options.actions) session.Validate(action);
-    session.Start();
+    session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);
     std::cout << session.Report();
+    std::string error;
+    if (!session.Finish(error)) {
+      std::cerr << "varnloft-cli: " << error << "\n";
+      return 1;
+    }
     return 0;
   } catch (const UsageError& e) {
     std::cerr << "varnloft-cli: " << e.what() << "\n";

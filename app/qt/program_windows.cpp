@@ -4,6 +4,10 @@
 #include <QLocale>
 #include <QScreen>
 
+#include "design/angle_report.h"
+#include "drawing/design_view.h"
+#include "help/program_icon.h"
+
 namespace varnloft {
 
 namespace {
@@ -22,8 +26,7 @@ LocaleTexts SystemLocaleTexts() {
 
 }  // namespace
 
-ProgramWindows::ProgramWindows() : image5_(518, 237, QImage::Format_RGB32) {
-  image5_.fill(Qt::white);
+ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
   state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, SystemLocaleTexts());
   byc_ = std::make_unique<TBYC>(*state_);
   prompts_.SetParent(byc_.get());
@@ -32,15 +35,38 @@ ProgramWindows::ProgramWindows() : image5_(518, 237, QImage::Format_RGB32) {
   byc_->SyncFromState();
 
   // The other windows, in their fixed order.
-  okRightDlg_ = std::make_unique<QWidget>();
-  okBottomDlg_ = std::make_unique<QWidget>();
-  aboutBox_ = std::make_unique<QWidget>();
+  okRightDlg_ = std::make_unique<TOKRightDlg>(*state_);
+  okBottomDlg_ = std::make_unique<TOKBottomDlg>(*state_);
+  aboutBox_ = std::make_unique<TAboutBox>(shell_, state_->rec);
   form4_ = std::make_unique<QWidget>();
-  form7_ = std::make_unique<QWidget>();
+  form7_ = std::make_unique<TForm7>();
+  byc_->setWindowIcon(ProgramIcon());
+  // Coming back from the Illustrations window is a real activation of the main window.
+  byc_->SetReturnActivates(form7_.get());
 
   MainWindowHooks& hooks = state_->hooks;
   hooks.drawDesignView = [this] { DrawDesignViewIntoImage1(); };
+  hooks.drawAngleReport = [this] {
+    image5_.Draw([this](Canvas& canvas) { DrawAngleReport(state_->rec, canvas); });
+    form7_->SetImage5(image5_.Image());
+  };
+  hooks.showAbout = [this] {
+    aboutBox_->exec();
+    byc_->ActivateFromProgram();
+  };
+  hooks.showIllustrations = [this] { form7_->ShowCentred();
+  };
   hooks.closeMainWindow = [this] { byc_->close(); };
+  ConnectOptionDialog(*okRightDlg_);
+  ConnectOptionDialog(*okBottomDlg_);
+  hooks.showThicknessDialog = [this] {
+    prompts_.SetParent(okRightDlg_.get());
+    okRightDlg_->ShowFromState();
+  };
+  hooks.showScaleDialog = [this] {
+    prompts_.SetParent(okBottomDlg_.get());
+    okBottomDlg_->ShowFromState();
+  };
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -55,11 +81,24 @@ void ProgramWindows::ShowMainWindow() {
   byc_->showMaximized();
 }
 
+void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {
+  dialog.SetMainWindowCalls([this] { byc_->SyncFromState(); },
+                            [this] {
+                              prompts_.SetParent(byc_.get());
+                              byc_->ActivateFromProgram();
+                            });
+}
+
 void ProgramWindows::DrawDesignViewIntoImage1() {
   PictureArea* area = byc_->image1();
-  QImage image(area->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  image.fill(Qt::white);
-  area->image = image;
+  const QRect frame = byc_->frameGeometry();
+  state_->form.windowWidth = frame.width();
+  state_->form.windowHeight = frame.height();
+  image1_.SetSize(area->width(), area->height());
+  image1_.Draw([this, frame](Canvas& canvas) {
+    DrawDesignView(state_->rec, canvas, frame.width(), frame.height());
+  });
+  area->image = image1_.Image();
   area->update();
 }
 

@@ -8,6 +8,11 @@
 
 #include "app/main_window.h"
 #include "app/qt/tbyc.h"
+#include "app/qt/tokbottomdlg.h"
+#include "app/qt/tokrightdlg.h"
+#include "help/about_box.h"
+#include "help/illustrations_form.h"
+#include "platform/qt/picture.h"
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/system_clock.h"
@@ -24,22 +29,31 @@ class ProgramWindows {
 
   MainWindow& state() { return *state_; }
   TBYC& mainWindow() { return *byc_; }
-  QImage& image5() { return image5_; }
+  TOKRightDlg& okRightDlg() { return *okRightDlg_; }
+  TOKBottomDlg& okBottomDlg() { return *okBottomDlg_; }
+  Picture& image5() { return image5_; }
+  TForm7& illustrations() { return *form7_; }
+  TAboutBox& aboutBox() { return *aboutBox_; }
 
  private:
   void DrawDesignViewIntoImage1();
+  // Wires an option dialog. While it is open, message boxes belong to it, so that they open
+  // over the dialog rather than over the disabled main window; closing it activates the main
+  // window.
+  void ConnectOptionDialog(OptionDialogWindow& dialog);
 
   SystemClock clock_;
   QtPrompts prompts_;
   QtShell shell_;
   std::unique_ptr<MainWindow> state_;
   std::unique_ptr<TBYC> byc_;
-  std::unique_ptr<QWidget> okRightDlg_;
-  std::unique_ptr<QWidget> okBottomDlg_;
-  std::unique_ptr<QWidget> aboutBox_;
+  std::unique_ptr<TOKRightDlg> okRightDlg_;
+  std::unique_ptr<TOKBottomDlg> okBottomDlg_;
+  std::unique_ptr<TAboutBox> aboutBox_;
   std::unique_ptr<QWidget> form4_;
-  std::unique_ptr<QWidget> form7_;
-  QImage image5_;
+  std::unique_ptr<TForm7> form7_;
+  Picture image1_;  // the main window's picture area
+  Picture image5_;  // the angle report of the Illustrations window
 };
 
 }  // namespace varnloft

@@ -22,6 +22,8 @@ constexpr int kPanelHeight = 257;
 constexpr int kRowTop = 22;
 constexpr int kRowStep = 23;
 constexpr int kBoxHeight = 21;
+// The grid's positions are counted from here, leaving room for the longest row label.
+constexpr int kGridLeft = 40;
 
 QColor ToQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
@@ -88,7 +90,7 @@ QLineEdit* TBYC::AddEdit(QWidget* parent, const QString& name, int top) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
   const ControlState& c = state_.form.at(name.toStdString());
-  e->setGeometry(c.left, top, c.width, kBoxHeight);
+  e->setGeometry(kGridLeft + c.left, top, c.width, kBoxHeight);
   edits_[name] = e;
   connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
     if (syncing_) return;
@@ -106,7 +108,7 @@ QComboBox* TBYC::AddCombo(QWidget* parent, const QString& name, int left, int to
   box->setObjectName(name);
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
-  box->setGeometry(left, top, width, kBoxHeight + 1);
+  box->setGeometry(kGridLeft + left, top, width, kBoxHeight + 1);
   for (const auto& item : state_.form.at(name.toStdString()).items) box->addItem(Q(item));
   if (name == "ComboBox8") box->setMaxVisibleItems(15);
   combos_[name] = box;
@@ -133,7 +135,7 @@ ClickableLabel* TBYC::AddLabel(QWidget* parent, const QString& name, int left, i
   auto* l = new ClickableLabel(parent);
   l->setObjectName(name);
   const ControlState& c = state_.form.at(name.toStdString());
-  l->move(left, top);
+  l->move(kGridLeft + left, top);
   l->setText(Q(c.text));
   if (!c.hint.empty()) l->setToolTip(Q(c.hint));
   labels_[name] = l;
@@ -181,7 +183,7 @@ void TBYC::BuildPanel() {
   for (int r = 0; r < 9; ++r) {
     const int top = kRowTop + r * kRowStep;
     auto* rowLabel = new QLabel(rows[r][0], grid);
-    rowLabel->setGeometry(0, top, 106, kBoxHeight);
+    rowLabel->setGeometry(0, top, kGridLeft + 106, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int b = 1; b < 4; ++b)
       if (*rows[r][b]) AddEdit(grid, rows[r][b], top);
@@ -195,6 +197,8 @@ void TBYC::BuildPanel() {
   underlined.setUnderline(true);
   thickness->setFont(underlined);
   thickness->setCursor(Qt::PointingHandCursor);
+  connect(thickness, &ClickableLabel::clicked, this,
+          [this] { Run([&] { state_.Label47Click(); }); });
   const char* lumber[][4] = {{"Table Top Size", "ComboBox1", "Edit21", "Label25"},
                              {"Seat Size", "ComboBox2", "Edit22", "Label26"},
                              {"Outer Supports", "ComboBox3", "Edit23", "Label27"},
@@ -209,15 +213,20 @@ void TBYC::BuildPanel() {
       endCap->setFixedSize(174, kBoxHeight);
       endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       endCap->setCursor(Qt::PointingHandCursor);
+      connect(endCap, &ClickableLabel::clicked, this,
+              [this] { Run([&] { state_.Label21Click(); }); });
     } else {
       auto* rowLabel = new QLabel(lumber[r][0], grid);
-      rowLabel->setGeometry(300, top, 174, kBoxHeight);
+      rowLabel->setGeometry(kGridLeft + 300, top, 174, kBoxHeight);
       rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     ClickableLabel* green = AddLabel(grid, lumber[r][3], 480, top);
     green->setFixedSize(76, kBoxHeight);
     green->setFont(underlined);
     green->setCursor(Qt::PointingHandCursor);
+    const std::string greenName = lumber[r][3];
+    connect(green, &ClickableLabel::clicked, this,
+            [this, greenName] { Run([&] { state_.Label25Click(greenName); }); });
     AddCombo(grid, lumber[r][1], 480, top, 70);
     QLineEdit* width = AddEdit(grid, lumber[r][2], top);
     width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
@@ -227,7 +236,7 @@ void TBYC::BuildPanel() {
   for (int r = 0; r < 2; ++r) {
     const int top = kRowTop + (7 + r) * kRowStep;
     auto* rowLabel = new QLabel(counts[r][0], grid);
-    rowLabel->setGeometry(280, top, 194, kBoxHeight);
+    rowLabel->setGeometry(kGridLeft + 280, top, 194, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddCombo(grid, counts[r][1], 480, top, 50);
   }
@@ -247,7 +256,7 @@ void TBYC::BuildPanel() {
     rb->setObjectName(radios[i]);
     rb->setFont(italic);
     rb->setAutoExclusive(false);  // the state decides which one is checked
-    rb->setGeometry(8 + i * 290, radioTop, 285, 22);
+    rb->setGeometry(8 + i * 300, radioTop, 295, 22);
     radios_[radios[i]] = rb;
     const QString name = radios[i];
     connect(rb, &QRadioButton::pressed, this,
@@ -382,7 +391,7 @@ void TBYC::SyncFromState() {
     QLineEdit* e = it.value();
     if (e->text() != Q(c.text)) e->setText(Q(c.text));
     if (c.cursor >= 0) e->setCursorPosition(c.cursor);
-    e->setGeometry(c.left, e->y(), c.width, e->height());
+    e->setGeometry(kGridLeft + c.left, e->y(), c.width, e->height());
     e->setVisible(c.visible);
     e->setEnabled(c.enabled);
   }
@@ -400,7 +409,7 @@ void TBYC::SyncFromState() {
     if (!l->wordWrap() && l->minimumWidth() == 0) l->adjustSize();
     if (it.key() == "Label1" || it.key() == "Label2" || it.key() == "Label3" ||
         it.key() == "Label13")
-      l->move(c.left, l->y());
+      l->move(kGridLeft + c.left, l->y());
     l->setVisible(c.visible);
     SetTextColor(l, c.color);
   }

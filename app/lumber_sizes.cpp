@@ -1,0 +1,29 @@
+// The lumber rows: a chosen or typed nominal size puts its actual width into the width box; the
+// green labels bring their size boxes back; the end-cap row label explains end caps.
+#include "app/main_window.h"
+#include "design/lumber_size_table.h"
+
+namespace varnloft {
+
+void MainWindow::ComboBoxChange(const std::string& box) {
+  // The member-count boxes have no change handler; their texts are read by the calculation.
+  const LumberRow* row = LumberRowOfSizeBox(box);
+  if (!row) return;
+  // A partly typed or unknown size leaves the width as it is; it takes effect at the next design.
+  if (const char* width = WidthTextForSize(*row, form.Text(box), rec.ImperialUnits))
+    form.Text(row->widthBox) = width;
+}
+
+void MainWindow::Label25Click(const std::string& label) {
+  // The label stays where it is; the size box comes up over it until the next design.
+  if (const LumberRow* row = LumberRowOfGreenLabel(label)) form.at(row->sizeBox).visible = true;
+}
+
+void MainWindow::Label21Click() {
+  prompts().ShowInfo(
+      "The End Cap applies to the table top decking, not the seats. Capping should be used when "
+      "the overhang exceeds 6\"  (150mm)  to prevent lumber ends from warping. Also capping "
+      "should be used for tables designed for wheelchairs to prevent slivers.");
+}
+
+}  // namespace varnloft

@@ -1,0 +1,99 @@
+#pragma once
+// The lumber thickness dialog and the model-building scale dialog on plain state. Their controls
+// live in the main window's form state as "OKRightDlg.Edit1", "OKBottomDlg.Select", ...; the
+// controls named "OKRightDlg" and "OKBottomDlg" stand for the dialogs themselves (visible while
+// open). The Qt dialogs, the headless driver and the tests run the same handlers.
+#include <functional>
+#include <string>
+
+#include "app/main_window.h"
+
+namespace varnloft {
+
+inline constexpr char kThicknessDialog[] = "OKRightDlg";
+inline constexpr char kScaleDialog[] = "OKBottomDlg";
+
+// "OKRightDlg" + "Edit1" -> "OKRightDlg.Edit1"
+std::string DialogControl(const std::string& dialog, const std::string& control);
+
+// Adds both dialogs' controls to the form, closed, with their start texts.
+void AddOptionDialogControls(FormState& form);
+
+// The lumber thickness dialog (TOKRightDlg): inches and sixteenths in both measures.
+class ThicknessDialog {
+ public:
+  explicit ThicknessDialog(MainWindow& window) : w_(window) {}
+
+  bool IsOpen() const;
+  // The main window is disabled and the dialog shown.
+  void Show();
+
+  void Edit1Change();
+  void Edit2Change();
+  void OKBtnClick();
+  void CancelBtnClick();
+  // Closed without OK or Cancel (close request, system command): the main window is enabled
+  // again and nothing else changes.
+  void CloseRequest();
+
+  // The program writes the two boxes (the presets); the change handlers run as for any change,
+  // but a change made while the dialog is closed is not the user's.
+  void SetBoxes(const std::string& inches, const std::string& sixteenths);
+  // The user changed the text of "Edit1" or "Edit2" to `text` (one key typed, or a deletion).
+  void UserChange(const std::string& box, const std::string& text);
+
+ private:
+  std::string& Text(const char* control);
+  // Sets a box's text; its change handler runs when the text differs.
+  void SetText(const char* box, const std::string& text);
+  void RunChange(const char* box);
+  void FillEmptyBoxes();
+  void UpdateMillimetres();
+  void Close();
+
+  MainWindow& w_;
+};
+
+// The model-building scale dialog (TOKBottomDlg): a percentage of full size.
+class ScaleDialog {
+ public:
+  explicit ScaleDialog(MainWindow& window) : w_(window) {}
+
+  bool IsOpen() const;
+  // The main window is disabled and the dialog shown (and activated).
+  void Show();
+
+  void FormActivate();
+  void FormClose();
+  void SelectChange();
+  void BitBtn1Click();  // help
+  void BitBtn2Click();  // cancel
+  void BitBtn3Click();  // OK
+  // Closed by its close box or a system command: as Cancel.
+  void CloseRequest();
+
+  // The user changed the text of Select to `text`.
+  void UserChange(const std::string& text);
+
+ private:
+  std::string& Text(const char* control);
+  void Close();
+
+  MainWindow& w_;
+};
+
+// Runs one event of an option dialog through the main window's error boundary. When the event
+// closed the dialog, the main window is active again: `activate` runs, by default the main
+// window's activation as a user event. Returns true when the dialog closed.
+bool RunDialogEvent(MainWindow& window, const std::string& dialog,
+                    const std::function<void()>& handler,
+                    const std::function<void()>& activate = {});
+
+// The user selects the whole text of a dialog's box and types `text`, each key one event (an
+// empty text deletes the selection); `change` is the box's change by the user with its new text.
+// Typing stops when an event closed the dialog.
+void TypeIntoDialogBox(MainWindow& window, const std::string& dialog, const std::string& box,
+                       const std::string& text,
+                       const std::function<void(const std::string&)>& change);
+
+}  // namespace varnloft

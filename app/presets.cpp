@@ -1,0 +1,45 @@
+// The Pre-Settings menu: ten preset designs from one table, and Custom Design.
+#include <stdexcept>
+
+#include "app/option_dialogs.h"
+#include "design/preset_table.h"
+
+namespace varnloft {
+
+namespace {
+
+// A lumber thickness in feet, with the thickness dialog's boxes to match.
+void SetLumberThickness(MainWindow& w, float feet, const std::string& inches,
+                        const std::string& sixteenths) {
+  w.rec.LumberThickness = feet;
+  ThicknessDialog(w).SetBoxes(inches, sixteenths);
+}
+
+}  // namespace
+
+void MainWindow::ResetLumberThickness() {
+  SetLumberThickness(*this, 0.125f, "1", "8");
+}
+
+void MainWindow::PresetClick(const std::string& item) {
+  if (item == "CustomDesign1") {
+    CustomDesign1Click();
+    return;
+  }
+  const auto& presets = PresetDesigns();
+  size_t index = 0;
+  while (index < presets.size() && item != presets[index].menuItem) ++index;
+  if (index == presets.size()) throw std::invalid_argument(item + " is not a preset");
+  const PresetDesign& preset = presets[index];
+
+  rec.CustomDesignMode = false;
+  CheckOnlyPresetItem(item);
+  SetLumberThickness(*this, preset.lumberThickness, preset.thicknessInches,
+                     preset.thicknessSixteenths);
+  // With a model scale on, its message stays in the status bar.
+  if (!rec.ModelScale) form.statusPanel0 = preset.statusText;
+  for (const auto& [box, text] : PresetBoxTexts(index, rec.ImperialUnits)) form.Text(box) = text;
+  DesignCycle();
+}
+
+}  // namespace varnloft

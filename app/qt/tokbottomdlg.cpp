@@ -1,0 +1,48 @@
+#include "app/qt/tokbottomdlg.h"
+
+#include "app/option_dialogs.h"
+
+namespace varnloft {
+
+TOKBottomDlg::TOKBottomDlg(MainWindow& state) : OptionDialogWindow(state, kScaleDialog) {
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setFixedSize(330, 200);
+  QFont font("Arial", 9);
+  font.setBold(true);
+  setFont(font);
+
+  QLabel* prompt = AddLabel("Label1", 16, 12);
+  QFont underlined = font;
+  underlined.setUnderline(true);
+  prompt->setFont(underlined);
+  AddLabel("StaticText1", 16, 44);
+  AddLabel("StaticText2", 16, 66);
+  select_ = AddEdit("Select", 16, 100, 64);
+  AddLabel("StaticText3", 86, 102);
+  bitBtn1_ = AddButton("BitBtn1", 16, 152, 90);
+  bitBtn2_ = AddButton("BitBtn2", 120, 152, 90);
+  bitBtn3_ = AddButton("BitBtn3", 224, 152, 90);
+  bitBtn3_->setDefault(true);  // Enter
+  SyncFromState();
+
+  connect(select_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    Run([&] { ScaleDialog(state_).UserChange(text.toStdString()); });
+  });
+  connect(bitBtn1_, &QPushButton::clicked, this,
+          [this] { Run([&] { ScaleDialog(state_).BitBtn1Click(); }); });
+  connect(bitBtn2_, &QPushButton::clicked, this,
+          [this] { Run([&] { ScaleDialog(state_).BitBtn2Click(); }); });
+  connect(bitBtn3_, &QPushButton::clicked, this,
+          [this] { Run([&] { ScaleDialog(state_).BitBtn3Click(); }); });
+}
+
+void TOKBottomDlg::CloseRequested() {
+  Run([&] { ScaleDialog(state_).CloseRequest(); });
+}
+
+// Esc presses the Cancel button.
+void TOKBottomDlg::reject() {
+  bitBtn2_->click();
+}
+
+}  // namespace varnloft

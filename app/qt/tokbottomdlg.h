@@ -1,0 +1,29 @@
+#pragma once
+// The model-building scale dialog: a percentage of full size, with two worked examples in the
+// current measure and a help button. Esc presses Cancel and Enter presses OK.
+#include "app/qt/option_dialog_window.h"
+
+namespace varnloft {
+
+class TOKBottomDlg : public OptionDialogWindow {
+  Q_OBJECT
+ public:
+  explicit TOKBottomDlg(MainWindow& state);
+
+  QLineEdit* select() const { return select_; }
+  QPushButton* helpButton() const { return bitBtn1_; }
+  QPushButton* cancelButton() const { return bitBtn2_; }
+  QPushButton* okButton() const { return bitBtn3_; }
+
+ protected:
+  void CloseRequested() override;
+  void reject() override;
+
+ private:
+  QLineEdit* select_;
+  QPushButton* bitBtn1_;
+  QPushButton* bitBtn2_;
+  QPushButton* bitBtn3_;
+};
+
+}  // namespace varnloft

@@ -1,0 +1,58 @@
+#include "app/qt/tokrightdlg.h"
+
+#include <QFrame>
+
+#include "app/option_dialogs.h"
+
+namespace varnloft {
+
+TOKRightDlg::TOKRightDlg(MainWindow& state) : OptionDialogWindow(state, kThicknessDialog) {
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+  setFixedSize(250, 150);
+  QFont font("Arial", 9);
+  font.setBold(true);
+  setFont(font);
+
+  auto* bevel = new QFrame(this);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Raised);
+  bevel->setGeometry(8, 8, 234, 96);
+
+  AddLabel("Label1", 18, 14);
+  AddLabel("Label2", 30, 38);
+  AddLabel("Label3", 90, 38);
+  edit1_ = AddEdit("Edit1", 30, 56, 44);
+  edit2_ = AddEdit("Edit2", 90, 56, 44);
+  QLabel* mm = AddLabel("Label4", 170, 38);
+  QFont underlined = font;
+  underlined.setUnderline(true);
+  mm->setFont(underlined);
+  label5_ = AddLabel("Label5", 150, 58);
+  label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label5_->setMinimumWidth(40);
+  okBtn_ = AddButton("OKBtn", 38, 114, 75);
+  okBtn_->setDefault(true);  // Enter
+  cancelBtn_ = AddButton("CancelBtn", 137, 114, 75);
+  SyncFromState();
+
+  connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    Run([&] { ThicknessDialog(state_).UserChange("Edit1", text.toStdString()); });
+  });
+  connect(edit2_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    Run([&] { ThicknessDialog(state_).UserChange("Edit2", text.toStdString()); });
+  });
+  connect(okBtn_, &QPushButton::clicked, this,
+          [this] { Run([&] { ThicknessDialog(state_).OKBtnClick(); }); });
+  connect(cancelBtn_, &QPushButton::clicked, this,
+          [this] { Run([&] { ThicknessDialog(state_).CancelBtnClick(); }); });
+}
+
+void TOKRightDlg::CloseRequested() {
+  Run([&] { ThicknessDialog(state_).CloseRequest(); });
+}
+
+// Esc presses the Cancel button.
+void TOKRightDlg::reject() {
+  cancelBtn_->click();
+}
+
+}  // namespace varnloft

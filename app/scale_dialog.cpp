@@ -1,0 +1,95 @@
+// The model-building scale dialog's handlers.
+#include <cmath>
+
+#include "app/option_dialogs.h"
+#include "measure/errors.h"
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+std::string& ScaleDialog::Text(const char* control) {
+  return w_.form.Text(DialogControl(kScaleDialog, control));
+}
+
+bool ScaleDialog::IsOpen() const {
+  return w_.form.at(kScaleDialog).visible;
+}
+
+void ScaleDialog::Show() {
+  w_.form.mainWindowEnabled = false;
+  w_.form.at(kScaleDialog).visible = true;
+  FormActivate();
+  if (w_.hooks.showScaleDialog) w_.hooks.showScaleDialog();
+}
+
+void ScaleDialog::FormActivate() {
+  // Two worked examples in the current measure.
+  if (w_.rec.ImperialUnits) {
+    Text("StaticText1") = "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"";
+    Text("StaticText2") = "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"";
+  } else {
+    Text("StaticText1") = "21.4 % reduces 89 mm to 19 mm";
+    Text("StaticText2") = "13.6 % reduces 140 mm to 19 mm";
+  }
+}
+
+void ScaleDialog::FormClose() {
+  Text("Select") = "21.4";
+}
+
+void ScaleDialog::SelectChange() {
+  ControlState& select = w_.form.at(DialogControl(kScaleDialog, "Select"));
+  if (select.text == " ") {
+    select.text = "0";
+    select.cursor = 1;
+  }
+}
+
+void ScaleDialog::BitBtn1Click() {
+  w_.prompts().Beep();
+  w_.prompts().ShowInfo(
+      "This option allows resizing (generally used for model building). Input your selection "
+      "choice in the edit box and click the OK button.");
+}
+
+void ScaleDialog::BitBtn2Click() {
+  Close();
+}
+
+void ScaleDialog::BitBtn3Click() {
+  // The percentage is checked before anything changes: the drawings divide by the factor, so a
+  // factor of zero or less, or one a single cannot hold, must never become the design's.
+  const std::string& text = Text("Select");
+  const double percentage = ReadNumber(text);
+  const float factor = static_cast<float>(percentage / 100);
+  if (!(percentage > 0)) {
+    throw ProgramError("The resizing percentage must be greater than 0 ('" + text +
+                       "' is not). Enter a percentage such as 21.4.");
+  }
+  if (!(factor > 0) || !std::isfinite(factor)) {
+    throw ProgramError("'" + text + "' is outside the resizing percentages a design can use.");
+  }
+  w_.rec.ModelScale = true;
+  w_.rec.ScaleFactor = factor;
+  w_.form.statusPanel0 = FixedText(static_cast<double>(w_.rec.ScaleFactor) * 100, 1, 3) +
+                         "% of size shown in design panel above. ";
+  w_.DesignCycle();
+  Close();
+}
+
+void ScaleDialog::CloseRequest() {
+  Close();
+}
+
+void ScaleDialog::UserChange(const std::string& text) {
+  Text("Select") = text;
+  SelectChange();
+}
+
+void ScaleDialog::Close() {
+  w_.form.mainWindowEnabled = true;
+  FormClose();
+  w_.form.at(kScaleDialog).visible = false;
+}
+
+}  // namespace varnloft

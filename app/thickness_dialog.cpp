@@ -1,0 +1,122 @@
+// The lumber thickness dialog's handlers.
+#include <cmath>
+#include <stdexcept>
+
+#include "app/option_dialogs.h"
+#include "measure/errors.h"
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+
+}  // namespace
+
+std::string& ThicknessDialog::Text(const char* control) {
+  return w_.form.Text(DialogControl(kThicknessDialog, control));
+}
+
+bool ThicknessDialog::IsOpen() const {
+  return w_.form.at(kThicknessDialog).visible;
+}
+
+void ThicknessDialog::Show() {
+  w_.form.mainWindowEnabled = false;
+  w_.form.at(kThicknessDialog).visible = true;
+  if (w_.hooks.showThicknessDialog) w_.hooks.showThicknessDialog();
+}
+
+void ThicknessDialog::FillEmptyBoxes() {
+  for (const char* box : {"Edit1", "Edit2"}) {
+    ControlState& c = w_.form.at(DialogControl(kThicknessDialog, box));
+    if (c.text.empty()) {
+      c.text = "0";
+      c.cursor = 1;  // the user goes on typing after the 0
+    }
+  }
+}
+
+void ThicknessDialog::UpdateMillimetres() {
+  const double inches = ReadNumber(Text("Edit1"));
+  const double sixteenths = ReadNumber(Text("Edit2"));
+  Text("Label5") = FixedText((inches + sixteenths / 16) * kMillimetresPerInch, 0, 4);
+}
+
+void ThicknessDialog::Edit1Change() {
+  FillEmptyBoxes();
+  UpdateMillimetres();
+  // Only the user changes the boxes while the dialog is open; the presets write them while it
+  // is closed, and their thickness is no custom design.
+  if (IsOpen()) w_.rec.CustomDesignMode = true;
+}
+
+void ThicknessDialog::Edit2Change() {
+  FillEmptyBoxes();
+  UpdateMillimetres();
+}
+
+void ThicknessDialog::RunChange(const char* box) {
+  if (std::string(box) == "Edit1")
+    Edit1Change();
+  else
+    Edit2Change();
+}
+
+void ThicknessDialog::SetText(const char* box, const std::string& text) {
+  if (Text(box) == text) return;
+  Text(box) = text;
+  RunChange(box);
+}
+
+void ThicknessDialog::SetBoxes(const std::string& inches, const std::string& sixteenths) {
+  SetText("Edit1", inches);
+  SetText("Edit2", sixteenths);
+}
+
+void ThicknessDialog::UserChange(const std::string& box, const std::string& text) {
+  if (box != "Edit1" && box != "Edit2")
+    throw std::invalid_argument(box + " is not a box of the thickness dialog");
+  const char* name = box == "Edit1" ? "Edit1" : "Edit2";
+  Text(name) = text;
+  RunChange(name);
+}
+
+void ThicknessDialog::OKBtnClick() {
+  FillEmptyBoxes();
+  const double inches = ReadNumber(Text("Edit1"));
+  const double sixteenths = ReadNumber(Text("Edit2"));
+  const float thickness = static_cast<float>(inches / 12 + sixteenths / 12 / 16);
+  if (!std::isfinite(thickness)) {
+    throw ProgramError("A lumber thickness of " + Text("Edit1") + " inches and " + Text("Edit2") +
+                       " sixteenths is too large for a table design.");
+  }
+  w_.rec.LumberThickness = thickness;
+  Close();
+}
+
+void ThicknessDialog::CancelBtnClick() {
+  FillEmptyBoxes();
+  // Both boxes get their default before either change handler reads them, so a text that is
+  // not a number in one box cannot stop Cancel from restoring the default.
+  const bool inchesChange = Text("Edit1") != "1";
+  const bool sixteenthsChange = Text("Edit2") != "8";
+  Text("Edit1") = "1";
+  Text("Edit2") = "8";
+  if (inchesChange) Edit1Change();
+  if (sixteenthsChange) Edit2Change();
+  w_.rec.LumberThickness = 0.125f;
+  Close();
+}
+
+void ThicknessDialog::CloseRequest() {
+  Close();
+}
+
+void ThicknessDialog::Close() {
+  w_.form.mainWindowEnabled = true;
+  w_.form.at(kThicknessDialog).visible = false;
+}
+
+}  // namespace varnloft

@@ -1,0 +1,130 @@
+#include "cli/input_actions.h"
+
+#include "app/option_dialogs.h"
+#include "design/lumber_size_table.h"
+
+namespace varnloft {
+
+namespace {
+
+// The main window takes input, and the menu and its item are enabled.
+bool CanUseMenuItem(const MainWindow& w, const char* menu, const std::string& item) {
+  return w.form.mainWindowEnabled && w.form.at(menu).enabled && w.form.at(item).enabled;
+}
+
+void PressButton(MainWindow& w, const char* button, void (MainWindow::*click)()) {
+  if (!w.form.mainWindowEnabled || !w.form.at(button).enabled) return;
+  w.ButtonMouseDown(button);
+  w.HandleUserEvent([&] { (w.*click)(); });
+}
+
+// The Pre-Settings item whose caption is exactly `caption`; empty when there is none.
+std::string PresetItemWithCaption(const MainWindow& w, const std::string& caption) {
+  for (const auto& name : MainWindow::PresetMenuItems())
+    if (w.form.Text(name) == caption) return name;
+  return "";
+}
+
+// Clicks a menu item that opens an option dialog; true when the dialog is then open.
+bool OpenDialog(MainWindow& w, const char* item, void (MainWindow::*click)(), const char* dialog) {
+  if (!CanUseMenuItem(w, "Options1", item)) return false;
+  w.HandleUserEvent([&] { (w.*click)(); });
+  return w.form.at(dialog).visible;
+}
+
+// A dialog that refused its OK is closed as the window manager would close it.
+void CloseIfStillOpen(MainWindow& w, const char* dialog, const std::function<void()>& close) {
+  if (w.form.at(dialog).visible) RunDialogEvent(w, dialog, close);
+}
+
+void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
+  if (!OpenDialog(w, "LumberThickness2", &MainWindow::LumberThickness2Click, kThicknessDialog))
+    return;
+  ThicknessDialog dialog(w);
+  if (cancel) {
+    RunDialogEvent(w, kThicknessDialog, [&] { dialog.CancelBtnClick(); });
+  } else {
+    const auto colon = argument.find(':');
+    for (const char* box : {"Edit1", "Edit2"}) {
+      const std::string text =
+          box[4] == '1' ? argument.substr(0, colon) : argument.substr(colon + 1);
+      TypeIntoDialogBox(w, kThicknessDialog, box, text,
+                        [&](const std::string& typed) { dialog.UserChange(box, typed); });
+    }
+    if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.OKBtnClick(); });
+  }
+  CloseIfStillOpen(w, kThicknessDialog, [&] { dialog.CloseRequest(); });
+}
+
+void ApplyScale(MainWindow& w, const std::string& percentage) {
+  if (!OpenDialog(w, "UserDefinedPercentageSetting1",
+                  &MainWindow::UserDefinedPercentageSetting1Click, kScaleDialog))
+    return;
+  ScaleDialog dialog(w);
+  TypeIntoDialogBox(w, kScaleDialog, "Select", percentage,
+                    [&](const std::string& typed) { dialog.UserChange(typed); });
+  if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn3Click(); });
+  CloseIfStillOpen(w, kScaleDialog, [&] { dialog.CloseRequest(); });
+}
+
+}  // namespace
+
+const std::vector<std::string>& InputOptionsWithArgument() {
+  static const std::vector<std::string> options = {"--preset", "--thickness", "--scale"};
+  return options;
+}
+
+const std::vector<std::string>& InputOptionsWithoutArgument() {
+  static const std::vector<std::string> options = {"--metric", "--imperial", "--thickness-cancel",
+                                                   "--model-toggle"};
+  return options;
+}
+
+void ValidateInputAction(const MainWindow& window, const CliAction& action) {
+  if (action.option == "--preset") {
+    if (PresetItemWithCaption(window, action.argument).empty()) {
+      throw UsageError(
+          "--preset needs a Pre-Settings caption such as \"Adult Standard\" or \"Childrens  "
+          "Standard\" (two blanks), got '" +
+          action.argument + "'");
+    }
+  } else if (action.option == "--thickness") {
+    if (action.argument.find(':') == std::string::npos)
+      throw UsageError("--thickness needs INCHES:SIXTEENTHS, got '" + action.argument + "'");
+  }
+}
+
+bool ApplyInputAction(MainWindow& w, const CliAction& action) {
+  const std::string& option = action.option;
+  if (option == "--metric") {
+    PressButton(w, "Metric", &MainWindow::MetricClick);
+  } else if (option == "--imperial") {
+    PressButton(w, "Imperial", &MainWindow::ImperialClick);
+  } else if (option == "--preset") {
+    const std::string item = PresetItemWithCaption(w, action.argument);
+    if (item.empty() || !CanUseMenuItem(w, "PreSettings1", item)) return true;
+    w.HandleUserEvent([&] { w.PresetClick(item); });
+  } else if (option == "--thickness") {
+    ApplyThickness(w, action.argument, false);
+  } else if (option == "--thickness-cancel") {
+    ApplyThickness(w, "", true);
+  } else if (option == "--scale") {
+    ApplyScale(w, action.argument);
+  } else if (option == "--model-toggle") {
+    const char* item = "MinitureModelTables214reductionofactualsize1";
+    if (!CanUseMenuItem(w, "Options1", item)) return true;
+    w.HandleUserEvent([&] { w.MinitureModelTables214reductionofactualsize1Click(); });
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void RevealSizeBox(MainWindow& w, const std::string& box) {
+  const LumberRow* row = LumberRowOfSizeBox(box);
+  if (!row || !w.form.mainWindowEnabled || w.form.at(box).visible) return;
+  if (!w.form.at(row->greenLabel).visible) return;
+  w.HandleUserEvent([&] { w.Label25Click(row->greenLabel); });
+}
+
+}  // namespace varnloft

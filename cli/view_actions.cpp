@@ -1,0 +1,140 @@
+#include "cli/view_actions.h"
+
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+
+#include "design/angle_report.h"
+#include "drawing/design_view.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr int kFrameWidth = 8;     // window width less the picture's width
+constexpr int kFrameHeight = 300;  // title, menu, input panel and status bar above and below
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() &&
+         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
+                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+bool IsBitmapName(const std::string& file) {
+  return EndsWith(file, ".png") || EndsWith(file, ".bmp");
+}
+
+}  // namespace
+
+CliPictures::CliPictures(MainWindow& window)
+    : view(1024 - kFrameWidth, 740 - kFrameHeight), angles(518, 237), window_(window) {
+  SetWindowSize(1024, 740);
+  window_.hooks.drawDesignView = [this] {
+    view.Draw(
+        [this](Canvas& canvas) {
+          DrawDesignView(window_.rec, canvas, window_.form.windowWidth,
+                         window_.form.windowHeight);
+        },
+        &viewOps);
+  };
+  window_.hooks.drawAngleReport = [this] {
+    angles.Draw([this](Canvas& canvas) { DrawAngleReport(window_.rec, canvas); }, &angleOps);
+  };
+}
+
+void CliPictures::SetWindowSize(int width, int height) {
+  window_.form.windowWidth = width;
+  window_.form.windowHeight = height;
+  view.SetSize(width - kFrameWidth, height - kFrameHeight);
+}
+
+void CliPictures::AddOpsFile(const std::string& what, const std::string& file) {
+  opsFiles_[what] = file;
+}
+
+bool CliPictures::WriteOpsFiles(std::string& error) const {
+  for (const auto& [what, file] : opsFiles_) {
+    const RecordingCanvas* ops = what == "view" ? &viewOps : what == "angles" ? &angleOps : nullptr;
+    if (!ops) continue;
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    const std::string text = ops->ToJsonLines();
+    if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
+      if (out) std::fclose(out);
+      error = "cannot write " + file;
+      return false;
+    }
+    if (std::fclose(out) != 0) {
+      error = "cannot write " + file;
+      return false;
+    }
+  }
+  return true;
+}
+
+const std::vector<std::string>& ViewOptionsWithArgument() {
+  static const std::vector<std::string> options = {"--window", "--save-view", "--save-angles",
+                                                   "--ops"};
+  return options;
+}
+
+const std::vector<std::string>& ViewOptionsWithoutArgument() {
+  static const std::vector<std::string> options = {"--exterior", "--interior"};
+  return options;
+}
+
+bool ParseWindowSize(const std::string& text, int& width, int& height) {
+  int w = 0, h = 0, used = 0;
+  if (std::sscanf(text.c_str(), "%5dx%5d%n", &w, &h, &used) != 2 ||
+      used != static_cast<int>(text.size()))
+    return false;
+  // The picture area must keep at least one pixel each way.
+  if (w <= kFrameWidth || h <= kFrameHeight || w > 20000 || h > 20000) return false;
+  width = w;
+  height = h;
+  return true;
+}
+
+void ValidateViewAction(const CliAction& action) {
+  if (action.option == "--window") {
+    int w, h;
+    if (!ParseWindowSize(action.argument, w, h))
+      throw UsageError("--window needs WxH with W from 9 and H from 301 to 20000, got '" +
+                       action.argument + "'");
+  } else if (action.option == "--save-view" || action.option == "--save-angles") {
+    if (!IsBitmapName(action.argument))
+      throw UsageError(action.option + " writes .png or .bmp files, not '" + action.argument +
+                       "'");
+  } else if (action.option == "--ops") {
+    auto eq = action.argument.find('=');
+    const std::string what = action.argument.substr(0, eq);
+    if (eq == std::string::npos || eq + 1 == action.argument.size())
+      throw UsageError("--ops needs WHAT=FILE, got '" + action.argument + "'");
+    if (what != "view" && what != "angles")
+      throw UsageError("--ops knows view and angles, not '" + what + "'");
+  }
+}
+
+bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction& action,
+                     std::string& error) {
+  if (action.option == "--exterior" || action.option == "--interior") {
+    if (!window.form.mainWindowEnabled) return true;
+    const char* button = action.option == "--exterior" ? "RadioButton1" : "RadioButton2";
+    window.HandleUserEvent([&] { window.ClickRadioButton(button); });
+  } else if (action.option == "--window") {
+    int w = 0, h = 0;
+    ParseWindowSize(action.argument, w, h);
+    pictures.SetWindowSize(w, h);
+  } else if (action.option == "--save-view" || action.option == "--save-angles") {
+    const Picture& picture = action.option == "--save-view" ? pictures.view : pictures.angles;
+    if (!picture.Save(QString::fromStdString(action.argument)))
+      error = "cannot write " + action.argument;
+  } else if (action.option == "--ops") {
+    auto eq = action.argument.find('=');
+    pictures.AddOpsFile(action.argument.substr(0, eq), action.argument.substr(eq + 1));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace varnloft

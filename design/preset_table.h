@@ -1,0 +1,28 @@
+#pragma once
+// The ten preset designs of the Pre-Settings menu: their menu items, status texts, lumber
+// thickness and the texts each puts into the main window's boxes, imperial and metric apart.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace varnloft {
+
+struct PresetDesign {
+  const char* menuItem;             // "AdultStandard1"
+  const char* statusText;           // shown in status panel 0 unless a model scale is on
+  float lumberThickness;            // feet
+  const char* thicknessInches;      // the thickness dialog's inches box
+  const char* thicknessSixteenths;  // and its sixteenths box
+};
+
+// The presets in menu order.
+const std::vector<PresetDesign>& PresetDesigns();
+
+// The preset of a menu item name; nullptr for any other name (Custom Design included).
+const PresetDesign* FindPreset(const std::string& menuItem);
+
+// (box, text) pairs in the order the boxes are filled, for the preset at `index` (menu order)
+// in imperial or metric measure.
+std::vector<std::pair<std::string, std::string>> PresetBoxTexts(size_t index, bool imperial);
+
+}  // namespace varnloft

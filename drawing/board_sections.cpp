@@ -1,0 +1,78 @@
+#include "drawing/board_sections.h"
+
+#include <cmath>
+
+#include "drawing/model_pen.h"
+#include "drawing/table_symbols.h"
+
+namespace varnloft {
+
+BoardRow BoardsInRow(double count) {
+  int drawn = 0;
+  do {
+    ++drawn;
+  } while (!(drawn > count - 1) && drawn < kMaxBoardsDrawnPerRow);
+  return BoardRow{drawn, !(drawn > count - 1)};
+}
+
+namespace {
+
+void DrawDeckBoards(const TableSymbols& m, ModelPen& pen) {
+  const int boards = BoardsInRow(m.ND).drawn;
+  for (int i = 0; i < boards; ++i) {
+    pen.Rectangle({m.xd + i * (m.DW + m.G), 0}, {m.xd + i * m.G + (i + 1) * m.DW, m.t});
+  }
+}
+
+// Table-top width dimension, placed in pixels. The width is cut to whole pixels before it is
+// added, so the right tick may stand a pixel left of the last board's edge.
+void DrawTableTopWidthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
+                                const FigureLayout& layout) {
+  const double s = layout.PixelsPerFoot, u = layout.DimStep, y0 = layout.ViewTop;
+  const double x1 = layout.ViewLeft + m.xd * s;
+  const double x2 = x1 + std::floor(m.TW * s);
+  canvas.MoveTo(x1, y0 - 1.5 * u);
+  canvas.LineTo(x1, y0 - 0.5 * u);
+  canvas.MoveTo(x2, y0 - 1.5 * u);
+  canvas.LineTo(x2, y0 - 0.5 * u);
+  canvas.MoveTo(x1, y0 - u);
+  canvas.LineTo(x2, y0 - u);
+  if (layout.WidthLabelFontSize != kKeepFontSize) canvas.SetFontSize(layout.WidthLabelFontSize);
+  canvas.TextOut(x1 + 0.2 * m.TW * s, y0 - 1.35 * u,
+                 " " + rec.FormatLength(rec.TableTopWidth) + " ");
+  if (layout.TextFontSize != kKeepFontSize) canvas.SetFontSize(layout.TextFontSize);
+}
+
+// All boards of the left seat first, then all boards of the right seat.
+void DrawSeatBoards(const TableSymbols& m, ModelPen& pen) {
+  const int boards = BoardsInRow(m.NS).drawn;
+  for (double shift : {0.0, m.W - m.SW}) {
+    for (int i = 0; i < boards; ++i) {
+      pen.Rectangle({shift + i * (m.BW + m.G), m.H - m.SH},
+                    {shift + i * m.G + (i + 1) * m.BW, m.ys});
+    }
+  }
+}
+
+}  // namespace
+
+void DrawBoardSections(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout) {
+  const TableSymbols m = SymbolsOf(rec);
+  ModelPen pen(canvas, layout.ViewLeft, layout.ViewTop, layout.PixelsPerFoot);
+  DrawDeckBoards(m, pen);
+  DrawTableTopWidthDimension(rec, m, canvas, layout);
+  DrawSeatBoards(m, pen);
+}
+
+std::string BoardLimitNotice(const DesignRecord& rec) {
+  const std::string most = std::to_string(kMaxBoardsDrawnPerRow);
+  const bool deck = BoardsInRow(rec.DeckBoardCount).limited;
+  const bool seat = BoardsInRow(rec.SeatBoardCount).limited;
+  if (deck && seat)
+    return "Only the first " + most + " boards of the deck and of each seat are drawn.";
+  if (deck) return "Only the first " + most + " deck boards are drawn.";
+  if (seat) return "Only the first " + most + " boards of each seat are drawn.";
+  return "";
+}
+
+}  // namespace varnloft

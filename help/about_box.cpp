@@ -1,0 +1,161 @@
+#include "help/about_box.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "help/about_text.h"
+#include "help/help_fonts.h"
+#include "help/program_icon.h"
+#include "platform/web_address.h"
+
+namespace varnloft {
+namespace {
+
+const QColor kGreen(0, 128, 0);
+const QColor kLinkWhite(255, 255, 255);
+const QColor kLinkRed(255, 0, 0);
+const QColor kCream(253, 248, 217);
+constexpr int kClientWidth = 393;
+constexpr int kIconSize = 33;
+
+}  // namespace
+
+TAboutBox::TAboutBox(Shell& shell, const DesignRecord& record, QWidget* parent)
+    : QDialog(parent), shell_(shell), record_(record) {
+  setWindowTitle("About");
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kClientWidth, 285);
+  setWindowIcon(varnloft::ProgramIcon());
+  setFont(DialogFont(11));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kGreen);
+  setPalette(colours);
+  setAutoFillBackground(true);
+  setMouseTracking(true);
+
+  ProgramIcon = new QLabel(this);
+  ProgramIcon->setGeometry(0, 0, kIconSize, kIconSize);
+  ProgramIcon->setPixmap(QPixmap::fromImage(DrawProgramIcon(64)));
+  ProgramIcon->setScaledContents(true);
+
+  Label1 = new QLabel(QString::fromUtf8(kMakerWebAddressCapitalised), this);
+  QFont linkFont = ArialFont(24, true);
+  linkFont.setUnderline(true);
+  Label1->setFont(linkFont);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setCursor(Qt::PointingHandCursor);
+  Label1->setMouseTracking(true);
+  Label1->installEventFilter(this);
+  // Centred over the window at its designed 217 pixels, widened symmetrically when the address
+  // needs more room, but never over the icon.
+  const int width = std::max(217, QFontMetrics(linkFont).horizontalAdvance(Label1->text()) + 6);
+  const int left = std::max(kIconSize + 1, (kClientWidth - width) / 2);
+  Label1->setGeometry(left, 4, std::min(width, kClientWidth - left), 29);
+  SetLinkColour(kLinkWhite);
+
+  RichEdit1 = new QTextEdit(this);
+  RichEdit1->setGeometry(0, 40, kClientWidth, 209);
+  RichEdit1->setReadOnly(true);
+  RichEdit1->setFont(ArialFont(13));
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  QPalette textColours = RichEdit1->palette();
+  textColours.setColor(QPalette::Base, kCream);
+  textColours.setColor(QPalette::Text, kGreen);
+  RichEdit1->setPalette(textColours);
+
+  OKButton = new QPushButton("OK", this);
+  OKButton->setGeometry(152, 256, 75, 25);
+  OKButton->setFont(DialogFont(16, true));
+  OKButton->setCursor(Qt::PointingHandCursor);
+  OKButton->setDefault(true);
+  OKButton->setAutoDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+}
+
+void TAboutBox::FormActivate() {
+  // Cleared first, so activating the window again never repeats the text.
+  RichEdit1->clear();
+  QTextCursor cursor(RichEdit1->document());
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  QTextCharFormat text;
+  text.setForeground(kGreen);
+  bool first = true;
+  for (const std::string& line : AboutLines(record_.NoticeText)) {
+    if (first)
+      cursor.setBlockFormat(centred);
+    else
+      cursor.insertBlock(centred);
+    cursor.insertText(QString::fromStdString(line), text);
+    first = false;
+  }
+  RichEdit1->moveCursor(QTextCursor::Start);
+}
+
+void TAboutBox::Label1MouseMove() {
+  SetLinkColour(kLinkRed);
+}
+
+void TAboutBox::FormMouseMove() {
+  SetLinkColour(kLinkWhite);
+}
+
+void TAboutBox::Label1Click() {
+  shell_.OpenWebAddress(kMakerWebAddress);
+}
+
+void TAboutBox::OKButtonClick() {
+  accept();
+}
+
+void TAboutBox::SetLinkColour(const QColor& colour) {
+  QPalette colours = Label1->palette();
+  colours.setColor(QPalette::WindowText, colour);
+  Label1->setPalette(colours);
+}
+
+bool TAboutBox::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QDialog::event(event);
+}
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+  // The label's mouse events stop here: passed on, they would reach the window's background
+  // handler and turn the link white again at once.
+  if (watched == Label1) {
+    switch (event->type()) {
+      case QEvent::MouseMove:
+        Label1MouseMove();
+        return true;
+      case QEvent::MouseButtonPress:
+        return true;
+      case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            Label1->rect().contains(mouse->position().toPoint()))
+          Label1Click();
+        return true;
+      }
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::mouseMoveEvent(QMouseEvent* event) {
+  FormMouseMove();
+  QDialog::mouseMoveEvent(event);
+}
+
+}  // namespace varnloft

@@ -1,0 +1,47 @@
+#pragma once
+// The About window: the maker's web address as a link, the product's eleven lines, and OK.
+// Created once at start-up and shown modally (exec()); closing hides it.
+#include <QDialog>
+
+#include "design/design_record.h"
+#include "platform/shell.h"
+
+class QLabel;
+class QPushButton;
+class QTextEdit;
+
+namespace varnloft {
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The notice line is read from `record` each time the window is activated; `shell` opens the
+  // web address. Both must outlive the window.
+  TAboutBox(Shell& shell, const DesignRecord& record, QWidget* parent = nullptr);
+
+  // Handlers, public so that the main window's tests and scripts can drive them.
+  void FormActivate();     // refills RichEdit1 with the eleven lines
+  void Label1MouseMove();  // the link turns red
+  void FormMouseMove();    // the link turns white again
+  void Label1Click();      // opens the web address
+  void OKButtonClick();    // closes with the result OK
+
+  QLabel* Label1;
+  QLabel* ProgramIcon;
+  QTextEdit* RichEdit1;
+  QPushButton* OKButton;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void SetLinkColour(const QColor& colour);
+
+  Shell& shell_;
+  const DesignRecord& record_;
+};
+
+}  // namespace varnloft

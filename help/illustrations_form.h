@@ -1,0 +1,67 @@
+#pragma once
+// The Illustrations window: seven tabbed pages of pictures, the angle report of the latest
+// design ("Two Angles Only"), building advice and the leg-angle formula. Created once at
+// start-up and shown without blocking the main window; its close box hides it.
+#include <QDialog>
+#include <QImage>
+#include <QStringList>
+
+#include "help/picture_view.h"
+#include "help/pictures.h"
+
+class QTabWidget;
+class QTextEdit;
+class QLabel;
+
+namespace varnloft {
+
+class BevelPanel;
+
+class TForm7 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm7(QWidget* parent = nullptr);
+
+  // The angle report's picture, 518 x 237, white until the first report is drawn. Draw into it
+  // (it stays owned by this window) and then call RefreshImage5().
+  QImage& Image5() { return image5_; }
+  // Replaces the angle report's picture with a copy of `report` and repaints the page.
+  void SetImage5(const QImage& report);
+  // Repaints the "Two Angles Only" page after the picture was drawn again.
+  void RefreshImage5();
+
+  // Shows the window without blocking, centred on the screen, in front and active. The page
+  // last shown stays selected.
+  void ShowCentred();
+
+  // Messages of pictures that could not be decoded (empty when all four loaded).
+  const QStringList& PictureErrors() const { return pictureErrors_; }
+
+  QTabWidget* PageControl1;
+  QWidget *TabSheet5, *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4, *TabSheet6, *TabSheet7;
+  PictureView *Image6, *Image4, *Image2, *Image1, *Image5View;
+  QLabel* Image3;
+  QTextEdit* RichEdit1;
+  QTextEdit* RichEdit2;
+
+ signals:
+  // The window stopped being the active window, e.g. the user went back to the main window.
+  void Deactivated();
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  QWidget* AddPage(const QString& caption, BevelPanel* panel);
+  PictureView* MakeStoredPictureView(const StoredPicture& stored, QImage& target,
+                                     PictureView::Fit fit);
+  void BuildPicturePages();
+  void BuildTextPages();
+
+  QImage photograph_, holeLocations_, tipsyTable_, angleChecking_;
+  QImage image5_;
+  QStringList pictureErrors_;
+};
+
+}  // namespace varnloft

@@ -1,0 +1,160 @@
+// The Pre-Settings menu: the presets' box texts in both measures, the lumber thickness they
+// set, the status texts and menu checks, and Custom Design.
+#include <gtest/gtest.h>
+
+#include "app/option_dialogs.h"
+#include "design/preset_table.h"
+#include "tests/app/started_window.h"
+
+namespace varnloft {
+namespace {
+
+TEST(Presets, AdultWheelchairOneEndInImperial) {
+  StartedWindow s;
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultWheelchairOneEnd1"); }));
+  EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "8/0/0");
+  EXPECT_EQ(s.Text("Edit4") + "/" + s.Text("Edit5") + "/" + s.Text("Edit6"), "2/9/8");
+  EXPECT_EQ(s.Text("Edit28") + "/" + s.Text("Edit7") + "/" + s.Text("Edit8"), "1/8/8");
+  EXPECT_EQ(s.Text("Edit9") + "/" + s.Text("Edit10"), "20/0");
+  EXPECT_EQ(s.Text("Edit11") + "/" + s.Text("Edit12"), "6/0");
+  EXPECT_EQ(s.Text("ComboBox1"), "2 X 8");
+  EXPECT_EQ(s.Text("Edit21"), "7.25");
+  EXPECT_EQ(s.Text("ComboBox7"), "2 X 2");
+  EXPECT_EQ(s.Text("Edit27"), "1.5");
+  EXPECT_EQ(s.Text("ComboBox8"), "5");
+  EXPECT_EQ(s.w.form.statusPanel0, "Adult Wheelchair Accessible One End");
+  EXPECT_EQ(s.w.CheckedPresetCaption(), "Adult wheelchair one end");
+  EXPECT_FALSE(s.w.form.at("AdultStandard1").checked);
+  // The design was calculated from the new boxes.
+  EXPECT_FLOAT_EQ(s.w.rec.OverallLength, 8.0f);
+  EXPECT_FLOAT_EQ(s.w.rec.TableHeight, 2 + 9.5f / 12);
+  EXPECT_FLOAT_EQ(s.w.rec.LeftDeckOverhang, 20.0f / 12);
+  EXPECT_FLOAT_EQ(s.w.rec.RightDeckOverhang, 0.5f);
+  EXPECT_FLOAT_EQ(s.w.rec.EndCapWidth, 1.5f / 12);
+  EXPECT_FLOAT_EQ(s.w.rec.DeckBoardCount, 5.0f);
+  EXPECT_FALSE(s.w.rec.CustomDesignMode);
+}
+
+TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
+  StartedWindow s;
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("BabyTable1"); }));
+  EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.0625f);
+  EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "0");
+  EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "12");
+  EXPECT_EQ(s.Text("OKRightDlg.Label5"), "19");
+  EXPECT_FALSE(s.w.rec.CustomDesignMode);  // the program's box changes are no user edit
+  // In imperial measure the Baby Table puts widths, not nominal sizes, into the size boxes.
+  EXPECT_EQ(s.Text("ComboBox1"), "5");
+  EXPECT_EQ(s.Text("ComboBox3"), "2");
+
+  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  EXPECT_EQ(s.w.form.statusPanel0, "Baby Table (Up to 3 Years Old)");
+  EXPECT_EQ(s.w.CheckedPresetCaption(), "Baby Table");
+
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("Adultecono1"); }));
+  EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.125f);
+  EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "1");
+  EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "8");
+  EXPECT_EQ(s.Text("OKRightDlg.Label5"), "38");
+  EXPECT_EQ(s.Text("Label47"), "( 1   1/2\"  )");
+}
+
+TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
+  StartedWindow s;
+  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultWheelchairOneEnd1"); }));
+  EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "2/438/0");
+  EXPECT_EQ(s.Text("Edit9") + "/" + s.Text("Edit10"), "508/0");
+  EXPECT_EQ(s.Text("ComboBox1"), "184");
+  EXPECT_EQ(s.Text("Edit21"), "184");
+  EXPECT_EQ(s.Text("ComboBox7"), "38");
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultStandard1"); }));
+  EXPECT_EQ(s.Text("ComboBox1"), "140");
+  EXPECT_EQ(s.Text("ComboBox7"), "NONE");
+  EXPECT_EQ(s.Text("Edit27"), "0");
+  EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
+  EXPECT_NEAR(s.w.rec.OverallLength, 1.829 * 3.2808398, 1e-5);
+}
+
+TEST(Presets, TallBoySeatOverhangsDifferOnlyInImperial) {
+  StartedWindow s;
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("TallBoy1"); }));
+  EXPECT_EQ(s.Text("Edit13") + "/" + s.Text("Edit14"), "3/8");
+  EXPECT_EQ(s.Text("Edit15") + "/" + s.Text("Edit16"), "5/8");
+  EXPECT_FLOAT_EQ(s.w.rec.LeftSeatOverhang * 12, 3.5f);
+  EXPECT_FLOAT_EQ(s.w.rec.RightSeatOverhang * 12, 5.5f);
+  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("TallBoy1"); }));
+  EXPECT_EQ(s.Text("Edit13"), "139");
+  EXPECT_EQ(s.Text("Edit15"), "139");
+}
+
+TEST(Presets, AModelScaleKeepsItsStatusMessage) {
+  StartedWindow s;
+  ASSERT_TRUE(s.Run([&] { s.w.MinitureModelTables214reductionofactualsize1Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("Childrensecono1"); }));
+  EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
+  EXPECT_EQ(s.w.CheckedPresetCaption(), "Childrens econo");
+  EXPECT_TRUE(s.w.rec.ModelScale);
+  ASSERT_TRUE(s.Run([&] { s.w.CustomDesign1Click(); }));
+  EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
+}
+
+TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
+  StartedWindow s;
+  const int views = s.designViews;
+  const FormState before = s.w.form;
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("CustomDesign1"); }));
+  EXPECT_EQ(s.designViews, views);
+  EXPECT_TRUE(s.w.rec.CustomDesignMode);
+  EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
+  EXPECT_EQ(s.w.CheckedPresetCaption(), "Custom Design");
+  for (const auto& name : s.w.form.Names()) {
+    if (name.rfind("Edit", 0) == 0 || name.rfind("ComboBox", 0) == 0) {
+      EXPECT_EQ(s.w.form.Text(name), before.Text(name)) << name;
+    }
+  }
+  // A preset afterwards ends the custom design.
+  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultStandard1"); }));
+  EXPECT_FALSE(s.w.rec.CustomDesignMode);
+  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
+}
+
+TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
+  for (bool metric : {false, true}) {
+    const auto& presets = PresetDesigns();
+    for (size_t i = 0; i < presets.size(); ++i) {
+      StartedWindow s;
+      if (metric) {
+        ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+      }
+      // Start from another preset so that every box really changes.
+      const char* other = i == 0 ? "BabyTable1" : "AdultStandard1";
+      ASSERT_TRUE(s.Run([&] { s.w.PresetClick(other); }));
+      ASSERT_TRUE(s.Run([&] { s.w.PresetClick(presets[i].menuItem); }));
+      SCOPED_TRACE(std::string(presets[i].menuItem) + (metric ? " metric" : " imperial"));
+      EXPECT_TRUE(s.prompts.shown.empty());
+      EXPECT_FALSE(s.w.rec.LastCalculationFailed);
+      EXPECT_FALSE(s.w.rec.LegsRepositioned);
+      EXPECT_EQ(s.w.form.statusPanel0, presets[i].statusText);
+      EXPECT_TRUE(s.w.form.at(presets[i].menuItem).checked);
+      // Every box holds the table's text for this measure.
+      for (const auto& [box, text] : PresetBoxTexts(i, !metric)) {
+        EXPECT_EQ(s.Text(box), text) << box;
+      }
+      EXPECT_GT(s.w.rec.LegLength, s.w.rec.TableHeight - s.w.rec.LumberThickness - 1e-6f);
+      EXPECT_GT(s.w.rec.SeatLength, 0.0f);
+    }
+  }
+}
+
+TEST(Presets, UnknownMenuItemIsAnError) {
+  StartedWindow s;
+  EXPECT_FALSE(s.Run([&] { s.w.PresetClick("NoSuchPreset1"); }));
+  ASSERT_EQ(s.prompts.shown.size(), 1u);
+  EXPECT_EQ(s.prompts.shown[0].kind, "error");
+}
+
+}  // namespace
+}  // namespace varnloft

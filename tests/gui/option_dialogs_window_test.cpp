@@ -1,0 +1,158 @@
+// The two option dialogs as windows: opened from the main window, they keep the main window
+// from taking input; however they close, the main window takes input again and its activation
+// runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/program_windows.h"
+
+namespace varnloft {
+namespace {
+
+struct OpenProgram {
+  OpenProgram() {
+    windows.ShowMainWindow();
+    QApplication::processEvents();  // the first activation designs the built-in table
+  }
+  MainWindow& state() { return windows.state(); }
+  TBYC& byc() { return windows.mainWindow(); }
+
+  // The main window takes no input: its buttons and boxes ignore the mouse and the keyboard.
+  void ExpectMainWindowTakesNoInput() {
+    EXPECT_FALSE(byc().isEnabled());
+    EXPECT_FALSE(state().form.mainWindowEnabled);
+    QTest::mouseClick(byc().button("Metric"), Qt::LeftButton);
+    EXPECT_TRUE(state().rec.ImperialUnits);
+    QTest::keyClicks(byc().edit("Edit1"), "9");
+    EXPECT_EQ(state().form.Text("Edit1"), "6");
+    QTest::mouseClick(byc().label("Label25"), Qt::LeftButton);
+    EXPECT_FALSE(state().form.at("ComboBox1").visible);
+  }
+
+  ProgramWindows windows;
+};
+
+TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
+  OpenProgram p;
+  TOKRightDlg& dialog = p.windows.okRightDlg();
+  p.byc().menuAction("LumberThickness2")->trigger();
+  ASSERT_TRUE(dialog.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+  EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(dialog.edit1()->text(), "1");
+  EXPECT_EQ(dialog.label5()->text(), "38");
+  p.ExpectMainWindowTakesNoInput();
+
+  // Typing in the dialog updates the millimetres at once; an emptied box becomes 0.
+  dialog.edit2()->selectAll();
+  QTest::keyClicks(dialog.edit2(), "12");
+  EXPECT_EQ(dialog.label5()->text(), "44");
+  dialog.edit1()->selectAll();
+  QTest::keyClick(dialog.edit1(), Qt::Key_Delete);
+  EXPECT_EQ(dialog.edit1()->text(), "0");
+  EXPECT_EQ(dialog.edit1()->cursorPosition(), 1);
+  EXPECT_EQ(dialog.label5()->text(), "19");
+
+  // Closed as a window manager closes it, neither OK nor Cancel.
+  EXPECT_TRUE(dialog.close());
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(p.byc().isEnabled());
+  QApplication::processEvents();  // the main window's activation
+  EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
+  EXPECT_EQ(p.byc().statusPanel(0)->text(), "Custom Design Table");  // typed in the inches box
+  QTest::mouseClick(p.byc().button("Metric"), Qt::LeftButton);
+  EXPECT_FALSE(p.state().rec.ImperialUnits);
+}
+
+TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
+  OpenProgram p;
+  TOKRightDlg& dialog = p.windows.okRightDlg();
+  p.byc().label("Label47")->setVisible(true);
+  QTest::mouseClick(p.byc().label("Label47"), Qt::LeftButton);
+  ASSERT_TRUE(dialog.isVisible());
+  dialog.edit1()->selectAll();
+  QTest::keyClicks(dialog.edit1(), "0");
+  dialog.edit2()->selectAll();
+  QTest::keyClicks(dialog.edit2(), "12");
+  QTest::keyClick(dialog.edit2(), Qt::Key_Return);  // OK is the default button
+  EXPECT_FALSE(dialog.isVisible());
+  QApplication::processEvents();
+  EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.0625f);
+  EXPECT_EQ(p.byc().label("Label47")->text(), "(  3/4\"  )");
+
+  // Esc is the Cancel button: back to 1 1/2 inches.
+  p.byc().menuAction("LumberThickness2")->trigger();
+  ASSERT_TRUE(dialog.isVisible());
+  QTest::keyClick(dialog.edit1(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(p.byc().isEnabled());
+  QApplication::processEvents();
+  EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
+  EXPECT_EQ(dialog.edit2()->text(), "8");
+}
+
+TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
+  OpenProgram p;
+  TOKBottomDlg& dialog = p.windows.okBottomDlg();
+  p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
+  ASSERT_TRUE(dialog.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+  EXPECT_EQ(dialog.windowTitle(), " Table   Model   Building   Tool");
+  EXPECT_EQ(dialog.select()->text(), "21.4 ");
+  p.ExpectMainWindowTakesNoInput();
+
+  dialog.select()->selectAll();
+  QTest::keyClicks(dialog.select(), "50");
+  EXPECT_TRUE(dialog.close());
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(p.byc().isEnabled());
+  EXPECT_TRUE(p.state().form.mainWindowEnabled);
+  EXPECT_FALSE(p.state().rec.ModelScale);
+  EXPECT_EQ(dialog.select()->text(), "21.4");
+  QApplication::processEvents();
+  QTest::mouseClick(p.byc().button("Metric"), Qt::LeftButton);
+  EXPECT_FALSE(p.state().rec.ImperialUnits);
+}
+
+TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
+  OpenProgram p;
+  TOKBottomDlg& dialog = p.windows.okBottomDlg();
+  p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
+  ASSERT_TRUE(dialog.isVisible());
+
+  // A percentage of 0 is refused in a message box over the dialog, which the user can answer
+  // while the main window is disabled; the dialog stays open.
+  bool boxShown = false, boxEnabled = false;
+  QWidget* boxParent = nullptr;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    boxShown = qobject_cast<QMessageBox*>(box) != nullptr;
+    boxEnabled = box && box->isEnabled();
+    boxParent = box ? box->parentWidget() : nullptr;
+    if (boxShown) QTest::keyClick(box, Qt::Key_Return);
+  });
+  dialog.select()->selectAll();
+  QTest::keyClicks(dialog.select(), "0");
+  QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  EXPECT_TRUE(boxShown);
+  EXPECT_TRUE(boxEnabled);
+  EXPECT_EQ(boxParent, &dialog);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(p.state().rec.ModelScale);
+
+  dialog.select()->selectAll();
+  QTest::keyClicks(dialog.select(), "50");
+  QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  QApplication::processEvents();
+  EXPECT_TRUE(p.byc().isEnabled());
+  EXPECT_EQ(p.byc().statusPanel(0)->text(), "50.0% of size shown in design panel above. ");
+  EXPECT_FLOAT_EQ(p.state().rec.ScaleFactor, 0.5f);
+}
+
+}  // namespace
+}  // namespace varnloft
