@@ -36,16 +36,14 @@ class ThicknessDialog {
   // again and nothing else changes.
   void CloseRequest();
 
-  // The program writes the two boxes (the presets); the change handlers run as for any change,
-  // but a change made while the dialog is closed is not the user's.
+  // Writes the two boxes (the presets, Cancel); the change handler of each box whose text
+  // changes runs, and a change made while the dialog is closed is not the user's.
   void SetBoxes(const std::string& inches, const std::string& sixteenths);
   // The user changed the text of "Edit1" or "Edit2" to `text` (one key typed, or a deletion).
   void UserChange(const std::string& box, const std::string& text);
 
  private:
   std::string& Text(const char* control);
-  // Sets a box's text; its change handler runs when the text differs.
-  void SetText(const char* box, const std::string& text);
   void RunChange(const char* box);
   void FillEmptyBoxes();
   void UpdateMillimetres();

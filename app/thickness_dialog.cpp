@@ -32,7 +32,7 @@ void ThicknessDialog::FillEmptyBoxes() {
   for (const char* box : {"Edit1", "Edit2"}) {
     ControlState& c = w_.form.at(DialogControl(kThicknessDialog, box));
     if (c.text.empty()) {
-      c.text = "0";
+      c.text.push_back('0');
       c.cursor = 1;  // the user goes on typing after the 0
     }
   }
@@ -64,15 +64,15 @@ void ThicknessDialog::RunChange(const char* box) {
     Edit2Change();
 }
 
-void ThicknessDialog::SetText(const char* box, const std::string& text) {
-  if (Text(box) == text) return;
-  Text(box) = text;
-  RunChange(box);
-}
-
 void ThicknessDialog::SetBoxes(const std::string& inches, const std::string& sixteenths) {
-  SetText("Edit1", inches);
-  SetText("Edit2", sixteenths);
+  // Both boxes get their new text before either change handler reads them, so that a text that
+  // is not a number, left in one box, cannot stop the program from setting both.
+  const bool inchesChange = Text("Edit1") != inches;
+  const bool sixteenthsChange = Text("Edit2") != sixteenths;
+  Text("Edit1") = inches;
+  Text("Edit2") = sixteenths;
+  if (inchesChange) Edit1Change();
+  if (sixteenthsChange) Edit2Change();
 }
 
 void ThicknessDialog::UserChange(const std::string& box, const std::string& text) {
@@ -98,14 +98,7 @@ void ThicknessDialog::OKBtnClick() {
 
 void ThicknessDialog::CancelBtnClick() {
   FillEmptyBoxes();
-  // Both boxes get their default before either change handler reads them, so a text that is
-  // not a number in one box cannot stop Cancel from restoring the default.
-  const bool inchesChange = Text("Edit1") != "1";
-  const bool sixteenthsChange = Text("Edit2") != "8";
-  Text("Edit1") = "1";
-  Text("Edit2") = "8";
-  if (inchesChange) Edit1Change();
-  if (sixteenthsChange) Edit2Change();
+  SetBoxes("1", "8");
   w_.rec.LumberThickness = 0.125f;
   Close();
 }

@@ -1,5 +1,7 @@
 #include "cli/input_actions.h"
 
+#include <utility>
+
 #include "app/option_dialogs.h"
 #include "design/lumber_size_table.h"
 
@@ -44,10 +46,11 @@ void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
   if (cancel) {
     RunDialogEvent(w, kThicknessDialog, [&] { dialog.CancelBtnClick(); });
   } else {
+    // Inches before the colon, sixteenths after it.
     const auto colon = argument.find(':');
-    for (const char* box : {"Edit1", "Edit2"}) {
-      const std::string text =
-          box[4] == '1' ? argument.substr(0, colon) : argument.substr(colon + 1);
+    const std::pair<const char*, std::string> typing[] = {{"Edit1", argument.substr(0, colon)},
+                                                          {"Edit2", argument.substr(colon + 1)}};
+    for (const auto& [box, text] : typing) {
       TypeIntoDialogBox(w, kThicknessDialog, box, text,
                         [&](const std::string& typed) { dialog.UserChange(box, typed); });
     }

@@ -93,6 +93,21 @@ TEST(ThicknessDialog, CancelRestoresEvenAfterATextThatIsNoNumber) {
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 }
 
+TEST(ThicknessDialog, APresetResetsBoxesLeftWithoutANumber) {
+  DialogWindow d;
+  d.OpenThickness();
+  d.TypeThickness("Edit2", "x");
+  d.TypeThickness("Edit1", "2");
+  EXPECT_TRUE(d.Thickness([&] { d.thickness.CloseRequest(); }));
+  d.prompts.shown.clear();
+  EXPECT_TRUE(d.Run([&] { d.w.PresetClick("TallBoy1"); }));
+  EXPECT_TRUE(d.prompts.shown.empty());
+  EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
+  EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
+  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
+  EXPECT_EQ(d.w.CheckedPresetCaption(), "Tall Boy");
+}
+
 TEST(ThicknessDialog, EmptiedBoxBecomesZeroWithTheCursorAtItsEnd) {
   DialogWindow d;
   d.OpenThickness();
