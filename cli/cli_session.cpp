@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/input_actions.h"
-#include "cli/json_report.h"
+#include "app/state_report.h"
 #include "cli/view_actions.h"
 
 namespace varnloft {

@@ -2,9 +2,11 @@
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <QSaveFile>
 #include <QScreen>
 
 #include "design/angle_report.h"
+#include "app/state_report.h"
 #include "drawing/design_view.h"
 #include "help/program_icon.h"
 
@@ -57,6 +59,23 @@ ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
   hooks.showIllustrations = [this] { form7_->ShowCentred();
   };
   hooks.closeMainWindow = [this] { byc_->close(); };
+  // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
+  // state as JSON after every change.
+  const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
+  if (!dumpPath.isEmpty()) {
+    byc_->SetAfterSync([this, dumpPath] {
+      QSaveFile file(dumpPath);
+      if (file.open(QIODevice::WriteOnly)) {
+        file.write(QByteArray::fromStdString(ReportJson(*state_, prompts_.shown)));
+        file.commit();
+      }
+      QSaveFile geometry(dumpPath + ".geometry");
+      if (geometry.open(QIODevice::WriteOnly)) {
+        geometry.write(byc_->WidgetGeometryJson().toUtf8());
+        geometry.commit();
+      }
+    });
+  }
   ConnectOptionDialog(*okRightDlg_);
   ConnectOptionDialog(*okBottomDlg_);
   hooks.showThicknessDialog = [this] {

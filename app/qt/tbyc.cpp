@@ -437,9 +437,35 @@ void TBYC::SyncFromState() {
   status0_->setFixedWidth(form.statusPanel0Width);
   status1_->setText(Q(form.statusPanel1));
   syncing_ = false;
+  if (afterSync_) afterSync_();
+}
+
+QString TBYC::WidgetGeometryJson() const {
+  QStringList entries;
+  auto add = [&](const QString& name, const QWidget* w) {
+    if (!w->isVisibleTo(this) || !isVisible()) return;
+    const QPoint p = w->mapToGlobal(QPoint(0, 0));
+    entries << QString("\"%1\": [%2, %3, %4, %5]")
+                   .arg(name)
+                   .arg(p.x())
+                   .arg(p.y())
+                   .arg(w->width())
+                   .arg(w->height());
+  };
+  for (auto it = edits_.begin(); it != edits_.end(); ++it) add(it.key(), it.value());
+  for (auto it = combos_.begin(); it != combos_.end(); ++it) add(it.key(), it.value());
+  for (auto it = labels_.begin(); it != labels_.end(); ++it) add(it.key(), it.value());
+  for (auto it = buttons_.begin(); it != buttons_.end(); ++it) add(it.key(), it.value());
+  for (auto it = radios_.begin(); it != radios_.end(); ++it) add(it.key(), it.value());
+  return "{" + entries.join(", ") + "}\n";
 }
 
 void TBYC::ActivateFromProgram() {
+  // Give the keyboard back to the main window: with no window manager nobody else does.
+  if (isVisible()) {
+    raise();
+    activateWindow();
+  }
   Run([&] { state_.FormActivate(); });
 }
 

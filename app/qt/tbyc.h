@@ -41,8 +41,13 @@ class TBYC : public QMainWindow {
   void ActivateFromProgram();
   // A focus change from the given window back to this one counts as an activation.
   void SetReturnActivates(QWidget* window) { returnActivates_ = window; }
+  // Called after every refresh from the state (the end-to-end tests read the state this way).
+  void SetAfterSync(std::function<void()> afterSync) { afterSync_ = std::move(afterSync); }
 
   PictureArea* image1() { return image1_; }
+  // Where each visible control lies on the screen, as JSON {"Edit1": [x, y, w, h], ...}: the
+  // end-to-end tests click and type there as a person would.
+  QString WidgetGeometryJson() const;
   QLineEdit* edit(const QString& name) { return edits_.value(name); }
   QComboBox* combo(const QString& name) { return combos_.value(name); }
   QLabel* label(const QString& name) { return labels_.value(name); }
@@ -69,6 +74,7 @@ class TBYC : public QMainWindow {
   bool syncing_ = false;
   bool firstShowDone_ = false;
   QWidget* returnActivates_ = nullptr;
+  std::function<void()> afterSync_;
   QWindow* lastFocusWindow_ = nullptr;
   QMap<QString, QLineEdit*> edits_;
   QMap<QString, QComboBox*> combos_;

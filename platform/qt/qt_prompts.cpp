@@ -12,10 +12,12 @@ QString Title() {
 }  // namespace
 
 void QtPrompts::ShowError(const std::string& text) {
+  shown.push_back({"error", text, ""});
   QMessageBox::critical(parent_, Title(), QString::fromStdString(text));
 }
 
 void QtPrompts::ShowInfo(const std::string& text) {
+  shown.push_back({"info", text, ""});
   QMessageBox::information(parent_, Title(), QString::fromStdString(text));
 }
 
@@ -23,9 +25,12 @@ Answer QtPrompts::AskYesNoCancel(const std::string& text) {
   auto button = QMessageBox::question(parent_, Title(), QString::fromStdString(text),
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                       QMessageBox::Yes);
-  if (button == QMessageBox::Yes) return Answer::Yes;
-  if (button == QMessageBox::No) return Answer::No;
-  return Answer::Cancel;
+  const Answer answer = button == QMessageBox::Yes ? Answer::Yes
+                        : button == QMessageBox::No ? Answer::No
+                                                    : Answer::Cancel;
+  static const char* const names[] = {"Yes", "No", "Cancel"};
+  shown.push_back({"question", text, names[static_cast<int>(answer)]});
+  return answer;
 }
 
 void QtPrompts::Beep() {

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and questions shown with QMessageBox.
 #include <QWidget>
+#include <vector>
 
 #include "platform/prompts.h"
 
@@ -14,6 +15,9 @@ class QtPrompts : public Prompts {
   void ShowInfo(const std::string& text) override;
   Answer AskYesNoCancel(const std::string& text) override;
   void Beep() override;
+
+  // Every box shown, with the answer given, in order.
+  std::vector<ShownBox> shown;
 
  private:
   QWidget* parent_;

@@ -1,4 +1,4 @@
-#include "cli/json_report.h"
+#include "app/state_report.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,5 +1,6 @@
 #pragma once
-// The driver's JSON document: the design record, the controls and the boxes shown.
+// The JSON report of the main window: the design record, the controls and the boxes shown.
+// The headless driver prints it; the program writes it for its end-to-end tests.
 #include <string>
 #include <vector>
 

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Drives the real program under a private X server as a person would: clicks and typing with
+# xdotool, menus by keyboard, message boxes answered with the keyboard. After each step it reads
+# the state the program writes (VARNLOFT_STATE_DUMP) and keeps a screenshot of the screen.
+set -u
+bin=$1
+for tool in Xvfb xdotool import; do
+  command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+shots=${VARNLOFT_E2E_SHOTS:-$work/shots}
+mkdir -p "$shots"
+state=$work/state.json
+for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { disp=":$n"; break; }; done
+Xvfb "$disp" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() { kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+export DISPLAY=$disp LC_ALL=C TZ=UTC QT_QPA_PLATFORM=xcb
+sleep 1
+VARNLOFT_STATE_DUMP=$state "$bin/varnloft" >"$work/app.log" 2>&1 &
+app=$!
+fail=0
+step=0
+
+# expect TEXT: the state holds TEXT within 10 seconds.
+expect() {
+  for _ in $(seq 100); do
+    grep -qF -- "$1" "$state" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "FAIL (step $step): state lacks: $1"
+  fail=1
+  return 1
+}
+shot() { step=$((step + 1)); import -window root "$shots/$(printf %02d $step)-$1.png"; }
+# Centre of a control, from the geometry the program writes next to its state.
+centre() {
+  local g
+  g=$(grep -o "\"$1\": \[[-0-9, ]*\]" "$state.geometry" | grep -o '\[.*\]' | tr -d '[],')
+  [ -n "$g" ] || { echo "FAIL: no control $1 on screen"; fail=1; return 1; }
+  set -- $g
+  echo "$(($1 + $3 / 2)) $(($2 + $4 / 2))"
+}
+click() { local c; c=$(centre "$1") || return 1; xdotool mousemove $c click 1; sleep 0.3; }
+type_into() { click "$1" && xdotool key ctrl+a && xdotool type --delay 30 "$2"; sleep 0.2; }
+# A menu by its mnemonic, then DOWN presses to the item (the first item is highlighted).
+menu() { xdotool key "alt+$1"; sleep 0.4; for _ in $(seq "$2"); do xdotool key Down; done; xdotool key Return; sleep 0.5; }
+
+expect '"LegAngle": 30.9637623' || { cat "$work/app.log"; exit 1; }
+expect '"StatusPanel0": "Adult Standard Size Table"'
+expect '"Label25": {"caption": "5   1/2\" ", "visible": true}'
+shot start-up
+
+type_into Edit17 4
+click BitBtn3
+expect '"StatusPanel0": "Custom Design Table"'
+expect '"SeatToTableDistance": 0.333333343'
+expect '"PresetChecked": "Custom Design"'
+shot typed-and-designed
+
+click Metric
+expect '"StatusPanel0": "   Metric Measure Selected "'
+expect '"Label25": {"caption": "140 mm ", "visible": true}'
+expect '"Edit17": {"text": "102", "visible": true, "left": 180, "width": 60}'
+shot metric
+
+click Imperial
+expect '"StatusPanel0": "   Imperial Measure Selected "'
+expect '"Edit2": {"text": "0", "visible": true, "left": 160, "width": 40}'
+shot imperial
+
+menu p 9  # Pre-Settings > Baby Table
+expect '"StatusPanel0": "Baby Table (Up to 3 Years Old)"'
+expect '"LumberThickness": 0.0625'
+shot baby-table
+menu p 0  # Pre-Settings > Adult Standard
+expect '"StatusPanel0": "Adult Standard Size Table"'
+expect '"LumberThickness": 0.125'
+
+click RadioButton2
+expect '"SupportsExterior": false'
+shot interior-supports
+click RadioButton1
+expect '"SupportsExterior": true'
+
+type_into Edit4 abc
+click BitBtn3
+sleep 0.5
+shot error-box
+xdotool key Return
+expect "\"text\": \"'abc' is not a valid floating point value\""
+expect '"Edit4": {"text": "abc"'
+type_into Edit4 2
+click BitBtn3
+
+menu o 0  # Options > Lumber Thickness: the main window takes no input while it is open
+expect '"MainWindowEnabled": false'
+shot thickness-dialog
+xdotool key Escape
+expect '"MainWindowEnabled": true'
+
+menu o 1  # Options > User Defined Percentage Setting
+expect '"MainWindowEnabled": false'
+xdotool key ctrl+a && xdotool type --delay 30 50 && xdotool key Return
+expect '"StatusPanel0": "50.0% of size shown in design panel above. "'
+expect '"MainWindowEnabled": true'
+shot half-scale
+
+menu h 0  # Help > About, modal; closing it activates the main window again
+sleep 0.5
+shot about
+xdotool key Return
+sleep 0.5
+menu h 1  # Help > Illustrations, not modal
+sleep 0.5
+shot illustrations
+
+kill $app 2>/dev/null
+[ $fail -eq 0 ] && echo "real program: all steps passed ($step screenshots in $shots)"
+exit $fail
