@@ -104,17 +104,28 @@ bool RepositionLegs(DesignRecord& rec, Prompts& prompts) {
         "overlap at any angle. The legs are left at their normal angle. Use more or wider deck "
         "boards, or narrower legs.");
   }
-  for (int step = 1; step <= kMaxRepositionSteps; ++step) {
-    rec.LegsRepositioned = true;
-    // The repositioning amount is a decimal count of thousandths of a foot.
-    double reposition = step / 1000.0;
-    double a = rec.OuterSupportDepth;
-    double b = (static_cast<double>(rec.TableHeight) - rec.LumberThickness - rec.OuterSupportDepth -
-                rec.SeatHeight + rec.LumberThickness) +
-               reposition;
-    double c = (static_cast<double>(rec.OverallWidth) - rec.TableTopWidth) / 2 - rec.SeatWidth;
-    rec.LegAngle = ArcTanDeg(static_cast<float>(Divide(c, b - a)));
-    if (LegClearance(rec) > 0) return true;
+  const double a = rec.OuterSupportDepth;
+  const double b0 = static_cast<double>(rec.TableHeight) - rec.LumberThickness -
+                    rec.OuterSupportDepth - rec.SeatHeight + rec.LumberThickness;
+  const double c = (static_cast<double>(rec.OverallWidth) - rec.TableTopWidth) / 2 - rec.SeatWidth;
+  // The repositioning amount is a decimal count of thousandths of a foot.
+  auto angleAtStep = [&](int step) {
+    return ArcTanDeg(static_cast<float>(Divide(c, (b0 + step / 1000.0) - a)));
+  };
+  // While c > 0 and b - a > 0 the angle only shrinks from step to step, and the clearance only
+  // grows as it shrinks. When even the last step leaves the legs overlapping, no step clears
+  // them: the search ends at once with the answer the full search would reach.
+  bool hopeless = false;
+  if (c > 0 && b0 + 0.001 - a > 0) {
+    rec.LegAngle = angleAtStep(kMaxRepositionSteps);
+    hopeless = !(LegClearance(rec) > 0);
+  }
+  for (int step = 1; step <= kMaxRepositionSteps && !hopeless; ++step) {
+    rec.LegAngle = angleAtStep(step);
+    if (LegClearance(rec) > 0) {
+      rec.LegsRepositioned = true;
+      return true;
+    }
   }
   return giveUp(
       "Repositioning the legs was stopped after 100,000 steps: no leg angle within reach clears "

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "app/main_window.h"
+#include "measure/angles.h"
 #include "measure/errors.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -272,6 +273,55 @@ TEST_F(CalculateDesignTest, ScaleFactorIsOneWithoutAModelScale) {
   rec.ScaleFactor = 0.5f;
   Calculate();
   EXPECT_FLOAT_EQ(rec.ScaleFactor, 0.5f);
+}
+
+}  // namespace
+}  // namespace varnloft
+
+namespace varnloft {
+namespace {
+
+// The repositioning search stepped one 0.001 ft at a time, straight from its rule, to check the
+// calculation's search (which ends early when no step can clear the legs) against.
+struct SteppedSearch {
+  bool cleared = false;
+  float angle = 0;
+};
+
+SteppedSearch StepEveryThousandth(const DesignRecord& r) {
+  const double a = r.OuterSupportDepth;
+  const double b0 = static_cast<double>(r.TableHeight) - r.LumberThickness - r.OuterSupportDepth -
+                    r.SeatHeight + r.LumberThickness;
+  const double c = (static_cast<double>(r.OverallWidth) - r.TableTopWidth) / 2 - r.SeatWidth;
+  for (int step = 1; step <= kMaxRepositionSteps; ++step) {
+    const float angle = ArcTanDeg(static_cast<float>(c / ((b0 + step / 1000.0) - a)));
+    const double clearance = static_cast<double>(r.TableTopWidth) / 2 -
+                             2 * static_cast<double>(r.OuterSupportDepth) * TanDeg(angle) -
+                             static_cast<double>(r.LegWidth) / CosDeg(angle);
+    if (clearance > 0) return {true, angle};
+  }
+  return {};
+}
+
+TEST_F(CalculateDesignTest, RepositioningMatchesTheSearchStepByStep) {
+  // Seats ever farther from the table need ever longer searches, up to ones that never clear.
+  Set("ComboBox8", "2");
+  int cleared = 0, gaveUp = 0;
+  for (const char* distance : {"3", "60", "200", "330", "345", "360", "500", "1000"}) {
+    Set("Edit17", distance);
+    prompts.shown.clear();
+    Calculate();
+    const SteppedSearch expected = StepEveryThousandth(rec);
+    EXPECT_EQ(rec.LegsRepositioned, expected.cleared) << distance;
+    if (expected.cleared) {
+      EXPECT_EQ(rec.LegAngle, expected.angle) << distance;
+      ++cleared;
+    } else {
+      ++gaveUp;
+    }
+  }
+  EXPECT_GT(cleared, 0);
+  EXPECT_GT(gaveUp, 0);
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+// Each design action as a user sees it at 1920 x 1080: the handler, the calculation, the angle
+// report and the design view drawn into the picture through QPainter.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "app/main_window.h"
+#include "design/angle_report.h"
+#include "drawing/design_view.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/qt/picture.h"
+#include "platform/shell.h"
+
+namespace {
+
+using namespace varnloft;
+
+struct Program {
+  Program()
+      : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}),
+        window(prompts, clock, shell),
+        view(1920 - 8, 1080 - 300),
+        angles(518, 237) {
+    window.form.windowWidth = 1920;
+    window.form.windowHeight = 1080;
+    window.hooks.drawDesignView = [this] {
+      view.Draw([this](Canvas& c) { DrawDesignView(window.rec, c, 1920, 1080); });
+    };
+    window.hooks.drawAngleReport = [this] {
+      angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
+    };
+    window.FormCreate();
+    window.HandleUserEvent([&] { window.FormActivate(); });
+  }
+  void Run(const std::function<void()>& action) {
+    window.HandleUserEvent(action);
+    prompts.shown.clear();
+  }
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow window;
+  Picture view;
+  Picture angles;
+};
+
+void BM_DesignButton(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+}
+BENCHMARK(BM_DesignButton)->Unit(benchmark::kMillisecond);
+
+void BM_Preset(benchmark::State& state) {
+  Program p;
+  bool tall = false;
+  for (auto _ : state) {
+    tall = !tall;
+    p.Run([&] { p.window.PresetClick(tall ? "TallBoy1" : "AdultStandard1"); });
+  }
+}
+BENCHMARK(BM_Preset)->Unit(benchmark::kMillisecond);
+
+void BM_MeasureSwitch(benchmark::State& state) {
+  Program p;
+  bool metric = false;
+  for (auto _ : state) {
+    metric = !metric;
+    p.Run([&] { metric ? p.window.MetricClick() : p.window.ImperialClick(); });
+  }
+}
+BENCHMARK(BM_MeasureSwitch)->Unit(benchmark::kMillisecond);
+
+void BM_SupportSide(benchmark::State& state) {
+  Program p;
+  bool interior = false;
+  for (auto _ : state) {
+    interior = !interior;
+    p.Run([&] { p.window.ClickRadioButton(interior ? "RadioButton2" : "RadioButton1"); });
+  }
+}
+BENCHMARK(BM_SupportSide)->Unit(benchmark::kMillisecond);
+
+void BM_ModelScaleToggle(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) p.Run([&] { p.window.MinitureModelTables214reductionofactualsize1Click(); });
+}
+BENCHMARK(BM_ModelScaleToggle)->Unit(benchmark::kMillisecond);
+
+void BM_RepositionGivesUp(benchmark::State& state) {
+  Program p;
+  p.window.form.Text("ComboBox8") = "2";
+  p.window.form.Text("Edit17") = "1000";
+  for (auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+}
+BENCHMARK(BM_RepositionGivesUp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
