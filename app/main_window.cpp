@@ -190,7 +190,7 @@ void MainWindow::BuildControls() {
     return form.Add(name, c);
   };
   menu("File1", "&File", true);
-  menu("PrinterSetup1", "Printer Setup", false);
+  menu("PrinterSetup1", "Printer Setup", true);
   menu("Exit1", "E&xit", true);
   menu("PreSettings1", "&Pre-Settings", true);
   for (const auto& item : kPresetMenu) menu(item.name, item.caption, true);

@@ -4,6 +4,7 @@
 
 #include "cli/input_actions.h"
 #include "app/state_report.h"
+#include "cli/plan_actions.h"
 #include "cli/view_actions.h"
 
 namespace varnloft {
@@ -36,7 +37,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
-               Contains(ViewOptionsWithArgument(), arg)) {
+               Contains(ViewOptionsWithArgument(), arg) ||
+               Contains(PlanOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -100,12 +102,32 @@ Actions:
   --interior         click "Support Members on the Interior side" (nothing if already checked)
   --save-view FILE   write the main window's picture as it stands (.png or .bmp by extension)
   --save-angles FILE write the angle report picture, 518 x 237 (.png or .bmp)
-  --ops WHAT=FILE    at the end, write every canvas call of the last drawing of WHAT (view or
-                     angles), one JSON object a line, coordinates in whole pixels
+  --ops WHAT=FILE    at the end, write every canvas call of the last drawing of WHAT, one JSON
+                     object a line, coordinates in whole pixels: view (the main window's
+                     picture), angles (the angle report), plan (the plan sheet, 681 x 1014) or
+                     print (the printed plans; each page starts with
+                     {"op":"page","number":N,"width":W,"height":H}, its size in device pixels)
   --window WxH       the main window's outer size, from start-up on (default 1024x740); the
                      picture area is (W - 8) x (H - 300). A later --window resizes the window
                      without redrawing, as resizing the real window does.
-  A file that cannot be written is reported on stderr after the JSON, with exit status 1.
+
+  --save-plan FILE   press Plans (a beep; the plan sheet of the last design is drawn and the
+                     plans window shown), press Save with FILE as the chosen name (.bmp writes a
+                     Windows bitmap, .png a PNG; 681 x 1014 pixels), then Close, which activates
+                     the main window again (this presses Design). While the last calculation
+                     has failed, Plans refuses with an error box and nothing is written.
+  --print-pdf FILE   press Print: Design is pressed first, then the plans are printed into the
+                     PDF file FILE (.pdf) at 600 dots per inch, on one page or on two when the
+                     notes do not fit; the page is the printable area inside the default
+                     margins of 10 points
+  --page a4|letter   the paper of every print of the run (default letter; the last --page counts)
+  At the end of a run with --ops plan=FILE but no --save-plan, the sheet is drawn as Plans draws
+  it (without the beep and the window); with --ops print=FILE but no --print-pdf, Print is
+  pressed and prints into a throwaway PDF. Both happen after the last action and before the
+  JSON is written, so the record shows the PlanName they set.
+  A file that cannot be written is reported on stderr after the JSON, with exit status 1;
+  a saved plan or PDF is written to a temporary file first, so a failed write leaves the
+  target as it was.
 
 Settings:
   --now YYYY-MM-DDTHH:MM:SS   fixes the clock (start-up date and time stamps); default: now
@@ -123,7 +145,8 @@ include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit
 CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
     : clock_(now),
       window_(prompts_, clock_, shell_, std::move(locale)),
-      pictures_(std::make_unique<CliPictures>(window_)) {}
+      pictures_(std::make_unique<CliPictures>(window_)),
+      plans_(std::make_unique<CliPlans>(window_, writeError_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -132,7 +155,7 @@ bool CliSession::Finish(std::string& error) {
     error = writeError_;
     return false;
   }
-  return pictures_->WriteOpsFiles(error);
+  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error);
 }
 
 void CliSession::Start(const std::vector<CliAction>& actions) {
@@ -144,8 +167,13 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
       break;
     }
   }
+  plans_->UsePaperOf(actions);
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
+}
+
+void CliSession::Conclude() {
+  plans_->Conclude();
 }
 
 void CliSession::Validate(const CliAction& action) const {
@@ -164,6 +192,9 @@ void CliSession::Validate(const CliAction& action) const {
   } else if (std::find(ViewOptionsWithArgument().begin(), ViewOptionsWithArgument().end(),
                        action.option) != ViewOptionsWithArgument().end()) {
     ValidateViewAction(action);
+  } else if (std::find(PlanOptionsWithArgument().begin(), PlanOptionsWithArgument().end(),
+                       action.option) != PlanOptionsWithArgument().end()) {
+    ValidatePlanAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -190,6 +221,7 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.BitBtn3Click(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
+  } else if (plans_->Apply(action)) {
   } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

@@ -40,6 +40,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args);
 std::string CliHelpText();
 
 class CliPictures;
+class CliPlans;
 
 class CliSession {
  public:
@@ -52,6 +53,9 @@ class CliSession {
   void Apply(const CliAction& action);
   // FormCreate, then the activation that presses Design, at the first --window size if any.
   void Start(const std::vector<CliAction>& actions = {});
+
+  // After the last action: the drawings the --ops files of the plans need (see --help).
+  void Conclude();
 
   std::string Report() const;
   // Writes the --ops files; false with `error` set when a file cannot be written.
@@ -69,6 +73,7 @@ class CliSession {
   MainWindow window_;
   std::unique_ptr<CliPictures> pictures_;
   std::string writeError_;
+  std::unique_ptr<CliPlans> plans_;
 };
 
 }  // namespace varnloft

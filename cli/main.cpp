@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     for (const auto& action : options.actions) session.Validate(action);
     session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);
+    session.Conclude();
     std::cout << session.Report();
     std::string error;
     if (!session.Finish(error)) {

@@ -109,8 +109,8 @@ void ValidateViewAction(const CliAction& action) {
     const std::string what = action.argument.substr(0, eq);
     if (eq == std::string::npos || eq + 1 == action.argument.size())
       throw UsageError("--ops needs WHAT=FILE, got '" + action.argument + "'");
-    if (what != "view" && what != "angles")
-      throw UsageError("--ops knows view and angles, not '" + what + "'");
+    if (what != "view" && what != "angles" && what != "plan" && what != "print")
+      throw UsageError("--ops knows view, angles, plan and print, not '" + what + "'");
   }
 }
 

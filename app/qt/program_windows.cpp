@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QScreen>
 
+#include "app/plan_context_of.h"
 #include "design/angle_report.h"
 #include "app/state_report.h"
 #include "drawing/design_view.h"
@@ -40,7 +41,7 @@ ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
   okRightDlg_ = std::make_unique<TOKRightDlg>(*state_);
   okBottomDlg_ = std::make_unique<TOKBottomDlg>(*state_);
   aboutBox_ = std::make_unique<TAboutBox>(shell_, state_->rec);
-  form4_ = std::make_unique<QWidget>();
+  form4_ = std::make_unique<TForm4>(state_->rec, prompts_);
   form7_ = std::make_unique<TForm7>();
   byc_->setWindowIcon(ProgramIcon());
   // Coming back from the Illustrations window is a real activation of the main window.
@@ -59,6 +60,7 @@ ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
   hooks.showIllustrations = [this] { form7_->ShowCentred();
   };
   hooks.closeMainWindow = [this] { byc_->close(); };
+  ConnectPlans();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -98,6 +100,25 @@ void ProgramWindows::ShowMainWindow() {
   state_->form.windowHeight = byc_->height();
   state_->form.statusPanel0Width = byc_->width() / 2;
   byc_->showMaximized();
+}
+
+void ProgramWindows::ConnectPlans() {
+  MainWindowHooks& hooks = state_->hooks;
+  hooks.showPlans = [this] {
+    form4_->DrawPlanSheet(PlanContextOf(*state_));
+    // Message boxes belong to the plans window while it is open.
+    prompts_.SetParent(form4_.get());
+    form4_->setWindowState(form4_->windowState() | Qt::WindowMaximized);
+    form4_->exec();
+    prompts_.SetParent(byc_.get());
+    byc_->ActivateFromProgram();
+  };
+  hooks.printPlans = [this] {
+    QWidget* over = form4_->isVisible() ? static_cast<QWidget*>(form4_.get()) : byc_.get();
+    printer_.Print(over, state_->rec, PlanContextOf(*state_));
+  };
+  hooks.printerSetup = [this] { printer_.Setup(byc_.get()); };
+  form4_->pressMainPrint = [this] { byc_->button("BitBtn5")->click(); };
 }
 
 void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {

@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/qt/plans_printer.h"
 #include "app/qt/tbyc.h"
+#include "app/qt/tform4.h"
 #include "app/qt/tokbottomdlg.h"
 #include "app/qt/tokrightdlg.h"
 #include "help/about_box.h"
@@ -34,9 +36,13 @@ class ProgramWindows {
   Picture& image5() { return image5_; }
   TForm7& illustrations() { return *form7_; }
   TAboutBox& aboutBox() { return *aboutBox_; }
+  TForm4& plansWindow() { return *form4_; }
+  PlansPrinter& plansPrinter() { return printer_; }
 
  private:
   void DrawDesignViewIntoImage1();
+  // The Plans and Print buttons, Printer Setup, and the plans window's Print.
+  void ConnectPlans();
   // Wires an option dialog. While it is open, message boxes belong to it, so that they open
   // over the dialog rather than over the disabled main window; closing it activates the main
   // window.
@@ -50,10 +56,11 @@ class ProgramWindows {
   std::unique_ptr<TOKRightDlg> okRightDlg_;
   std::unique_ptr<TOKBottomDlg> okBottomDlg_;
   std::unique_ptr<TAboutBox> aboutBox_;
-  std::unique_ptr<QWidget> form4_;
+  std::unique_ptr<TForm4> form4_;
   std::unique_ptr<TForm7> form7_;
-  Picture image1_;  // the main window's picture area
-  Picture image5_;  // the angle report of the Illustrations window
+  Picture image1_;        // the main window's picture area
+  Picture image5_;        // the angle report of the Illustrations window
+  PlansPrinter printer_;  // one printer for Printer Setup and Print, so the set-up is kept
 };
 
 }  // namespace varnloft

@@ -1,0 +1,185 @@
+#include "app/qt/tform4.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/qt/plans_glyphs.h"
+#include "help/help_fonts.h"
+#include "plans/plan_name.h"
+#include "plans/plan_sheet.h"
+#include "platform/qt/image_file.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr int kPanelHeight = 41;
+constexpr int kCloseButtonHeight = 24;
+
+QPushButton* PanelButton(QWidget* parent, const QString& caption, const QIcon& glyph, int left,
+                         bool tabStop) {
+  auto* button = new QPushButton(glyph, caption, parent);
+  button->setGeometry(left, 8, 75, 25);
+  button->setCursor(Qt::PointingHandCursor);
+  if (!tabStop) button->setFocusPolicy(Qt::ClickFocus);
+  return button;
+}
+
+void UseMaroonArial(QPushButton* button) {
+  button->setFont(ArialFont(12));
+  QPalette colours = button->palette();
+  colours.setColor(QPalette::ButtonText, QColor(128, 0, 0));
+  button->setPalette(colours);
+}
+
+}  // namespace
+
+TForm4::TForm4(DesignRecord& record, Prompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      record_(record),
+      prompts_(prompts),
+      image1_(kPlanSheetWidth, kPlanSheetHeight) {
+  setObjectName("Form4");
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setFont(DialogFont(11));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  resize(537, 429);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFixedHeight(kPanelHeight);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(2);
+  BitBtn1 = PanelButton(Panel1, "Save", SaveGlyph(), 8, true);
+  BitBtn1->setObjectName("BitBtn1");
+  UseMaroonArial(BitBtn1);
+  BitBtn4 = PanelButton(Panel1, "Print", PrintGlyph(), 96, false);
+  BitBtn4->setObjectName("BitBtn4");
+  UseMaroonArial(BitBtn4);
+  BitBtn2 = PanelButton(Panel1, "Close", CloseGlyph(), 464, false);
+  BitBtn2->setObjectName("BitBtn2");
+
+  ScrollBox = new QScrollArea(this);
+  ScrollBox->setObjectName("ScrollBox");
+  ScrollBox->setFrameStyle(QFrame::NoFrame);
+  ScrollBox->setBackgroundRole(QPalette::Window);
+  auto* content = new QWidget;
+  content->setFixedSize(kPlanSheetWidth, kPlanSheetHeight + kCloseButtonHeight + 16);
+  Image1 = new QLabel(content);
+  Image1->setObjectName("Image1");
+  Image1->setGeometry(0, 0, kPlanSheetWidth, kPlanSheetHeight);
+  Image1->setPixmap(QPixmap::fromImage(image1_.Image()));
+  // The lower Close sits just under the sheet's lower left corner, where it covers no notes.
+  BitBtn3 = new QPushButton(CloseGlyph(), "Close", content);
+  BitBtn3->setObjectName("BitBtn3");
+  BitBtn3->setGeometry(8, kPlanSheetHeight + 8, 75, kCloseButtonHeight);
+  BitBtn3->setCursor(Qt::PointingHandCursor);
+  BitBtn3->setFocusPolicy(Qt::ClickFocus);
+  ScrollBox->setWidget(content);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Panel1);
+  layout->addWidget(ScrollBox, 1);
+
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+  connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+
+  askSaveFileName = [this](const QString& folder, const QString& name) {
+    return RunSaveDialog(folder, name);
+  };
+}
+
+void TForm4::DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording) {
+  image1_.Draw([&](Canvas& canvas) { varnloft::DrawPlanSheet(record_, canvas, context); },
+               recording);
+  Image1->setPixmap(QPixmap::fromImage(image1_.Image()));
+  SizeFromSheet();
+}
+
+void TForm4::SizeFromSheet() {
+  // The restored size follows the sheet and the screen only, so pressing Plans again and again
+  // gives the same window every time.
+  const int frame = 2 * ScrollBox->frameWidth();
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  int width = kPlanSheetWidth + scrollBar + frame;
+  int height = kPanelHeight + ScrollBox->widget()->height() + frame;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    width = std::min(width, available.width());
+    height = std::min(height, available.height());
+  }
+  resize(width, height);
+}
+
+QString TForm4::StartFolder() {
+  for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DesktopLocation}) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    if (!folder.isEmpty() && QDir(folder).exists()) return folder;
+  }
+  return QDir::homePath();
+}
+
+QString TForm4::RunSaveDialog(const QString& folder, const QString& proposedName) {
+  QFileDialog dialog(this, "Save As");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter("Bitmap File (*.bmp)");
+  dialog.setDefaultSuffix("bmp");
+  dialog.setDirectory(folder);
+  dialog.selectFile(proposedName);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+void TForm4::BitBtn1Click() {
+  const QString proposed = QString::fromStdString(PlanFileName(record_.PlanName, ".bmp"));
+  const QString path = askSaveFileName ? askSaveFileName(StartFolder(), proposed) : QString();
+  if (path.isEmpty()) return;
+  const std::string error = SaveImageFile(image1_.Image(), path, "BMP");
+  if (!error.empty()) prompts_.ShowError(error);
+}
+
+void TForm4::BitBtn2Click() {
+  reject();
+}
+
+void TForm4::BitBtn3Click() {
+  reject();
+}
+
+void TForm4::BitBtn4Click() {
+  if (pressMainPrint) pressMainPrint();
+}
+
+void TForm4::FormActivate() {
+  setWindowTitle(QString::fromStdString("  " + record_.TitleText));
+}
+
+bool TForm4::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QDialog::event(event);
+}
+
+}  // namespace varnloft

@@ -1,0 +1,72 @@
+#pragma once
+// The plans window: shows the plan sheet drawn into its picture, saves it as a bitmap file,
+// prints (through the main window's Print button) and closes. Created once at start-up and
+// shown modally by the main window's Plans button.
+#include <QDialog>
+#include <functional>
+
+#include "design/design_record.h"
+#include "plans/plan_context.h"
+#include "platform/prompts.h"
+#include "platform/qt/picture.h"
+#include "platform/recording_canvas.h"
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QFrame;
+
+namespace varnloft {
+
+class TForm4 : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `record` and `prompts` must outlive the window.
+  TForm4(DesignRecord& record, Prompts& prompts, QWidget* parent = nullptr);
+
+  // Redraws the plan sheet into Image1 from the record (and into `recording` too, when given).
+  // The window's restored size follows the sheet, the same on every press. Throws ProgramError
+  // when the sheet cannot be drawn; the picture keeps what was drawn so far.
+  void DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording = nullptr);
+
+  // Handlers, public so that tests and the program can drive them.
+  void BitBtn1Click();  // Save
+  void BitBtn2Click();  // Close
+  void BitBtn3Click();  // the lower Close
+  void BitBtn4Click();  // Print: presses the main window's Print button
+  void FormActivate();  // the caption shows the title
+
+  // Presses the main window's Print button; set by the program.
+  std::function<void()> pressMainPrint;
+  // Asks for the file to save to, starting in `folder` with `proposedName`; an empty result
+  // means the user cancelled. The default runs the save dialog; tests replace it.
+  std::function<QString(const QString& folder, const QString& proposedName)> askSaveFileName;
+
+  // The folder the save dialog starts in: the user's pictures folder, else the desktop, else
+  // the home folder.
+  static QString StartFolder();
+
+  const Picture& image1() const { return image1_; }
+
+  QFrame* Panel1;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+  QPushButton* BitBtn3;
+  QPushButton* BitBtn4;
+  QScrollArea* ScrollBox;
+  QLabel* Image1;
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  QString RunSaveDialog(const QString& folder, const QString& proposedName);
+  void SizeFromSheet();
+
+  DesignRecord& record_;
+  Prompts& prompts_;
+  Picture image1_;
+};
+
+}  // namespace varnloft

@@ -1,0 +1,73 @@
+// Times the plans of the built-in design: the plan sheet drawn into its 681 x 1014 picture as
+// the Plans button draws it, and the printed plans written into a PDF file at 600 dpi on US
+// Letter as the driver's --print-pdf writes them (Print's recalculation not included).
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "app/main_window.h"
+#include "app/plan_context_of.h"
+#include "plans/plan_sheet.h"
+#include "plans/printed_plans.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/qt/pdf_file.h"
+#include "platform/qt/picture.h"
+#include "platform/shell.h"
+
+namespace {
+
+using namespace varnloft;
+
+struct Designed {
+  Designed() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), window(prompts, clock, shell) {
+    window.FormCreate();
+    window.HandleUserEvent([this] { window.FormActivate(); });
+    window.rec.SupportsExterior = true;
+  }
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow window;
+};
+
+void BM_PlanSheetIntoPicture(benchmark::State& state) {
+  Designed d;
+  Picture sheet(kPlanSheetWidth, kPlanSheetHeight);
+  for (auto _ : state) {
+    sheet.Draw(
+        [&](Canvas& canvas) { DrawPlanSheet(d.window.rec, canvas, PlanContextOf(d.window)); });
+    benchmark::DoNotOptimize(sheet.Image().constBits());
+  }
+}
+BENCHMARK(BM_PlanSheetIntoPicture)->Unit(benchmark::kMillisecond);
+
+void BM_PrintedPlansIntoPdf(benchmark::State& state) {
+  Designed d;
+  QTemporaryDir dir;
+  const std::string path = QDir(dir.path()).filePath("plans.pdf").toStdString();
+  const PaperSize paper = state.range(0) ? PaperSize::A4 : PaperSize::Letter;
+  for (auto _ : state) {
+    const std::string error = PrintToPdfFile(path, paper, nullptr, [&](PageSink& sink) {
+      PrintPlans(d.window.rec, sink, PlanContextOf(d.window));
+    });
+    if (!error.empty()) state.SkipWithError(error.c_str());
+  }
+}
+BENCHMARK(BM_PrintedPlansIntoPdf)->Arg(0)->Arg(1)->ArgName("a4")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Text needs a font database, so a GUI application, but no display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,159 @@
+#include "cli/plan_actions.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "app/plan_context_of.h"
+#include "plans/plan_sheet.h"
+#include "plans/printed_plans.h"
+#include "platform/qt/image_file.h"
+
+namespace varnloft {
+
+namespace {
+
+bool EndsWithNoCase(const std::string& s, const std::string& tail) {
+  return s.size() > tail.size() &&
+         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
+                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+// "plan=FILE" -> "plan"; empty when the argument is no such assignment.
+std::string OpsName(const CliAction& action) {
+  const auto eq = action.argument.find('=');
+  return eq == std::string::npos ? "" : action.argument.substr(0, eq);
+}
+
+bool WriteText(const std::string& file, const std::string& text) {
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (!out) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return std::fclose(out) == 0 && written;
+}
+
+}  // namespace
+
+CliPlans::CliPlans(MainWindow& window, std::string& writeError)
+    : sheet(kPlanSheetWidth, kPlanSheetHeight), window_(window), writeError_(writeError) {
+  window_.hooks.showPlans = [this] { ShowPlans(); };
+  window_.hooks.printPlans = [this] { PrintPlansToPdf(); };
+}
+
+void CliPlans::UsePaperOf(const std::vector<CliAction>& actions) {
+  for (const auto& action : actions)
+    if (action.option == "--page")
+      paper_ = action.argument == "a4" ? PaperSize::A4 : PaperSize::Letter;
+}
+
+void CliPlans::ReportWriteError(const std::string& error) {
+  if (writeError_.empty()) writeError_ = error;
+}
+
+void CliPlans::ShowPlans() {
+  sheet.Draw([this](Canvas& canvas) { DrawPlanSheet(window_.rec, canvas, PlanContextOf(window_)); },
+             &sheetOps);
+  // The window is shown; Save runs when the run asked for it, then Close, and the main
+  // window becomes active again.
+  if (!saveTarget_.empty()) {
+    const QString path = QString::fromStdString(saveTarget_);
+    const std::string error = SaveImageFile(sheet.Image(), path, ImageFormatFor(path));
+    if (!error.empty()) ReportWriteError(error);
+  }
+  window_.HandleUserEvent([this] { window_.FormActivate(); });
+}
+
+void CliPlans::PrintPlansToPdf() {
+  QTemporaryDir scratch;
+  std::string target = pdfTarget_;
+  if (target.empty()) {
+    if (!scratch.isValid()) {
+      ReportWriteError("no folder for a temporary PDF file");
+      return;
+    }
+    target = QDir(scratch.path()).filePath("plans.pdf").toStdString();
+  }
+  const std::string error = PrintToPdfFile(target, paper_, &printOps, [this](PageSink& sink) {
+    PrintPlans(window_.rec, sink, PlanContextOf(window_));
+  });
+  if (!error.empty()) ReportWriteError(error);
+}
+
+bool CliPlans::Apply(const CliAction& action) {
+  MainWindow& w = window_;
+  const bool mainWindowUsable = w.form.mainWindowEnabled;
+  if (action.option == "--save-plan") {
+    planSaved_ = true;
+    if (!mainWindowUsable || !w.form.at("BitBtn4").enabled) return true;
+    saveTarget_ = action.argument;
+    w.ButtonMouseDown("BitBtn4");
+    w.HandleUserEvent([&] { w.BitBtn4Click(); });
+    saveTarget_.clear();
+  } else if (action.option == "--print-pdf") {
+    pdfPrinted_ = true;
+    if (!mainWindowUsable || !w.form.at("BitBtn5").enabled) return true;
+    pdfTarget_ = action.argument;
+    w.ButtonMouseDown("BitBtn5");
+    w.HandleUserEvent([&] { w.BitBtn5Click(); });
+    pdfTarget_.clear();
+  } else if (action.option == "--page") {
+    // Taken for the whole run by UsePaperOf.
+  } else if (action.option == "--ops" &&
+             (OpsName(action) == "plan" || OpsName(action) == "print")) {
+    const std::string file = action.argument.substr(action.argument.find('=') + 1);
+    (OpsName(action) == "plan" ? planOpsFile_ : printOpsFile_) = file;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CliPlans::Conclude() {
+  MainWindow& w = window_;
+  if (!planOpsFile_.empty() && !planSaved_) {
+    w.HandleUserEvent([this] {
+      sheet.Draw(
+          [this](Canvas& canvas) { DrawPlanSheet(window_.rec, canvas, PlanContextOf(window_)); },
+          &sheetOps);
+    });
+  }
+  if (!printOpsFile_.empty() && !pdfPrinted_ && w.form.mainWindowEnabled) {
+    w.ButtonMouseDown("BitBtn5");
+    w.HandleUserEvent([&] { w.BitBtn5Click(); });
+  }
+}
+
+bool CliPlans::WriteOpsFiles(std::string& error) const {
+  const std::pair<const std::string*, const RecordingCanvas*> files[] = {
+      {&planOpsFile_, &sheetOps}, {&printOpsFile_, &printOps}};
+  for (const auto& [file, ops] : files) {
+    if (file->empty()) continue;
+    if (!WriteText(*file, ops->ToJsonLines())) {
+      error = "cannot write " + *file;
+      return false;
+    }
+  }
+  return true;
+}
+
+const std::vector<std::string>& PlanOptionsWithArgument() {
+  static const std::vector<std::string> options = {"--save-plan", "--print-pdf", "--page"};
+  return options;
+}
+
+void ValidatePlanAction(const CliAction& action) {
+  if (action.option == "--save-plan") {
+    if (!EndsWithNoCase(action.argument, ".bmp") && !EndsWithNoCase(action.argument, ".png"))
+      throw UsageError("--save-plan writes .bmp or .png files, not '" + action.argument + "'");
+  } else if (action.option == "--print-pdf") {
+    if (!EndsWithNoCase(action.argument, ".pdf"))
+      throw UsageError("--print-pdf writes .pdf files, not '" + action.argument + "'");
+  } else if (action.option == "--page") {
+    if (action.argument != "a4" && action.argument != "letter")
+      throw UsageError("--page takes a4 or letter, not '" + action.argument + "'");
+  }
+}
+
+}  // namespace varnloft

@@ -1,0 +1,51 @@
+#include "plans/plan_layout.h"
+
+#include <cmath>
+
+#include "drawing/table_symbols.h"
+#include "drawing/view_scale.h"
+
+namespace varnloft {
+
+namespace {
+
+double FeetAcross(const DesignRecord& rec) {
+  return static_cast<double>(rec.OverallWidth) + rec.OverallLength;
+}
+
+}  // namespace
+
+double PlanViewsRightEdge(const DesignRecord& rec, const PlanLayout& layout, double s) {
+  return layout.LeftMargin + FeetAcross(rec) * s + 4 * layout.LineStep;
+}
+
+PlanLayout ComputePlanLayout(const DesignRecord& rec, int width, int height,
+                             const PlanPageShape& shape) {
+  PlanLayout out;
+  out.PageRight = std::floor(width * shape.pageRightFraction);
+  out.ViewBudget = std::floor(static_cast<double>(height) / shape.viewBudgetDivisor);
+  out.LineStep = height / shape.lineStepDivisor;
+  out.TextY = shape.textTopLines * out.LineStep;
+  out.LeftMargin = std::floor(width * 0.03);
+
+  const double tableHeight = rec.TableHeight;
+  if (!SymbolsOf(rec).AllFinite()) {
+    out.viewProblem =
+        "The assembled views are not drawn: some of the table's sizes are too large to compute.";
+  } else if (!(tableHeight > 0)) {
+    out.viewProblem = "The assembled views are not drawn: the table height must be greater than 0.";
+  }
+
+  if (out.viewProblem.empty()) {
+    out.firstPixelsPerFoot = FirstScaleEstimate(out.ViewBudget, tableHeight, 1.0);
+  } else {
+    // No height to fill: start from a scale at which one foot spans the whole surface, so the
+    // fit below settles on the largest scale that still fits across.
+    out.firstPixelsPerFoot = std::floor(out.PageRight) + 1;
+  }
+  out.PixelsPerFoot = StepDownScale(out.firstPixelsPerFoot, out.LeftMargin, FeetAcross(rec),
+                                    4 * out.LineStep, out.PageRight);
+  return out;
+}
+
+}  // namespace varnloft

@@ -1,0 +1,80 @@
+#include "plans/plan_sheet.h"
+
+#include "plans/member_details.h"
+#include "plans/plan_name.h"
+#include "plans/plan_notes.h"
+#include "plans/plan_style.h"
+#include "plans/plan_views.h"
+#include "platform/web_address.h"
+
+namespace varnloft {
+
+namespace {
+
+const char* const kSheetTitle = "Tellwick Picnic Tables Varnloft     ";
+
+void WriteHeader(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
+                 const PlanContext& context) {
+  canvas.SetPenWidth(1);
+  canvas.SetFontSize(8);
+  canvas.TextOut(layout.LeftMargin, layout.LineStep,
+                 kSheetTitle + FormatLongDate(context.calendarDate, context.locale));
+  rec.PlanName = PlanName(context.statusText, context.clock->Now());
+  canvas.TextOut(layout.LeftMargin, 2 * layout.LineStep, rec.PlanName);
+}
+
+void WriteFooter(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout) {
+  const double lm = layout.LeftMargin, hw = layout.HalfWidth, u = layout.LineStep;
+  const double y0 = layout.TextY;
+  canvas.TextOut(lm, y0 + u, rec.NoticeText);
+  canvas.TextOut(hw, y0 + u, kMakerWebAddressCapitalised);
+  canvas.TextOut(lm, y0 + 2 * u, kLoadTestLine);
+
+  layout.TextY += 2 * u;
+  const double y1 = layout.TextY;
+  const PlanNotes notes = PlanNotesOf(rec);
+  canvas.TextOut(lm, y1 + 2 * u, notes.leftDeckOverhang);
+  canvas.TextOut(hw, y1 + 2 * u, notes.rightDeckOverhang);
+  canvas.TextOut(lm, y1 + 3 * u, notes.leftSeatOverhang);
+  canvas.TextOut(hw, y1 + 3 * u, notes.rightSeatOverhang);
+  canvas.TextOut(lm, y1 + 5 * u, notes.legAngles);
+  canvas.TextOut(lm, y1 + 6 * u, notes.braceAngle);
+  canvas.TextOut(lm, y1 + 8 * u, notes.frameDiagonalIntro);
+  canvas.TextOut(lm, y1 + 9 * u, notes.frameDiagonal);
+  canvas.TextOut(lm, y1 + 10 * u, notes.cornerToCorner);
+  canvas.TextOut(lm, y1 + 11 * u, notes.seatSupportExtension);
+  canvas.TextOut(lm, y1 + 12 * u, kSheetCreatedLine);
+  canvas.TextOut(lm, y1 + 13 * u, kRevisionLine);
+  canvas.TextOut(hw, y1 + 13 * u, kMakerWebAddress);
+}
+
+}  // namespace
+
+PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanContext& context) {
+  RefuseIfDesignIncomplete(rec, "drawn");
+  const int width = canvas.Width(), height = canvas.Height();
+
+  // A white rectangle over the whole picture clears it.
+  canvas.SetFontName("Arial");
+  canvas.SetFontColor(kMaroon);
+  canvas.SetPenColor(kWhite);
+  canvas.Rectangle(0, 0, width, height);
+  canvas.SetPenColor(kNavy);
+
+  PlanLayout layout = ComputePlanLayout(rec, width, height, kSheetShape);
+  WriteHeader(rec, canvas, layout, context);
+
+  FontSizer fonts(canvas);
+  layout.TextY = 5 * layout.LineStep;
+  DrawPlanViews(rec, canvas, layout, kSheetStyle, fonts);
+
+  layout.TextY = PlanViewsDepth(rec, layout) + 10 * layout.LineStep;
+  DrawMemberDetails(rec, canvas, layout, kSheetStyle, fonts);
+
+  layout.HalfWidth = width / 2.0;
+  layout.TextY -= layout.LineStep;
+  WriteFooter(rec, canvas, layout);
+  return PlanSheetResult{layout, layout.TextY};
+}
+
+}  // namespace varnloft

@@ -1,0 +1,144 @@
+#include "plans/plan_views.h"
+
+#include <cmath>
+#include <string>
+
+#include "drawing/board_sections.h"
+#include "drawing/bolt_marks.h"
+#include "drawing/end_frame.h"
+#include "drawing/side_view.h"
+#include "measure/angles.h"
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr double kSquareFeetPerSquareMetre = 10.764262;
+
+FigureLayout FiguresOf(const DesignRecord& rec, const PlanLayout& layout, const PlanStyle& style) {
+  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double endViewRight = layout.LeftMargin + static_cast<double>(rec.OverallWidth) * s;
+  FigureLayout f;
+  f.ViewLeft = layout.LeftMargin;
+  f.ViewTop = layout.TextY;
+  f.DimStep = u;
+  f.PixelsPerFoot = s;
+  // The height dimension stands one line step further left than the side view it measures.
+  f.HeightDimensionLeft = endViewRight + 3 * u;
+  f.SideViewLeft = endViewRight + 4 * u;
+  f.BoltRadius = style.boltRadius;
+  f.WidthLabelFontSize = style.widthLabelFontSize;
+  f.TextFontSize = style.textFontSize;
+  f.SetsColours = style.setsColours;
+  f.PenColour = kNavy;
+  return f;
+}
+
+void DrawFootprintDimension(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
+  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double footprint = FootprintWidth(rec);
+  const double across = footprint * s;
+  const double spare = static_cast<double>(rec.OverallWidth) * s - across;
+  const double x0 = spare > 0 ? layout.LeftMargin + spare / 2 : layout.LeftMargin + spare;
+  const double yb = PlanFloorDepth(rec, layout);
+  canvas.MoveTo(x0, yb + 0.5 * u);
+  canvas.LineTo(x0, yb + 1.5 * u);
+  canvas.MoveTo(x0 + across, yb + 0.5 * u);
+  canvas.LineTo(x0 + across, yb + 1.5 * u);
+  canvas.MoveTo(x0, yb + u);
+  canvas.LineTo(x0 + across, yb + u);
+  canvas.TextOut(x0 + 0.3 * across, yb + 0.5 * u,
+                 " " + rec.FormatLength(static_cast<float>(footprint)));
+}
+
+void DrawBraceRunDimensions(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
+  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double t = rec.LumberThickness, run = rec.BraceRun;
+  const double y1 = PlanFloorDepth(rec, layout) - 0.5 * u;
+  const double frameFace = rec.SupportsExterior ? t : 2 * t;
+  double x1 = layout.HalfWidth + (rec.LeftDeckOverhang + frameFace) * s;
+  for (int brace = 0; brace < 2; ++brace) {
+    canvas.MoveTo(x1, y1 - u);
+    canvas.LineTo(x1, y1);
+    canvas.MoveTo(x1 + run * s, y1 - u);
+    canvas.LineTo(x1 + run * s, y1);
+    canvas.MoveTo(x1, y1 - u / 2);
+    canvas.LineTo(x1 + run * s, y1 - u / 2);
+    canvas.TextOut(x1 + u, y1 - u, " " + rec.FormatLength(rec.BraceRun));
+    x1 += (run + t) * s;
+  }
+}
+
+std::string TableTopAreaText(const DesignRecord& rec) {
+  const double area = (static_cast<double>(rec.OverallLength) * rec.ScaleFactor) *
+                      (static_cast<double>(rec.TableTopWidth) * rec.ScaleFactor);
+  if (rec.ImperialUnits) return "Table Top Area:  " + FixedText(area, 1, 5) + " ft." + "\xC2\xB2";
+  return "Table Top Area:  " + FixedText(area / kSquareFeetPerSquareMetre, 1, 5) + " metres " +
+         "\xC2\xB2";
+}
+
+void WriteNotes(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
+  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double yb = PlanFloorDepth(rec, layout);
+  const double lm = layout.LeftMargin, hw = layout.HalfWidth;
+  if (!rec.LegsRepositioned && rec.LegOverlap > 0) {
+    canvas.TextOut(lm, yb - 0.5 * u,
+                   "Ouch! Upper legs overlap   " + rec.FormatLength(rec.LegOverlap));
+  }
+  canvas.TextOut(hw + (3.0 * rec.LumberThickness + rec.LeftDeckOverhang) * s, yb - 0.5 * u,
+                 TableTopAreaText(rec));
+  canvas.TextOut(hw, yb + 0.5 * u,
+                 "Lbr. Thickness: " + rec.FormatLength(rec.LumberThickness) +
+                     "    Seat Height: " + rec.FormatLength(rec.SeatHeight));
+  canvas.TextOut(hw, yb + 1.5 * u,
+                 "Deck Gap: " + rec.FormatLength(rec.DeckGap) +
+                     "    Seat To Table Horizontal: " + rec.FormatLength(rec.SeatToTableDistance));
+  canvas.TextOut(lm, yb + 1.5 * u, "Holes are measured from the point, or end,");
+  canvas.TextOut(lm, yb + 2.5 * u,
+                 "along the top edge and positioned at the centre of the member as shown below.");
+}
+
+}  // namespace
+
+double FootprintWidth(const DesignRecord& rec) {
+  const double k = TanDeg(rec.LegAngle);
+  return 2 * k * (static_cast<double>(rec.TableHeight) - rec.LumberThickness) + rec.TableTopWidth -
+         4 * k * rec.OuterSupportDepth;
+}
+
+float FrameDiagonalOf(const DesignRecord& rec) {
+  const double footprint = FootprintWidth(rec);
+  const double base = (footprint - rec.TableTopWidth) / 2 + rec.TableTopWidth;
+  const double height = static_cast<double>(rec.TableHeight) - rec.LumberThickness;
+  return static_cast<float>(std::sqrt(base * base + height * height));
+}
+
+double PlanViewsDepth(const DesignRecord& rec, const PlanLayout& layout) {
+  if (!layout.viewProblem.empty()) return 0;
+  return static_cast<double>(rec.TableHeight) * layout.PixelsPerFoot;
+}
+
+void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
+                   FontSizer& fonts) {
+  const FigureLayout figures = FiguresOf(rec, layout, style);
+  layout.HalfWidth = figures.SideViewLeft;
+  rec.FrameDiagonal = FrameDiagonalOf(rec);
+
+  if (layout.viewProblem.empty()) {
+    DrawBoardSections(rec, canvas, figures);
+    fonts.Assume(style.textFontSize);
+    DrawEndFrame(rec, canvas, figures);
+    DrawFootprintDimension(rec, canvas, layout);
+    DrawSideView(rec, canvas, figures);
+    DrawBoltMarks(rec, canvas, figures);
+  } else {
+    fonts.Use(style.textFontSize);
+    canvas.TextOut(layout.LeftMargin, layout.TextY - 2 * layout.LineStep, layout.viewProblem);
+  }
+  fonts.Use(style.textFontSize);
+  WriteNotes(rec, canvas, layout);
+  if (layout.viewProblem.empty()) DrawBraceRunDimensions(rec, canvas, layout);
+}
+
+}  // namespace varnloft

@@ -1,0 +1,36 @@
+#pragma once
+// The assembled table on the plans: the end view and the side view (the design view's figures
+// at the plan's scale), the footprint dimension under the end frame, the brace-run dimensions
+// and the notes under the views.
+#include "design/design_record.h"
+#include "plans/plan_layout.h"
+#include "plans/plan_style.h"
+#include "platform/canvas.h"
+
+namespace varnloft {
+
+// The spread of the legs at the floor, in feet: 2 tan(LegAngle) (TableHeight - LumberThickness)
+// + TableTopWidth - 4 tan(LegAngle) OuterSupportDepth.
+double FootprintWidth(const DesignRecord& rec);
+
+// The squaring diagonal of an end frame, from the upper left point of the frame to the lower
+// right point of the leg: the hypotenuse of half the extra footprint plus the table-top width,
+// and the frame's height below the deck.
+float FrameDiagonalOf(const DesignRecord& rec);
+
+// Draws the views from layout.TextY down and the notes under them, and writes FrameDiagonal.
+// Leaves layout.HalfWidth at the side view's left edge. Where layout.viewProblem is set the
+// figures and dimensions are left out and the problem is written above the notes. Throws
+// DivisionByZeroError for a brace angle of 0, as the design view does.
+void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
+                   FontSizer& fonts);
+
+// How far the views reach below their top: TableHeight * PixelsPerFoot, or 0 when no views
+// are drawn.
+double PlanViewsDepth(const DesignRecord& rec, const PlanLayout& layout);
+// The floor line of the views drawn from layout.TextY.
+inline double PlanFloorDepth(const DesignRecord& rec, const PlanLayout& layout) {
+  return layout.TextY + PlanViewsDepth(rec, layout);
+}
+
+}  // namespace varnloft

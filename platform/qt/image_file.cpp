@@ -1,0 +1,34 @@
+#include "platform/qt/image_file.h"
+
+#include <QSaveFile>
+
+namespace varnloft {
+
+namespace {
+
+std::string Failure(const QString& path, const QString& reason) {
+  return "The file \"" + path.toStdString() + "\" could not be written: " + reason.toStdString() +
+         ".";
+}
+
+}  // namespace
+
+const char* ImageFormatFor(const QString& path) {
+  return path.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
+}
+
+std::string SaveImageFile(const QImage& image, const QString& path, const char* format) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  if (!image.save(&file, format)) {
+    const QString reason = file.error() != QFileDevice::NoError
+                               ? file.errorString()
+                               : QString("the picture could not be encoded");
+    file.cancelWriting();
+    return Failure(path, reason);
+  }
+  if (!file.commit()) return Failure(path, file.errorString());
+  return "";
+}
+
+}  // namespace varnloft

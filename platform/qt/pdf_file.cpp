@@ -1,0 +1,45 @@
+#include "platform/qt/pdf_file.h"
+
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "platform/qt/paint_device_page_sink.h"
+
+namespace varnloft {
+
+namespace {
+
+std::string Failure(const std::string& path, const QString& reason) {
+  return "The file \"" + path + "\" could not be written: " + reason.toStdString() + ".";
+}
+
+}  // namespace
+
+std::string PrintToPdfFile(const std::string& path, PaperSize paper, RecordingCanvas* recording,
+                           const std::function<void(PageSink&)>& print) {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageSize(QPageSize(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
+    writer.setCreator("Tellwick Picnic Tables Varnloft");
+    PaintDevicePageSink sink(writer, recording);
+    try {
+      print(sink);
+    } catch (...) {
+      file.cancelWriting();
+      throw;
+    }
+  }
+  if (file.error() != QFileDevice::NoError) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return Failure(path, reason);
+  }
+  if (!file.commit()) return Failure(path, file.errorString());
+  return "";
+}
+
+}  // namespace varnloft

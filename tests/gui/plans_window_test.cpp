@@ -1,0 +1,150 @@
+// The plans window: the sheet shown in its picture, Save through the file dialog into a
+// complete bitmap (or nothing), the window's size steady over repeated Plans, and Print.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/plan_context_of.h"
+#include "app/qt/tform4.h"
+#include "plans/plan_sheet.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/shell.h"
+
+namespace varnloft {
+namespace {
+
+struct PlansWindow : ::testing::Test {
+  PlansWindow() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
+    state.FormCreate();
+    state.HandleUserEvent([this] { state.FormActivate(); });
+    form = std::make_unique<TForm4>(state.rec, prompts);
+    form->askSaveFileName = [this](const QString& folder, const QString& name) {
+      askedFolder = folder;
+      askedName = name;
+      return answer;
+    };
+  }
+  void Draw() { form->DrawPlanSheet(PlanContextOf(state)); }
+
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow state;
+  std::unique_ptr<TForm4> form;
+  QString askedFolder, askedName, answer;
+  QTemporaryDir dir;
+};
+
+TEST_F(PlansWindow, ShowsTheSheetAndKeepsItsSizeOverRepeatedPlans) {
+  Draw();
+  const QImage shown = form->Image1->pixmap().toImage();
+  EXPECT_EQ(shown.size(), QSize(kPlanSheetWidth, kPlanSheetHeight));
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), form->image1().Image());
+  // The header's text is there, maroon on white.
+  bool maroon = false;
+  for (int x = 20; x < 200 && !maroon; ++x)
+    for (int y = 18; y < 30 && !maroon; ++y)
+      maroon = QColor(shown.pixel(x, y)).red() > 100 && QColor(shown.pixel(x, y)).blue() < 80;
+  EXPECT_TRUE(maroon);
+  const QSize first = form->size();
+  for (int press = 0; press < 5; ++press) Draw();
+  EXPECT_EQ(form->size(), first);
+  EXPECT_GE(first.width(), kPlanSheetWidth);
+}
+
+TEST_F(PlansWindow, SaveWritesTheSheetAsABitmapUnderThePlansName) {
+  Draw();
+  answer = dir.filePath("plan.bmp");
+  form->BitBtn1Click();
+  EXPECT_EQ(askedName, "Adult Standard Size Table.bmp");
+  EXPECT_EQ(askedFolder, TForm4::StartFolder());
+  EXPECT_TRUE(QDir(askedFolder).exists());
+
+  QFile file(answer);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.read(2), QByteArray("BM"));
+  const QImage saved(answer, "BMP");
+  ASSERT_EQ(saved.size(), QSize(kPlanSheetWidth, kPlanSheetHeight));
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form->image1().Image());
+  EXPECT_TRUE(prompts.shown.empty());
+  // Only the bitmap is left in the folder: no temporary file.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.bmp"});
+}
+
+TEST_F(PlansWindow, CancellingTheDialogWritesNothing) {
+  Draw();
+  answer = QString();
+  form->BitBtn1Click();
+  EXPECT_FALSE(askedName.isEmpty());
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(PlansWindow, AFailedSaveIsReportedAndLeavesNoFile) {
+  Draw();
+  answer = dir.filePath("no such folder/plan.bmp");
+  form->BitBtn1Click();
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].kind, "error");
+  EXPECT_NE(prompts.shown[0].text.find("no such folder/plan.bmp"), std::string::npos);
+  EXPECT_NE(prompts.shown[0].text.find("could not be written"), std::string::npos);
+  EXPECT_FALSE(QFile::exists(answer));
+}
+
+TEST_F(PlansWindow, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
+  state.form.statusPanel0 = "50.0% of size/scale";
+  Draw();
+  ASSERT_EQ(state.rec.PlanName, "50.0% of size/scale");
+  answer = QString();
+  form->BitBtn1Click();
+  EXPECT_EQ(askedName, "50.0% of size-scale.bmp");
+}
+
+TEST_F(PlansWindow, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
+  Draw();
+  TForm4 real(state.rec, prompts);
+  real.DrawPlanSheet(PlanContextOf(state));
+  QStringList filters;
+  QString suffix;
+  bool confirms = false;
+  QString selected;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    filters = dialog->nameFilters();
+    suffix = dialog->defaultSuffix();
+    confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+    selected = dialog->selectedFiles().value(0);
+    dialog->reject();
+  });
+  EXPECT_TRUE(real.askSaveFileName(dir.path(), "Adult Standard Size Table.bmp").isEmpty());
+  EXPECT_EQ(filters, QStringList{"Bitmap File (*.bmp)"});
+  EXPECT_EQ(suffix, "bmp");
+  EXPECT_TRUE(confirms);
+  EXPECT_TRUE(selected.endsWith("Adult Standard Size Table.bmp")) << selected.toStdString();
+}
+
+TEST_F(PlansWindow, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) {
+  int presses = 0;
+  form->pressMainPrint = [&] { ++presses; };
+  form->BitBtn4->click();
+  EXPECT_EQ(presses, 1);
+  form->FormActivate();
+  EXPECT_EQ(form->windowTitle().toStdString(), "  " + state.rec.TitleText);
+  EXPECT_EQ(form->BitBtn1->text(), "Save");
+  EXPECT_EQ(form->BitBtn2->text(), "Close");
+  EXPECT_EQ(form->BitBtn3->text(), "Close");
+  EXPECT_EQ(form->BitBtn4->focusPolicy(), Qt::ClickFocus);
+}
+
+}  // namespace
+}  // namespace varnloft
