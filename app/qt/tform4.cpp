@@ -156,6 +156,8 @@ QString TForm4::RunSaveDialog(const QString& folder, const QString& proposedName
 void TForm4::BitBtn1Click() {
   const QString proposed = QString::fromStdString(PlanFileName(record_.PlanName, ".bmp"));
   const QString path = askSaveFileName ? askSaveFileName(StartFolder(), proposed) : QString();
+  // The keyboard comes back here when the save dialog closes, window manager or not.
+  activateWindow();
   if (path.isEmpty()) return;
   const std::string error = SaveImageFile(image1_.Image(), path, "BMP");
   if (!error.empty()) prompts_.ShowError(error);

@@ -29,7 +29,7 @@ expect() {
     grep -qF -- "$1" "$state" 2>/dev/null && return 0
     sleep 0.1
   done
-  echo "FAIL (step $step): state lacks: $1"
+  echo "FAIL (step $step): state lacks: $1"; [ -n "${VARNLOFT_E2E_DEBUG:-}" ] && grep -E "PlanName|StatusPanel0|MainWindowEnabled" "$state"
   fail=1
   return 1
 }
@@ -106,6 +106,26 @@ xdotool key ctrl+a && xdotool type --delay 30 50 && xdotool key Return
 expect '"StatusPanel0": "50.0% of size shown in design panel above. "'
 expect '"MainWindowEnabled": true'
 shot half-scale
+
+click BitBtn4  # Plans: the plan sheet in its own modal window
+sleep 1
+shot plans-window
+xdotool key space  # Save has the focus: the save dialog proposes the plan's name
+sleep 1
+shot save-dialog
+xdotool key ctrl+a && xdotool type --delay 20 "$work/saved-plan.bmp" && xdotool key Return
+sleep 1
+xdotool key Escape  # close the plans window
+sleep 0.5
+step=$((step + 1))
+if [ "$(head -c 2 "$work/saved-plan.bmp" 2>/dev/null)" != "BM" ]; then
+  echo "FAIL (step $step): the saved plan is not a bitmap"
+  fail=1
+elif ! identify "$work/saved-plan.bmp" | grep -q ' 681x1014 '; then
+  echo "FAIL (step $step): the saved plan is not 681 x 1014: $(identify "$work/saved-plan.bmp")"
+  fail=1
+fi
+expect '"PlanName": "50.0% of size shown in design panel above. "'
 
 menu h 0  # Help > About, modal; closing it activates the main window again
 sleep 0.5
