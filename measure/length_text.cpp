@@ -85,9 +85,12 @@ std::string FormatLength(float feet, const LengthSettings& settings) {
   }
   const double shown =
       settings.modelScale ? static_cast<double>(x) * settings.scaleFactor : static_cast<double>(x);
-  if (!std::isfinite(shown)) return settings.imperialUnits ? "--' " : "-- mm ";
+  const char* notALength = settings.imperialUnits ? "--' " : "-- mm ";
+  if (!std::isfinite(shown)) return notALength;
 
   float q = WholeFeet(shown);
+  // A finite double beyond the largest float has no whole feet a float can hold.
+  if (!std::isfinite(q)) return notALength;
   float r = WholeInches(shown);
   const float s = SixteenthsOf(shown);
   if (s > 15) r += 1;

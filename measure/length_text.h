@@ -21,7 +21,8 @@ float SixteenthsOf(double feet);  // sixteenths below one inch, 0..16, ties to e
 
 // "2' - 5   1/2\" ", "6' ", " 1/16\"", "749 mm " ... with every blank kept.
 // Metric text is the millimetres of the length rounded to the nearest sixteenth of an inch.
-// A length that is not finite (after scaling) gives "--' " or "-- mm "; a scale factor of 0
+// A length that is not finite after scaling, or whose whole feet no float can hold (a large
+// length times a large factor), gives "--' " or "-- mm "; a scale factor of 0
 // leaves the length undivided when formatUnscaled is set. Huge finite lengths write their feet
 // with PlainDecimal, in exponent form.
 std::string FormatLength(float feet, const LengthSettings& settings);

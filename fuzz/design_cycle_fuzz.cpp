@@ -1,0 +1,342 @@
+// Whole design cycles as a user drives them: random texts in every box, the measure, the support
+// side, the lumber thickness, the model scale, the presets, the option dialogs and the answers to
+// the questions, then Design, with the angle report, the design view, the plan sheet and the
+// printed plans drawn on recording canvases. Nothing may crash, hang or trip a sanitizer, and no
+// error may escape as anything but one of the program's own messages. The input is a script, see
+// design_script.h.
+#include <cctype>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/option_dialogs.h"
+#include "app/plan_context_of.h"
+#include "design/angle_report.h"
+#include "design_script.h"
+#include "drawing/design_view.h"
+#include "fuzz_check.h"
+#include "plans/plan_sheet.h"
+#include "plans/printed_plans.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/recording_canvas.h"
+#include "platform/recording_page_sink.h"
+#include "platform/shell.h"
+
+namespace varnloft::fuzz {
+namespace {
+
+constexpr size_t kMaxScriptLines = 40;
+// The part of the main window above and below its picture: the input panel and the status bar.
+constexpr int kPanelWidth = 8;
+constexpr int kPanelHeight = 300;
+
+LocalDateTime StartTime() {
+  LocalDateTime t;
+  t.year = 2026;
+  t.month = 12;
+  t.day = 7;
+  t.hour = 9;
+  t.weekday = WeekdayOf(2026, 12, 7);
+  return t;
+}
+
+// A number word of the script; strtod also takes "inf", "nan" and hexadecimal floats, so the
+// record can be given any value a float holds.
+bool Number(const std::vector<std::string>& words, size_t index, double& value) {
+  if (index >= words.size()) return false;
+  char* end = nullptr;
+  value = std::strtod(words[index].c_str(), &end);
+  return end != words[index].c_str() && *end == '\0';
+}
+
+// Everything the program under test draws into and asks through.
+struct Session {
+  ScriptedPrompts prompts;
+  FixedClock clock{StartTime()};
+  RecordingShell shell;
+  MainWindow window{prompts, clock, shell};
+  RecordingCanvas angleReport{518, 237};
+  RecordingCanvas designView{1016, 440};
+  RecordingCanvas planSheet{kPlanSheetWidth, kPlanSheetHeight};
+  // A letter page at 300 dots per inch unless the script asks for another.
+  int pageWidth = 2550;
+  int pageHeight = 3300;
+  std::unique_ptr<RecordingPageSink> printed;
+
+  Session() {
+    MainWindowHooks& hooks = window.hooks;
+    hooks.drawAngleReport = [this] {
+      angleReport.Clear();
+      DrawAngleReport(window.rec, angleReport);
+    };
+    hooks.drawDesignView = [this] {
+      designView.Clear();
+      DrawDesignView(window.rec, designView, window.form.windowWidth, window.form.windowHeight);
+    };
+    // The Plans button: the sheet is drawn and shown; when its window closes, the main window
+    // is active again and presses Design.
+    hooks.showPlans = [this] {
+      planSheet.Clear();
+      DrawPlanSheet(window.rec, planSheet, PlanContextOf(window));
+      window.HandleUserEvent([this] { window.FormActivate(); });
+    };
+    hooks.printPlans = [this] {
+      printed = std::make_unique<RecordingPageSink>(pageWidth, pageHeight);
+      const PrintedPlansResult result = PrintPlans(window.rec, *printed, PlanContextOf(window));
+      FUZZ_CHECK(printed->Ended() && result.pages >= 1 && result.pages <= 2,
+                 "the printed plans were not one or two finished pages");
+    };
+  }
+
+  void Resize(int width, int height) {
+    window.form.windowWidth = width;
+    window.form.windowHeight = height;
+    designView =
+        RecordingCanvas(std::max(1, width - kPanelWidth), std::max(1, height - kPanelHeight));
+  }
+};
+
+// Every error box must carry one of the program's own messages: "Unexpected error" means an
+// exception of ours that no handler expected (a fault, not bad input).
+void CheckBoxes(const Session& s, size_t& seen) {
+  for (; seen < s.prompts.shown.size(); ++seen) {
+    const ShownBox& box = s.prompts.shown[seen];
+    FUZZ_CHECK(box.text.rfind("Unexpected error", 0) != 0, "escaped exception: " + box.text);
+  }
+}
+
+// A number the program writes for a person never reads "NAN" or "INF": lengths too large to
+// compute are written as dashes, and the drawings say in words when they cannot draw.
+bool HasNonFiniteNumber(const std::string& text) {
+  for (const char* word : {"NAN", "INF", "nan", "inf"}) {
+    for (size_t pos = text.find(word); pos != std::string::npos; pos = text.find(word, pos + 1)) {
+      const bool letterBefore = pos > 0 && std::isalpha(static_cast<unsigned char>(text[pos - 1]));
+      const size_t after = pos + 3;
+      const bool letterAfter =
+          after < text.size() && std::isalpha(static_cast<unsigned char>(text[after]));
+      if (!letterBefore && !letterAfter) return true;
+    }
+  }
+  return false;
+}
+
+void CheckTexts(const Session& s) {
+  std::vector<const RecordingCanvas*> canvases = {&s.designView, &s.angleReport, &s.planSheet};
+  if (s.printed) canvases.push_back(&s.printed->Recording());
+  for (const RecordingCanvas* canvas : canvases) {
+    for (const CanvasOp& op : canvas->Ops()) {
+      if (op.kind == CanvasOp::Kind::Text)
+        FUZZ_CHECK(!HasNonFiniteNumber(op.text), "drawn text with a non-number: " + op.text);
+    }
+  }
+  // The labels only: the boxes hold whatever the user typed.
+  for (const std::string& name : s.window.form.Names()) {
+    if (name.find("Label") == std::string::npos) continue;
+    const std::string& text = s.window.form.at(name).text;
+    FUZZ_CHECK(!HasNonFiniteNumber(text), "a label shows a non-number: " + text);
+  }
+  FUZZ_CHECK(!HasNonFiniteNumber(s.window.form.statusPanel0),
+             "status bar shows a non-number: " + s.window.form.statusPanel0);
+}
+
+bool CanUse(const MainWindow& w, const std::string& control) {
+  return w.form.mainWindowEnabled && w.form.Has(control) && w.form.at(control).enabled &&
+         w.form.at(control).visible;
+}
+
+void PressDesign(Session& s) {
+  MainWindow& w = s.window;
+  if (!w.form.mainWindowEnabled) return;
+  w.ButtonMouseDown("BitBtn3");
+  if (w.HandleUserEvent([&] { w.BitBtn3Click(); })) {
+    FUZZ_CHECK(!w.rec.LastCalculationFailed, "Design succeeded on a half-written record");
+  }
+}
+
+void Click(Session& s, const std::string& name) {
+  MainWindow& w = s.window;
+  struct Handler {
+    const char* name;
+    const char* control;
+    std::function<void()> run;
+  };
+  const Handler handlers[] = {
+      {"Imperial", "Imperial", [&] { w.ImperialClick(); }},
+      {"Metric", "Metric", [&] { w.MetricClick(); }},
+      {"Design", "BitBtn3", [&] { w.BitBtn3Click(); }},
+      {"Plans", "BitBtn4", [&] { w.BitBtn4Click(); }},
+      {"Print", "BitBtn5", [&] { w.BitBtn5Click(); }},
+      {"Custom", "CustomDesign1", [&] { w.CustomDesign1Click(); }},
+      {"Model214", "MinitureModelTables214reductionofactualsize1",
+       [&] { w.MinitureModelTables214reductionofactualsize1Click(); }},
+      {"Label47", "Label47", [&] { w.Label47Click(); }},
+      {"Label21", "Label21", [&] { w.Label21Click(); }},
+      {"Activate", "BitBtn3", [&] { w.FormActivate(); }},
+  };
+  for (const Handler& h : handlers) {
+    if (name != h.name) continue;
+    if (CanUse(w, h.control)) w.HandleUserEvent(h.run);
+    return;
+  }
+  // A click on one of the green labels over the lumber size boxes.
+  if (name.rfind("Label", 0) == 0 && name.size() == 7 && name >= "Label25" && name <= "Label31" &&
+      CanUse(w, name)) {
+    w.HandleUserEvent([&] { w.Label25Click(name); });
+  }
+}
+
+void ClickSide(Session& s, const std::string& side) {
+  const std::string button = side == "interior" ? "RadioButton2" : "RadioButton1";
+  if (!s.window.form.mainWindowEnabled) return;
+  s.window.HandleUserEvent([&] { s.window.ClickRadioButton(button); });
+}
+
+// Opens a dialog from its menu item, types its boxes, and ends it with OK, Cancel or a close.
+void RunThicknessDialog(Session& s, const std::vector<std::string>& words) {
+  MainWindow& w = s.window;
+  if (words.size() < 4 || !CanUse(w, "LumberThickness2")) return;
+  w.HandleUserEvent([&] { w.LumberThickness2Click(); });
+  ThicknessDialog dialog(w);
+  if (!dialog.IsOpen()) return;
+  const std::string inches = words[1] == "_" ? "" : words[1];
+  const std::string sixteenths = words[2] == "_" ? "" : words[2];
+  TypeIntoDialogBox(w, kThicknessDialog, "Edit1", inches,
+                    [&](const std::string& typed) { dialog.UserChange("Edit1", typed); });
+  TypeIntoDialogBox(w, kThicknessDialog, "Edit2", sixteenths,
+                    [&](const std::string& typed) { dialog.UserChange("Edit2", typed); });
+  if (dialog.IsOpen()) {
+    if (words[3] == "ok") RunDialogEvent(w, kThicknessDialog, [&] { dialog.OKBtnClick(); });
+    if (words[3] == "cancel") RunDialogEvent(w, kThicknessDialog, [&] { dialog.CancelBtnClick(); });
+  }
+  if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.CloseRequest(); });
+}
+
+void RunScaleDialog(Session& s, const std::vector<std::string>& words) {
+  MainWindow& w = s.window;
+  if (words.size() < 3 || !CanUse(w, "UserDefinedPercentageSetting1")) return;
+  w.HandleUserEvent([&] { w.UserDefinedPercentageSetting1Click(); });
+  ScaleDialog dialog(w);
+  if (!dialog.IsOpen()) return;
+  TypeIntoDialogBox(w, kScaleDialog, "Select", words[1] == "_" ? "" : words[1],
+                    [&](const std::string& typed) { dialog.UserChange(typed); });
+  if (dialog.IsOpen()) {
+    if (words[2] == "ok") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn3Click(); });
+    if (words[2] == "cancel") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn2Click(); });
+    if (words[2] == "help") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn1Click(); });
+  }
+  if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.CloseRequest(); });
+}
+
+void RunLine(Session& s, const ScriptLine& line) {
+  MainWindow& w = s.window;
+  const auto& words = line.words;
+  const std::string first = words.empty() ? "" : words[0];
+  double number = 0;
+
+  if (line.verb == "type" || line.verb == "set") {
+    if (!(IsEditBox(first) || IsComboBox(first)) || !w.form.Has(first)) return;
+    if (line.verb == "set") {
+      w.form.Text(first) = line.rest;
+    } else if (w.form.mainWindowEnabled) {
+      w.HandleUserEvent([&] { w.TypeIntoBox(first, line.rest); });
+    }
+  } else if (line.verb == "choose") {
+    if (!IsComboBox(first) || !w.form.Has(first) || !Number(words, 1, number)) return;
+    const auto& items = w.form.at(first).items;
+    if (items.empty() || !(number >= 0 && number < 1e6)) return;
+    const std::string item = items[static_cast<size_t>(number) % items.size()];
+    if (w.form.mainWindowEnabled) w.HandleUserEvent([&] { w.ChooseItem(first, item); });
+  } else if (line.verb == "units") {
+    w.rec.ImperialUnits = first != "metric";
+  } else if (line.verb == "click") {
+    Click(s, first);
+  } else if (line.verb == "preset") {
+    const auto& items = MainWindow::PresetMenuItems();
+    if (!Number(words, 0, number) || !(number >= 0 && number < 1e6)) return;
+    const std::string item = items[static_cast<size_t>(number) % items.size()];
+    if (CanUse(w, item)) w.HandleUserEvent([&] { w.PresetClick(item); });
+  } else if (line.verb == "side") {
+    ClickSide(s, first);
+  } else if (line.verb == "thickness") {
+    // Any thickness the thickness dialog lets through: every value finite as a float, zero and
+    // negative ones included.
+    if (Number(words, 0, number) && std::isfinite(static_cast<float>(number)))
+      w.rec.LumberThickness = static_cast<float>(number);
+  } else if (line.verb == "scale") {
+    if (first == "off") {
+      w.rec.ModelScale = false;
+    } else if (Number(words, 0, number) && static_cast<float>(number) > 0 &&
+               std::isfinite(static_cast<float>(number))) {
+      // Any factor the scale dialog lets through: positive and finite as a float.
+      w.rec.ModelScale = true;
+      w.rec.ScaleFactor = static_cast<float>(number);
+    }
+  } else if (line.verb == "answer") {
+    s.prompts.answer = first == "no"       ? Answer::No
+                       : first == "cancel" ? Answer::Cancel
+                                           : Answer::Yes;
+  } else if (line.verb == "window") {
+    double height = 0;
+    if (Number(words, 0, number) && Number(words, 1, height) && number >= 1 && number <= 8000 &&
+        height >= 1 && height <= 8000) {
+      s.Resize(static_cast<int>(number), static_cast<int>(height));
+    }
+  } else if (line.verb == "page") {
+    double height = 0;
+    if (Number(words, 0, number) && Number(words, 1, height) && number >= 1 && number <= 20000 &&
+        height >= 1 && height <= 20000) {
+      s.pageWidth = static_cast<int>(number);
+      s.pageHeight = static_cast<int>(height);
+    }
+  } else if (line.verb == "dialog") {
+    if (first == "thickness") RunThicknessDialog(s, words);
+    if (first == "scale") RunScaleDialog(s, words);
+  }
+}
+
+// What a replayed input did, for looking into a kept regression by hand.
+void Describe(const Session& s) {
+  const DesignRecord& rec = s.window.rec;
+  std::fprintf(stderr, "imperial=%d model=%d scale=%g thickness=%g exterior=%d failed=%d\n",
+               rec.ImperialUnits, rec.ModelScale, rec.ScaleFactor, rec.LumberThickness,
+               rec.SupportsExterior, rec.LastCalculationFailed);
+  std::fprintf(stderr, "LegAngle=%g BraceAngle=%g LegLength=%g repositioned=%d\n", rec.LegAngle,
+               rec.BraceAngle, rec.LegLength, rec.LegsRepositioned);
+  for (const ShownBox& box : s.prompts.shown)
+    std::fprintf(stderr, "%s: %s %s\n", box.kind.c_str(), box.text.c_str(), box.answer.c_str());
+  std::fprintf(stderr, "design view: %zu ops, angle report: %zu ops, plan sheet: %zu ops\n",
+               s.designView.Ops().size(), s.angleReport.Ops().size(), s.planSheet.Ops().size());
+  if (s.printed)
+    std::fprintf(stderr, "printed: %d pages, %zu ops\n", s.printed->Pages(),
+                 s.printed->Recording().Ops().size());
+}
+
+}  // namespace
+}  // namespace varnloft::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace varnloft::fuzz;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  Session s;
+  size_t seenBoxes = 0;
+  s.window.FormCreate();
+  s.window.FormActivate();
+  CheckBoxes(s, seenBoxes);
+  for (const ScriptLine& line : ParseScript(text, kMaxScriptLines)) {
+    RunLine(s, line);
+    CheckBoxes(s, seenBoxes);
+    CheckTexts(s);
+  }
+  PressDesign(s);
+  CheckBoxes(s, seenBoxes);
+  CheckTexts(s);
+  if (std::getenv("VARNLOFT_FUZZ_VERBOSE")) Describe(s);
+  return 0;
+}
