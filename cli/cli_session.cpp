@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/input_actions.h"
 #include "app/state_report.h"
+#include "cli/input_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/view_actions.h"
 

@@ -32,8 +32,7 @@ CliPictures::CliPictures(MainWindow& window)
   window_.hooks.drawDesignView = [this] {
     view.Draw(
         [this](Canvas& canvas) {
-          DrawDesignView(window_.rec, canvas, window_.form.windowWidth,
-                         window_.form.windowHeight);
+          DrawDesignView(window_.rec, canvas, window_.form.windowWidth, window_.form.windowHeight);
         },
         &viewOps);
   };
@@ -102,8 +101,7 @@ void ValidateViewAction(const CliAction& action) {
                        action.argument + "'");
   } else if (action.option == "--save-view" || action.option == "--save-angles") {
     if (!IsBitmapName(action.argument))
-      throw UsageError(action.option + " writes .png or .bmp files, not '" + action.argument +
-                       "'");
+      throw UsageError(action.option + " writes .png or .bmp files, not '" + action.argument + "'");
   } else if (action.option == "--ops") {
     auto eq = action.argument.find('=');
     const std::string what = action.argument.substr(0, eq);

@@ -6,8 +6,8 @@
 #include <QScreen>
 
 #include "app/plan_context_of.h"
-#include "design/angle_report.h"
 #include "app/state_report.h"
+#include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "help/program_icon.h"
 
@@ -57,8 +57,7 @@ ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
     aboutBox_->exec();
     byc_->ActivateFromProgram();
   };
-  hooks.showIllustrations = [this] { form7_->ShowCentred();
-  };
+  hooks.showIllustrations = [this] { form7_->ShowCentred(); };
   hooks.closeMainWindow = [this] { byc_->close(); };
   ConnectPlans();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's

@@ -25,7 +25,7 @@ Answer QtPrompts::AskYesNoCancel(const std::string& text) {
   auto button = QMessageBox::question(parent_, Title(), QString::fromStdString(text),
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                       QMessageBox::Yes);
-  const Answer answer = button == QMessageBox::Yes ? Answer::Yes
+  const Answer answer = button == QMessageBox::Yes  ? Answer::Yes
                         : button == QMessageBox::No ? Answer::No
                                                     : Answer::Cancel;
   static const char* const names[] = {"Yes", "No", "Cancel"};

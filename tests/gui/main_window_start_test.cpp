@@ -39,8 +39,7 @@ TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
   EXPECT_EQ(w.window->windowTitle(),
             "   Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
   EXPECT_EQ(w.window->statusPanel(0)->text(), "Adult Standard Size Table");
-  EXPECT_EQ(w.window->statusPanel(1)->text(),
-            "Complimentary Software and Plans Version 6.0.0.2.");
+  EXPECT_EQ(w.window->statusPanel(1)->text(), "Complimentary Software and Plans Version 6.0.0.2.");
 
   // The activation pressed Design: the record is complete and the green labels show.
   EXPECT_NEAR(w.state.rec.LegAngle, 30.96, 0.01);
