@@ -208,7 +208,7 @@ void MainWindow::BuildControls() {
 const std::vector<std::string>& MainWindow::PresetMenuItems() {
   static const std::vector<std::string> names = [] {
     std::vector<std::string> n;
-    for (const auto& item : kPresetMenu) n.push_back(item.name);
+    for (const auto& item : kPresetMenu) n.emplace_back(item.name);
     return n;
   }();
   return names;

@@ -208,13 +208,15 @@ void CliSession::Apply(const CliAction& action) {
                       : action.argument == "no" ? Answer::No
                                                 : Answer::Cancel;
   } else if (action.option == "--type") {
-    auto [box, text] = SplitAssignment(action);
+    const auto assignment = SplitAssignment(action);
+    const std::string& box = assignment.first;
     RevealSizeBox(w, box);
-    w.HandleUserEvent([&] { w.TypeIntoBox(box, text); });
+    w.HandleUserEvent([&] { w.TypeIntoBox(box, assignment.second); });
   } else if (action.option == "--choose") {
-    auto [box, item] = SplitAssignment(action);
+    const auto assignment = SplitAssignment(action);
+    const std::string& box = assignment.first;
     RevealSizeBox(w, box);
-    w.HandleUserEvent([&] { w.ChooseItem(box, item); });
+    w.HandleUserEvent([&] { w.ChooseItem(box, assignment.second); });
   } else if (action.option == "--design") {
     if (!w.form.at("BitBtn3").enabled || !w.form.mainWindowEnabled) return;
     w.ButtonMouseDown("BitBtn3");

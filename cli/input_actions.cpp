@@ -50,8 +50,9 @@ void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
     const auto colon = argument.find(':');
     const std::pair<const char*, std::string> typing[] = {{"Edit1", argument.substr(0, colon)},
                                                           {"Edit2", argument.substr(colon + 1)}};
-    for (const auto& [box, text] : typing) {
-      TypeIntoDialogBox(w, kThicknessDialog, box, text,
+    for (const auto& entry : typing) {
+      const char* box = entry.first;
+      TypeIntoDialogBox(w, kThicknessDialog, box, entry.second,
                         [&](const std::string& typed) { dialog.UserChange(box, typed); });
     }
     if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.OKBtnClick(); });
