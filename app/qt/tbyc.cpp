@@ -287,30 +287,30 @@ void TBYC::BuildPanel() {
   row->addWidget(buttonPanel);
   QFont buttonFont("Arial", 10);
   buttonFont.setBold(true);
-  struct ButtonSpec {
+  struct CommandButton {
     const char* name;
     int top, height;
     std::function<void()> click;
   };
-  const ButtonSpec specs[] = {
+  const CommandButton commandButtons[] = {
       {"Imperial", 10, 30, [this] { state_.ImperialClick(); }},
       {"Metric", 46, 30, [this] { state_.MetricClick(); }},
       {"BitBtn3", 82, 60, [this] { state_.BitBtn3Click(); }},
       {"BitBtn4", 148, 30, [this] { state_.BitBtn4Click(); }},
       {"BitBtn5", 184, 30, [this] { state_.BitBtn5Click(); }},
   };
-  for (const auto& spec : specs) {
-    auto* b = new QPushButton(Q(state_.form.Text(spec.name)), buttonPanel);
-    b->setObjectName(spec.name);
-    b->setGeometry(8, spec.top, 96, spec.height);
+  for (const auto& button : commandButtons) {
+    auto* b = new QPushButton(Q(state_.form.Text(button.name)), buttonPanel);
+    b->setObjectName(button.name);
+    b->setGeometry(8, button.top, 96, button.height);
     b->setFont(buttonFont);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);  // not a tab stop
-    buttons_[spec.name] = b;
-    const QString name = spec.name;
+    buttons_[button.name] = b;
+    const QString name = button.name;
     connect(b, &QPushButton::pressed, this,
             [this, name] { Run([&] { state_.ButtonMouseDown(name.toStdString()); }); });
-    auto click = spec.click;
+    auto click = button.click;
     connect(b, &QPushButton::clicked, this, [this, click] { Run(click); });
   }
   QPushButton* design = buttons_["BitBtn3"];
