@@ -28,7 +28,7 @@ struct Fixture {
 
 void BM_CalculateBuiltInDesign(benchmark::State& state) {
   Fixture f;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     f.Run();
     benchmark::DoNotOptimize(f.window.rec.LegAngle);
   }
@@ -38,7 +38,7 @@ BENCHMARK(BM_CalculateBuiltInDesign);
 void BM_CalculateTwoDeckBoardsRepositioned(benchmark::State& state) {
   Fixture f;
   f.window.form.Text("ComboBox8") = "2";
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     f.Run();
     benchmark::DoNotOptimize(f.window.rec.LegAngle);
   }
@@ -50,7 +50,7 @@ void BM_CalculateSearchGivesUp(benchmark::State& state) {
   Fixture f;
   f.window.form.Text("ComboBox8") = "2";
   f.window.form.Text("Edit17") = "1000";
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     f.Run();
     benchmark::DoNotOptimize(f.window.rec.LegAngle);
   }

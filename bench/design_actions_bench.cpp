@@ -2,9 +2,8 @@
 // report and the design view drawn into the picture through QPainter.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "app/main_window.h"
+#include "bench/offscreen_benchmark_main.h"
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "platform/clock.h"
@@ -47,14 +46,14 @@ struct Program {
 
 void BM_DesignButton(benchmark::State& state) {
   Program p;
-  for (auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
 }
 BENCHMARK(BM_DesignButton)->Unit(benchmark::kMillisecond);
 
 void BM_Preset(benchmark::State& state) {
   Program p;
   bool tall = false;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     tall = !tall;
     p.Run([&] { p.window.PresetClick(tall ? "TallBoy1" : "AdultStandard1"); });
   }
@@ -64,7 +63,7 @@ BENCHMARK(BM_Preset)->Unit(benchmark::kMillisecond);
 void BM_MeasureSwitch(benchmark::State& state) {
   Program p;
   bool metric = false;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     metric = !metric;
     p.Run([&] { metric ? p.window.MetricClick() : p.window.ImperialClick(); });
   }
@@ -74,7 +73,7 @@ BENCHMARK(BM_MeasureSwitch)->Unit(benchmark::kMillisecond);
 void BM_SupportSide(benchmark::State& state) {
   Program p;
   bool interior = false;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     interior = !interior;
     p.Run([&] { p.window.ClickRadioButton(interior ? "RadioButton2" : "RadioButton1"); });
   }
@@ -83,7 +82,8 @@ BENCHMARK(BM_SupportSide)->Unit(benchmark::kMillisecond);
 
 void BM_ModelScaleToggle(benchmark::State& state) {
   Program p;
-  for (auto _ : state) p.Run([&] { p.window.MinitureModelTables214reductionofactualsize1Click(); });
+  for ([[maybe_unused]] auto _ : state)
+    p.Run([&] { p.window.MinitureModelTables214reductionofactualsize1Click(); });
 }
 BENCHMARK(BM_ModelScaleToggle)->Unit(benchmark::kMillisecond);
 
@@ -91,17 +91,12 @@ void BM_RepositionGivesUp(benchmark::State& state) {
   Program p;
   p.window.form.Text("ComboBox8") = "2";
   p.window.form.Text("Edit17") = "1000";
-  for (auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
 }
 BENCHMARK(BM_RepositionGivesUp)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnloft::RunOffscreenBenchmarks(argc, argv);
 }

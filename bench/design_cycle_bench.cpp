@@ -3,11 +3,11 @@
 // painted through QPainter.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include "app/main_window.h"
+#include "bench/offscreen_benchmark_main.h"
 #include "design/angle_report.h"
 #include "design/calculate_design.h"
 #include "drawing/design_view.h"
@@ -57,7 +57,7 @@ struct Cycle {
 void BM_DesignCycle(benchmark::State& state) {
   Cycle cycle;
   cycle.window.rec.SupportsExterior = state.range(0) != 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     cycle.Run();
     benchmark::DoNotOptimize(cycle.view.constBits());
   }
@@ -67,13 +67,5 @@ BENCHMARK(BM_DesignCycle)->Arg(1)->Arg(0)->ArgName("exterior")->Unit(benchmark::
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Text needs a font database, so a GUI application, but no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QGuiApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnloft::RunOffscreenBenchmarks(argc, argv);
 }

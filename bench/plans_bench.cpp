@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
 #include "app/plan_context_of.h"
+#include "bench/offscreen_benchmark_main.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/clock.h"
@@ -36,7 +36,7 @@ struct Designed {
 void BM_PlanSheetIntoPicture(benchmark::State& state) {
   Designed d;
   Picture sheet(kPlanSheetWidth, kPlanSheetHeight);
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     sheet.Draw(
         [&](Canvas& canvas) { DrawPlanSheet(d.window.rec, canvas, PlanContextOf(d.window)); });
     benchmark::DoNotOptimize(sheet.Image().constBits());
@@ -49,7 +49,7 @@ void BM_PrintedPlansIntoPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const std::string path = QDir(dir.path()).filePath("plans.pdf").toStdString();
   const PaperSize paper = state.range(0) ? PaperSize::A4 : PaperSize::Letter;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     const std::string error = PrintToPdfFile(path, paper, nullptr, [&](PageSink& sink) {
       PrintPlans(d.window.rec, sink, PlanContextOf(d.window));
     });
@@ -61,13 +61,5 @@ BENCHMARK(BM_PrintedPlansIntoPdf)->Arg(0)->Arg(1)->ArgName("a4")->Unit(benchmark
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Text needs a font database, so a GUI application, but no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QGuiApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnloft::RunOffscreenBenchmarks(argc, argv);
 }

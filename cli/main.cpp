@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/cli_session.h"
+#include "platform/qt/qt_locale_texts.h"
 #include "platform/system_clock.h"
 
 using namespace varnloft;
@@ -13,17 +14,11 @@ using namespace varnloft;
 namespace {
 
 LocaleTexts LocaleNamed(const std::string& name) {
-  LocaleTexts texts;
-  if (name.empty()) return texts;
+  if (name.empty()) return LocaleTexts{};
   QLocale locale(QString::fromStdString(name));
   if (locale.language() == QLocale::C && name != "C")
     throw UsageError("unknown locale '" + name + "'");
-  for (int d = 0; d < 7; ++d)  // Qt counts Monday = 1 .. Sunday = 7
-    texts.dayNames[d] = locale.dayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
-  for (int m = 0; m < 12; ++m)
-    texts.monthNames[m] = locale.monthName(m + 1, QLocale::LongFormat).toStdString();
-  texts.thousandsSeparator = locale.groupSeparator().toStdString();
-  return texts;
+  return LocaleTextsOf(locale);
 }
 
 // Qt's own notices (a missing runtime folder, font look-ups) would break the one-line stderr

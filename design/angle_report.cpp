@@ -1,5 +1,6 @@
 #include "design/angle_report.h"
 
+#include <algorithm>
 #include <string>
 
 #include "measure/angles.h"
@@ -12,6 +13,10 @@ namespace {
 constexpr double kSketchScale = 12;  // pixels per unit; the sketch is 10 x 3.5 units
 constexpr double kSketchLength = 10;
 constexpr double kSketchDepth = 3.5;
+// How far the foot of a cut may lie from the sketch. Near 90 degrees the true foot is millions
+// of pixels away, beyond what a canvas takes; no picture shows that far, so holding the foot
+// there draws the same picture and the report still appears.
+constexpr double kFarthestFoot = 1e6;
 
 std::string AngleNumber(float degrees) {
   return FixedText(degrees, 1, 3) + "\xC2\xB0";
@@ -21,9 +26,11 @@ std::string AngleNumber(float degrees) {
 // end stays open.
 void DrawCutSketch(Canvas& canvas, double left, double top, float degrees) {
   const double cut = TanDeg(degrees) * kSketchDepth;
+  const double footX = std::clamp(left + (kSketchLength - cut) * kSketchScale, left - kFarthestFoot,
+                                  left + kFarthestFoot);
   canvas.MoveTo(left, top);
   canvas.LineTo(left + kSketchLength * kSketchScale, top);
-  canvas.LineTo(left + (kSketchLength - cut) * kSketchScale, top + kSketchDepth * kSketchScale);
+  canvas.LineTo(footX, top + kSketchDepth * kSketchScale);
   canvas.LineTo(left, top + kSketchDepth * kSketchScale);
 }
 

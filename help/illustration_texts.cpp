@@ -64,13 +64,17 @@ const std::vector<AdviceSection>& GeneralInfoSections() {
   return sections;
 }
 
+// One long line of the formula page, named so that the list below stays one line per entry.
+constexpr const char* kTwoAnglesNote =
+    "This design uses only two angles: one for the braces and one for the rest of the "
+    "table. Each support is cut back to the leg with the same angle that the leg needs to "
+    "meet your input.";
+
 const std::vector<std::string>& FormulaLines() {
   static const std::vector<std::string> lines = {
       "LEG ANGLE FORMULA",
       "",
-      "This design uses only two angles: one for the braces and one for the rest of the "
-      "table. Each support is cut back to the leg with the same angle that the leg needs to "
-      "meet your input.",
+      kTwoAnglesNote,
       "",
       "==================================================",
       "a = outer support depth (for example a 2 x 4 is 3.5)",

@@ -6,8 +6,8 @@
 namespace varnloft {
 
 struct AdviceSection {
-  std::string heading;             // upper case, shown bold
-  std::vector<std::string> items;  // numbered 1, 2, 3 ... in this order
+  const char* heading;             // upper case, shown bold
+  std::vector<const char*> items;  // numbered 1, 2, 3 ... in this order (UTF-8)
 };
 
 const std::vector<AdviceSection>& GeneralInfoSections();

@@ -54,12 +54,12 @@ QTextEdit* MakeTextPane(bool readOnly, const QColor& background) {
 QString GeneralInfoHtml() {
   QString html;
   for (const AdviceSection& section : GeneralInfoSections()) {
-    html += "<p align=\"center\"><b>" + QString::fromStdString(section.heading).toHtmlEscaped() +
-            "</b></p>";
+    html +=
+        "<p align=\"center\"><b>" + QString::fromUtf8(section.heading).toHtmlEscaped() + "</b></p>";
     int number = 1;
-    for (const std::string& item : section.items)
+    for (const char* item : section.items)
       html += "<p align=\"center\">" + QString::number(number++) + ". " +
-              QString::fromStdString(item).toHtmlEscaped() + "</p>";
+              QString::fromUtf8(item).toHtmlEscaped() + "</p>";
     html += "<p></p>";
   }
   return html;

@@ -24,7 +24,7 @@ PlanLayout ComputePlanLayout(const DesignRecord& rec, int width, int height,
   PlanLayout out;
   out.PageRight = std::floor(width * shape.pageRightFraction);
   out.ViewBudget = std::floor(static_cast<double>(height) / shape.viewBudgetDivisor);
-  out.LineStep = height / shape.lineStepDivisor;
+  out.LineStep = std::floor(static_cast<double>(height) / shape.lineStepDivisor);
   out.TextY = shape.textTopLines * out.LineStep;
   out.LeftMargin = std::floor(width * 0.03);
 

@@ -10,27 +10,12 @@
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "help/program_icon.h"
+#include "platform/qt/qt_locale_texts.h"
 
 namespace varnloft {
 
-namespace {
-
-// Day and month names and the thousands separator of the user's locale.
-LocaleTexts SystemLocaleTexts() {
-  LocaleTexts texts;
-  QLocale locale;
-  for (int d = 0; d < 7; ++d)  // Qt counts Monday = 1 .. Sunday = 7
-    texts.dayNames[d] = locale.dayName(d == 0 ? 7 : d, QLocale::LongFormat).toStdString();
-  for (int m = 0; m < 12; ++m)
-    texts.monthNames[m] = locale.monthName(m + 1, QLocale::LongFormat).toStdString();
-  texts.thousandsSeparator = locale.groupSeparator().toStdString();
-  return texts;
-}
-
-}  // namespace
-
 ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
-  state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, SystemLocaleTexts());
+  state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, LocaleTextsOf(QLocale()));
   byc_ = std::make_unique<TBYC>(*state_);
   prompts_.SetParent(byc_.get());
   state_->form.windowWidth = byc_->width();

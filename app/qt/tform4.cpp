@@ -133,7 +133,7 @@ void TForm4::SizeFromSheet() {
 
 QString TForm4::StartFolder() {
   for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DesktopLocation}) {
-    const QString folder = QStandardPaths::writableLocation(location);
+    QString folder = QStandardPaths::writableLocation(location);
     if (!folder.isEmpty() && QDir(folder).exists()) return folder;
   }
   return QDir::homePath();

@@ -12,6 +12,7 @@ namespace {
 
 std::vector<std::string> Texts(const StartedWindow& s, const std::vector<std::string>& boxes) {
   std::vector<std::string> texts;
+  texts.reserve(boxes.size());
   for (const auto& box : boxes) texts.push_back(s.Text(box));
   return texts;
 }

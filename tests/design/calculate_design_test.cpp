@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "app/main_window.h"
 #include "measure/angles.h"
@@ -29,6 +30,17 @@ class CalculateDesignTest : public ::testing::Test {
     CalculateDesign(window.form, window.rec, prompts, [this] { ++reports; });
   }
   void Set(const char* box, const char* text) { window.form.Text(box) = text; }
+  // The message of the error of type E that the calculation stops with, or a note saying
+  // that it did not stop with one.
+  template <class E>
+  std::string ErrorOfCalculate() {
+    try {
+      Calculate();
+    } catch (const E& e) {
+      return e.what();
+    }
+    return "(no error of the expected type)";
+  }
   double Inches(float feet) const { return feet * 12.0; }
 
   ScriptedPrompts prompts;
@@ -221,12 +233,7 @@ TEST_F(CalculateDesignTest, BadEntryStopsAtItsStepAndKeepsEarlierValues) {
   Set("Edit1", "7");
   Set("Edit4", "abc");
   Set("Edit21", "9.25");
-  try {
-    Calculate();
-    FAIL() << "expected a conversion error";
-  } catch (const ConversionError& e) {
-    EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
-  }
+  EXPECT_EQ(ErrorOfCalculate<ConversionError>(), "'abc' is not a valid floating point value");
   EXPECT_FLOAT_EQ(rec.OverallLength, 7.0f);              // read before the failing box
   EXPECT_EQ(rec.TableHeight, oldHeight);                 // not reached
   EXPECT_EQ(window.form.Text("ComboBox1"), "2 X 10");    // steps before reading stay done
@@ -243,22 +250,12 @@ TEST_F(CalculateDesignTest, ZeroDivisorsStopWithTheDivisionError) {
   // A table length that leaves the brace no run.
   Set("Edit4", "2"), Set("Edit5", "5"), Set("Edit6", "8");
   Set("Edit1", "0"), Set("Edit2", "11"), Set("Edit3", "8");
-  try {
-    Calculate();
-    FAIL() << "expected a division error";
-  } catch (const DivisionByZeroError& e) {
-    EXPECT_STREQ(e.what(), "Floating point division by zero");
-  }
+  EXPECT_EQ(ErrorOfCalculate<DivisionByZeroError>(), "Floating point division by zero");
 }
 
 TEST_F(CalculateDesignTest, NumbersBeyondAFloatAreRefusedWithAMessage) {
   Set("Edit1", "1e39");
-  try {
-    Calculate();
-    FAIL() << "expected an error";
-  } catch (const ProgramError& e) {
-    EXPECT_NE(std::string(e.what()).find("'1e39'"), std::string::npos);
-  }
+  EXPECT_NE(ErrorOfCalculate<ProgramError>().find("'1e39'"), std::string::npos);
   // Entries that each fit a float but whose length does not are refused too.
   Set("Edit1", "3.4e38"), Set("Edit2", "1e38");
   EXPECT_THROW(Calculate(), ProgramError);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "built_in_design.h"
 #include "op_search.h"
 
@@ -99,6 +101,28 @@ TEST(AngleReport, SquareCutAtAngleZero) {
   const std::vector<std::string> texts = TextsOf(ops);
   EXPECT_EQ(texts[1], "Brace angle cut is 0.0\xC2\xB0");
   EXPECT_EQ(texts[4], rec.FormatLength(0) + " on " + rec.FormatLength(1.0f) + " or");
+}
+
+TEST(AngleReport, CutsNearlySquareToTheBoardStillDraw) {
+  // A brace angle a float's step below 90 degrees puts the foot of the cut hundreds of millions
+  // of pixels away; the sketch holds it a million pixels out, leaning the same way.
+  for (float degrees : {89.99999f, 90.0f, -89.99999f}) {
+    DesignRecord rec = BuiltInDesign();
+    rec.BraceAngle = degrees;
+    std::vector<CanvasOp> ops;
+    ASSERT_NO_THROW(ops = Report(rec)) << degrees;
+    const auto sketches = Sketches(ops);
+    ASSERT_EQ(sketches.size(), 2u);
+    const double left = sketches[0][0].x1;
+    EXPECT_EQ(std::abs(sketches[0][2].x1 - left), 1e6) << degrees;
+    // At exactly 90 degrees the tangent's sign depends on the last bits of pi.
+    const bool footLeftOfSketch = sketches[0][2].x1 < left;
+    if (degrees != 90.0f) {
+      EXPECT_EQ(footLeftOfSketch, degrees > 0) << degrees;
+    }
+    EXPECT_EQ(TextsOf(ops)[1],
+              degrees > 0 ? "Brace angle cut is 90.0\xC2\xB0" : "Brace angle cut is -90.0\xC2\xB0");
+  }
 }
 
 TEST(AngleReport, MetricSettingsAreInMillimetres) {
