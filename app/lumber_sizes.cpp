@@ -1,5 +1,6 @@
 // The lumber rows: a chosen or typed nominal size puts its actual width into the width box; the
 // green labels bring their size boxes back; the end-cap row label explains end caps.
+#include "app/input_boxes.h"
 #include "app/main_window.h"
 #include "design/lumber_size_table.h"
 
@@ -7,19 +8,20 @@ namespace varnloft {
 
 void MainWindow::ComboBoxChange(const std::string& box) {
   // The member-count boxes have no change handler; their texts are read by the calculation.
-  const LumberRow* row = LumberRowOfSizeBox(box);
-  if (!row) return;
+  const InputBoxes* row = BoxesOfBox(box);
+  if (!row || !row->IsLumberRow() || box != row->SizeBox()) return;
   // A partly typed or unknown size leaves the width as it is; it takes effect at the next design.
-  if (const char* width = WidthTextForSize(*row, form.Text(box), rec.ImperialUnits))
-    form.Text(row->widthBox) = width;
+  if (const char* width =
+          WidthTextForSize(*row->input->knownSizes, form.Text(box), rec.ImperialUnits))
+    form.Text(row->WidthBox()) = width;
 }
 
-void MainWindow::Label25Click(const std::string& label) {
+void MainWindow::ShowLumberSizeBox(const std::string& label) {
   // The label stays where it is; the size box comes up over it until the next design.
-  if (const LumberRow* row = LumberRowOfGreenLabel(label)) form.at(row->sizeBox).visible = true;
+  if (const InputBoxes* row = BoxesOfGreenLabel(label)) form.at(row->SizeBox()).visible = true;
 }
 
-void MainWindow::Label21Click() {
+void MainWindow::ExplainEndCaps() {
   prompts().ShowInfo(
       "The End Cap applies to the table top decking, not the seats. Capping should be used when "
       "the overhang exceeds 6\"  (150mm)  to prevent lumber ends from warping. Also capping "

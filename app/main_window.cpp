@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
+#include "app/design_reading.h"
+#include "app/input_boxes.h"
 #include "app/option_dialogs.h"
-#include "design/calculate_design.h"
 #include "measure/errors.h"
 #include "platform/web_address.h"
 
@@ -34,111 +36,72 @@ const MenuItem kPresetMenu[] = {
 
 const char* const kTitle = "Tellwick Picnic Tables Varnloft       ";
 
-std::vector<std::string> Numbers(int from, int to) {
-  std::vector<std::string> items;
-  for (int i = from; i <= to; ++i) items.push_back(std::to_string(i));
-  return items;
-}
-
-const std::vector<std::string> kBoardSizes = {"2 X 2", "2 X 3", "2 X 4",  "2 X 5",
-                                              "2 X 6", "2 X 8", "2 X 10", "2 X 12"};
-const std::vector<std::string> kFramingToSix = {"2 X 2", "2 X 3", "2 X 4", "2 X 5", "2 X 6"};
-const std::vector<std::string> kFramingToEight = {"2 X 2", "2 X 3", "2 X 4",
-                                                  "2 X 5", "2 X 6", "2 X 8"};
-const std::vector<std::string> kEndCaps = {"NONE", "1 X 2", "2 X 2", "2 X 3", "2 X 4"};
-
 }  // namespace
 
 bool IsEditBox(const std::string& name) {
-  if (name.rfind("Edit", 0) != 0 || name.size() < 5 || name.size() > 6) return false;
-  for (size_t i = 4; i < name.size(); ++i)
-    if (name[i] < '0' || name[i] > '9') return false;
-  int n = std::stoi(name.substr(4));
-  return n >= 1 && n <= 28 && name[4] != '0';
+  const auto& names = EditBoxNames();
+  return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 bool IsComboBox(const std::string& name) {
-  return name.size() == 9 && name.rfind("ComboBox", 0) == 0 && name[8] >= '1' && name[8] <= '9';
+  const auto& names = ComboBoxNames();
+  return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 MainWindow::MainWindow(Prompts& prompts, const Clock& clock, Shell& shell, LocaleTexts locale)
     : prompts_(prompts), clock_(clock), shell_(shell), locale_(std::move(locale)) {
   // The hidden calendar takes the date once, when the window is created.
-  calendar1_ = clock_.Now();
+  startDate_ = clock_.Now();
   rec.ThousandsSeparator = locale_.thousandsSeparator;
   BuildControls();
   AddOptionDialogControls(form);
 }
 
 void MainWindow::BuildControls() {
-  auto edit = [&](const char* name, const char* text, int left) {
-    ControlState c;
-    c.text = text;
-    c.left = left;
-    c.width = 40;
-    form.Add(name, c);
-  };
-  // Three-box rows: feet, inches, sixteenths.
-  const char* threeBox[][4] = {{"Edit1", "Edit2", "Edit3", "6 0 0"},
-                               {"Edit4", "Edit5", "Edit6", "2 5 8"},
-                               {"Edit28", "Edit7", "Edit8", "1 5 8"}};
-  const char* threeTexts[][3] = {{"6", "0", "0"}, {"2", "5", "8"}, {"1", "5", "8"}};
-  for (int r = 0; r < 3; ++r) {
-    edit(threeBox[r][0], threeTexts[r][0], 112);
-    edit(threeBox[r][1], threeTexts[r][1], 160);
-    edit(threeBox[r][2], threeTexts[r][2], 208);
+  // The input boxes with the built-in design's texts: lengths in columns of feet, inches and
+  // sixteenths; each lumber row a size box, a width box and the green label over the size box.
+  for (const auto& entry : InputBoxTable()) {
+    const std::vector<std::string> texts = DefaultTexts(*entry.input, true);
+    switch (entry.input->unit) {
+      case InputUnit::Length:
+      case InputUnit::ShortLength: {
+        const int firstLeft = entry.input->unit == InputUnit::Length ? 112 : 160;
+        for (size_t slot = 0; slot < entry.boxes.size(); ++slot) {
+          ControlState box;
+          box.text = texts[slot];
+          box.left = firstLeft + 48 * static_cast<int>(slot);
+          box.width = 40;
+          form.Add(entry.boxes[slot], box);
+        }
+        break;
+      }
+      case InputUnit::LumberWidth: {
+        ControlState size;
+        size.text = texts[0];
+        size.items = *entry.listItems;
+        size.width = 70;
+        form.Add(entry.SizeBox(), size);
+        ControlState width;
+        width.text = texts[1];
+        width.left = 560;
+        width.width = 40;
+        form.Add(entry.WidthBox(), width);
+        ControlState label;
+        label.visible = false;
+        label.color = Rgb{0, 128, 0};
+        label.hint = "Click to Reset";
+        form.Add(entry.greenLabel, label);
+        break;
+      }
+      case InputUnit::Count: {
+        ControlState count;
+        count.text = texts[0];
+        count.items = *entry.listItems;
+        form.Add(entry.boxes[0], count);
+        break;
+      }
+    }
   }
-  // Two-box rows: inches and sixteenths.
-  const char* twoBox[][4] = {{"Edit9", "Edit10", "3", "8"},  {"Edit13", "Edit14", "3", "8"},
-                             {"Edit11", "Edit12", "3", "8"}, {"Edit15", "Edit16", "3", "8"},
-                             {"Edit17", "Edit18", "3", "0"}, {"Edit19", "Edit20", "0", "4"}};
-  for (auto& row : twoBox) {
-    edit(row[0], row[2], 160);
-    edit(row[1], row[3], 208);
-  }
-  // Lumber rows: size box, width box and the green label over the size box.
-  struct LumberRow {
-    const char* combo;
-    const char* width;
-    const char* label;
-    const char* size;
-    const char* widthText;
-    const std::vector<std::string>* items;
-  };
-  const LumberRow lumber[] = {
-      {"ComboBox1", "Edit21", "Label25", "2 X 6", "5.5", &kBoardSizes},
-      {"ComboBox2", "Edit22", "Label26", "2 X 6", "5.5", &kBoardSizes},
-      {"ComboBox3", "Edit23", "Label27", "2 X 4", "3.5", &kFramingToSix},
-      {"ComboBox4", "Edit24", "Label28", "2 X 4", "3.5", &kFramingToEight},
-      {"ComboBox5", "Edit25", "Label29", "2 X 4", "3.5", &kFramingToEight},
-      {"ComboBox6", "Edit26", "Label30", "2 X 4", "3.5", &kFramingToSix},
-      {"ComboBox7", "Edit27", "Label31", "NONE", "0", &kEndCaps},
-  };
-  for (const auto& row : lumber) {
-    ControlState combo;
-    combo.text = row.size;
-    combo.items = *row.items;
-    combo.width = 70;
-    form.Add(row.combo, combo);
-    ControlState width;
-    width.text = row.widthText;
-    width.left = 560;
-    width.width = 40;
-    form.Add(row.width, width);
-    ControlState label;
-    label.visible = false;
-    label.color = Rgb{0, 128, 0};
-    label.hint = "Click to Reset";
-    form.Add(row.label, label);
-  }
-  ControlState deckCount;
-  deckCount.text = "6";
-  deckCount.items = Numbers(1, 15);
-  form.Add("ComboBox8", deckCount);
-  ControlState seatCount;
-  seatCount.text = "2";
-  seatCount.items = Numbers(1, 5);
-  form.Add("ComboBox9", seatCount);
 
   // Headings and notes.
   auto label = [&](const char* name, const char* caption, int left, Rgb color) -> ControlState& {
@@ -244,35 +207,35 @@ void MainWindow::FormCreate() {
   form.statusPanel0Width = form.windowWidth / 2;
   form.statusPanel0 = "Adult Standard Size Table";
   form.statusPanel1 = "Complimentary Software and Plans Version 6.0.0.2.";
-  rec.TitleText = kTitle + FormatLongDate(calendar1_, locale_);
+  rec.TitleText = kTitle + FormatLongDate(startDate_, locale_);
   form.caption = "   " + rec.TitleText;
 }
 
 void MainWindow::FormActivate() {
   rec.SupportsExterior = form.at("RadioButton1").checked;
-  BitBtn3Click();
-  rec.NoticeText = NoticeTextForYear(calendar1_.year);
+  PressDesign();
+  rec.NoticeText = NoticeTextForYear(startDate_.year);
 }
 
 void MainWindow::DesignCycle() {
-  CalculateDesign(form, rec, prompts_, hooks.drawAngleReport);
+  CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
   if (hooks.drawDesignView) hooks.drawDesignView();
 }
 
-void MainWindow::BitBtn3Click() {
-  if (rec.CustomDesignMode) CustomDesign1Click();
+void MainWindow::PressDesign() {
+  if (rec.CustomDesignMode) ChooseCustomDesign();
   DesignCycle();
   form.at("BitBtn3").color = kMaroon;
 }
 
-void MainWindow::BitBtn4Click() {
+void MainWindow::PressPlans() {
   prompts_.Beep();
   if (hooks.showPlans) hooks.showPlans();
   form.at("BitBtn4").color = kMaroon;
 }
 
-void MainWindow::BitBtn5Click() {
-  BitBtn3Click();
+void MainWindow::PressPrint() {
+  PressDesign();
   form.at("BitBtn5").color = kMaroon;
   if (hooks.printPlans) hooks.printPlans();
 }
@@ -281,11 +244,11 @@ void MainWindow::ButtonMouseDown(const std::string& button) {
   form.at(button).color = kRed;
 }
 
-void MainWindow::RadioButton1MouseDown(const std::string& radioButton) {
+void MainWindow::SupportSideMouseDown(const std::string& radioButton) {
   form.at(radioButton).color = kRed;
 }
 
-void MainWindow::RadioButton1Click() {
+void MainWindow::SupportSideChanged() {
   ControlState& one = form.at("RadioButton1");
   ControlState& two = form.at("RadioButton2");
   if (one.checked) {
@@ -300,20 +263,20 @@ void MainWindow::RadioButton1Click() {
   DesignCycle();
 }
 
-void MainWindow::ClickRadioButton(const std::string& radioButton) {
+void MainWindow::ClickSupportSide(const std::string& radioButton) {
   ControlState& clicked = form.at(radioButton);
   if (clicked.checked || !clicked.enabled) return;  // clicking the checked button does nothing
-  RadioButton1MouseDown(radioButton);
+  SupportSideMouseDown(radioButton);
   form.at("RadioButton1").checked = radioButton == "RadioButton1";
   form.at("RadioButton2").checked = radioButton == "RadioButton2";
-  RadioButton1Click();
+  SupportSideChanged();
 }
 
-void MainWindow::Edit1KeyPress(const std::string& /*box*/, char /*key*/) {
+void MainWindow::BoxKeyPress(const std::string& /*box*/, char /*key*/) {
   rec.CustomDesignMode = true;
 }
 
-void MainWindow::ComboBox1Click(const std::string& /*box*/) {
+void MainWindow::ListItemClicked(const std::string& /*box*/) {
   rec.CustomDesignMode = true;
 }
 
@@ -323,7 +286,7 @@ void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {
   if (IsEditBox(box)) {
     control.text.clear();
     for (char ch : text) {
-      Edit1KeyPress(box, ch);
+      BoxKeyPress(box, ch);
       form.at(box).text += ch;
     }
   } else if (IsComboBox(box)) {
@@ -341,42 +304,42 @@ void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {
 void MainWindow::ChooseItem(const std::string& box, const std::string& item) {
   ControlState& control = form.at(box);
   if (!control.enabled || !control.visible) return;
-  ComboBox1Click(box);
+  ListItemClicked(box);
   form.at(box).text = item;
   ComboBoxChange(box);
 }
 
-void MainWindow::CustomDesign1Click() {
+void MainWindow::ChooseCustomDesign() {
   rec.CustomDesignMode = true;
   if (!rec.ModelScale) form.statusPanel0 = "Custom Design Table";
   CheckOnlyPresetItem("CustomDesign1");
 }
 
-void MainWindow::Exit1Click() {
+void MainWindow::Exit() {
   if (hooks.closeMainWindow) hooks.closeMainWindow();
 }
 
-void MainWindow::PrinterSetup1Click() {
+void MainWindow::PrinterSetup() {
   if (hooks.printerSetup) hooks.printerSetup();
 }
 
-void MainWindow::About2Click() {
+void MainWindow::ShowAbout() {
   prompts_.Beep();
   if (hooks.showAbout) hooks.showAbout();
 }
 
-void MainWindow::Illustrations1Click() {
+void MainWindow::ShowIllustrations() {
   prompts_.Beep();
   if (hooks.showIllustrations) hooks.showIllustrations();
 }
 
-void MainWindow::Label32MouseMove() {
+void MainWindow::HoverWebAddress() {
   form.at("Label32").color = kRed;
 }
-void MainWindow::Panel3MouseMove() {
+void MainWindow::LeaveWebAddress() {
   form.at("Label32").color = kMaroon;
 }
-void MainWindow::Label32Click() {
+void MainWindow::OpenWebAddress() {
   shell_.OpenWebAddress(kMakerWebAddress);
 }
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "app/form_state.h"
 #include "design/design_record.h"
-#include "design/form_state.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -43,20 +43,20 @@ class MainWindow {
   void FormActivate();
 
   // Command buttons.
-  void BitBtn3Click();                              // Design
-  void BitBtn4Click();                              // Plans
-  void BitBtn5Click();                              // Print
+  void PressDesign();                               // Design
+  void PressPlans();                                // Plans
+  void PressPrint();                                // Print
   void ButtonMouseDown(const std::string& button);  // caption turns red while pressed
 
   // Support side.
-  void RadioButton1MouseDown(const std::string& radioButton);
-  void RadioButton1Click();
+  void SupportSideMouseDown(const std::string& radioButton);
+  void SupportSideChanged();
   // The user clicks a radio button: checks it (if not already) and runs the click handler.
-  void ClickRadioButton(const std::string& radioButton);
+  void ClickSupportSide(const std::string& radioButton);
 
   // Input boxes.
-  void Edit1KeyPress(const std::string& box, char key);
-  void ComboBox1Click(const std::string& box);
+  void BoxKeyPress(const std::string& box, char key);
+  void ListItemClicked(const std::string& box);
   void ComboBoxChange(const std::string& box);
   // The user selects all of a box's text and types `text` one character at a time.
   void TypeIntoBox(const std::string& box, const std::string& text);
@@ -65,40 +65,40 @@ class MainWindow {
 
   // Lumber sizes: a click on a green label Label25..Label31 brings its size box back; Label21
   // explains end caps.
-  void Label25Click(const std::string& label);
-  void Label21Click();
+  void ShowLumberSizeBox(const std::string& label);
+  void ExplainEndCaps();
 
   // Measuring systems.
-  void ImperialClick();
-  void MetricClick();
+  void SwitchToImperial();
+  void SwitchToMetric();
 
   // Presets: the handler of the named Pre-Settings menu item (a preset or Custom Design).
-  void PresetClick(const std::string& item);
+  void ApplyPreset(const std::string& item);
   // 1 1/2 inch lumber, in the design and in the thickness dialog's boxes.
   void ResetLumberThickness();
 
   // Options.
-  void LumberThickness2Click();
-  void Label47Click();  // the thickness label: opens the thickness dialog too
-  void UserDefinedPercentageSetting1Click();
-  void MinitureModelTables214reductionofactualsize1Click();
+  void ShowThicknessDialog();
+  void ClickThicknessLabel();  // the thickness label: opens the thickness dialog too
+  void ShowScaleDialog();
+  void ToggleModelScale();
 
   // Menus.
-  void CustomDesign1Click();
-  void Exit1Click();
-  void PrinterSetup1Click();
-  void About2Click();
-  void Illustrations1Click();
+  void ChooseCustomDesign();
+  void Exit();
+  void PrinterSetup();
+  void ShowAbout();
+  void ShowIllustrations();
 
   // The maker's web address label.
-  void Label32MouseMove();
-  void Panel3MouseMove();
-  void Label32Click();
+  void HoverWebAddress();
+  void LeaveWebAddress();
+  void OpenWebAddress();
 
   // One design cycle: the calculation, then the design view.
   void DesignCycle();
 
-  const LocalDateTime& Calendar1() const { return calendar1_; }
+  const LocalDateTime& StartDate() const { return startDate_; }
   Prompts& prompts() { return prompts_; }
   const LocaleTexts& locale() const { return locale_; }
   const Clock& clock() const { return clock_; }
@@ -115,7 +115,7 @@ class MainWindow {
   const Clock& clock_;
   Shell& shell_;
   LocaleTexts locale_;
-  LocalDateTime calendar1_;
+  LocalDateTime startDate_;
 };
 
 bool IsEditBox(const std::string& name);

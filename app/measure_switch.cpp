@@ -2,89 +2,24 @@
 // measure, the columns are rearranged, and the table is designed again.
 #include "app/measure_switch.h"
 
-#include <cmath>
-
+#include "app/input_boxes.h"
 #include "app/main_window.h"
-#include "measure/length_text.h"
-#include "measure/number_text.h"
 
 namespace varnloft {
 
 namespace {
 
-constexpr double kFeetPerMetre = 3.2808398;
-
-struct ThreeBoxRow {
-  float DesignRecord::*value;
-  const char* first;
-  const char* second;
-  const char* third;
-};
-const ThreeBoxRow kThreeBoxRows[] = {{&DesignRecord::OverallLength, "Edit1", "Edit2", "Edit3"},
-                                     {&DesignRecord::TableHeight, "Edit4", "Edit5", "Edit6"},
-                                     {&DesignRecord::SeatHeight, "Edit28", "Edit7", "Edit8"}};
-
-struct TwoBoxRow {
-  float DesignRecord::*value;
-  const char* first;
-  const char* second;
-};
-const TwoBoxRow kTwoBoxRows[] = {{&DesignRecord::LeftDeckOverhang, "Edit9", "Edit10"},
-                                 {&DesignRecord::RightDeckOverhang, "Edit11", "Edit12"},
-                                 {&DesignRecord::LeftSeatOverhang, "Edit13", "Edit14"},
-                                 {&DesignRecord::RightSeatOverhang, "Edit15", "Edit16"},
-                                 {&DesignRecord::SeatToTableDistance, "Edit17", "Edit18"},
-                                 {&DesignRecord::DeckGap, "Edit19", "Edit20"}};
-
-struct WidthBox {
-  float DesignRecord::*value;
-  const char* box;
-};
-const WidthBox kWidthBoxes[] = {
-    {&DesignRecord::DeckBoardWidth, "Edit21"},    {&DesignRecord::SeatBoardWidth, "Edit22"},
-    {&DesignRecord::OuterSupportDepth, "Edit23"}, {&DesignRecord::CentreSupportDepth, "Edit24"},
-    {&DesignRecord::SeatSupportDepth, "Edit25"},  {&DesignRecord::LegWidth, "Edit26"},
-    {&DesignRecord::EndCapWidth, "Edit27"}};
-
-// The whole millimetres of a length, all of it: a length of a metre or more keeps its metres.
-std::string WholeMillimetres(float feet) {
-  return FixedText(static_cast<double>(FeetToMetres(feet)) * 1000, 0, 15);
-}
-
-void FillImperialBoxes(FormState& form, const DesignRecord& rec) {
-  for (const auto& row : kThreeBoxRows) {
-    const double v = rec.*row.value;
-    // No carry: a value a hair below a whole inch shows 16 sixteenths and reads back right.
-    form.Text(row.first) = PlainDecimal(WholeFeet(v));
-    form.Text(row.second) = PlainDecimal(WholeInches(v));
-    form.Text(row.third) = PlainDecimal(SixteenthsOf(v));
+// Writes every length and width box from the record in the given measure; the size boxes and
+// the counts keep their texts.
+void FillBoxes(FormState& form, const DesignRecord& rec, bool imperial) {
+  for (const auto& entry : InputBoxTable()) {
+    const auto boxes = ReadBoxes(entry, imperial);
+    const auto texts = ValueTexts(entry.input->unit, rec.*(entry.input->field), imperial);
+    for (size_t i = 0; i < texts.size(); ++i) form.Text(boxes[i]) = texts[i];
   }
-  for (const auto& row : kTwoBoxRows) {
-    const float inches = static_cast<float>(static_cast<double>(rec.*row.value) * 12);
-    const double whole = std::trunc(inches);
-    form.Text(row.first) = FixedText(whole, 0, 15);
-    form.Text(row.second) = FixedText((inches - whole) * 16, 0, 4);
-  }
-  for (const auto& width : kWidthBoxes)
-    form.Text(width.box) = FixedText(static_cast<double>(rec.*width.value) * 12, 2, 8);
-}
-
-void FillMetricBoxes(FormState& form, const DesignRecord& rec) {
-  for (const auto& row : kThreeBoxRows) {
-    const double metres = FeetToMetres(rec.*row.value);
-    const double whole = std::trunc(metres);
-    form.Text(row.first) = PlainDecimal(whole);
-    form.Text(row.second) = FixedText((metres - whole) * 1000, 0, 4);
-  }
-  for (const auto& row : kTwoBoxRows) form.Text(row.first) = WholeMillimetres(rec.*row.value);
-  for (const auto& width : kWidthBoxes) form.Text(width.box) = WholeMillimetres(rec.*width.value);
 }
 
 }  // namespace
-
-float FeetToMetres(double feet) {
-  return static_cast<float>(feet / kFeetPerMetre);
-}
 
 void ApplyMeasureLayout(FormState& form, bool imperial) {
   auto heading = [&](const char* name, int left, const char* caption) {
@@ -99,22 +34,23 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
 
   const int boxWidth = imperial ? 40 : 60;
   const int secondColumn = imperial ? 160 : 180;
-  for (const auto& row : kThreeBoxRows) {
-    form.at(row.first).width = boxWidth;
-    ControlState& second = form.at(row.second);
-    second.left = secondColumn;
-    second.width = boxWidth;
-    form.at(row.third).visible = imperial;
-  }
-  for (const auto& row : kTwoBoxRows) {
-    ControlState& first = form.at(row.first);
-    first.left = secondColumn;
-    first.width = boxWidth;
-    form.at(row.second).visible = imperial;
+  for (const auto& entry : InputBoxTable()) {
+    if (entry.input->unit == InputUnit::Length) {
+      form.at(entry.boxes[0]).width = boxWidth;
+      ControlState& second = form.at(entry.boxes[1]);
+      second.left = secondColumn;
+      second.width = boxWidth;
+      form.at(entry.boxes[2]).visible = imperial;
+    } else if (entry.input->unit == InputUnit::ShortLength) {
+      ControlState& first = form.at(entry.boxes[0]);
+      first.left = secondColumn;
+      first.width = boxWidth;
+      form.at(entry.boxes[1]).visible = imperial;
+    }
   }
 }
 
-void MainWindow::ImperialClick() {
+void MainWindow::SwitchToImperial() {
   form.at("Imperial").color = kMaroon;
   rec.ImperialUnits = true;
   form.statusPanel0 = rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
@@ -122,11 +58,11 @@ void MainWindow::ImperialClick() {
   form.at("Imperial").enabled = false;
   form.at("Metric").enabled = true;
   ApplyMeasureLayout(form, true);
-  FillImperialBoxes(form, rec);
+  FillBoxes(form, rec, true);
   DesignCycle();
 }
 
-void MainWindow::MetricClick() {
+void MainWindow::SwitchToMetric() {
   form.at("Metric").color = kMaroon;
   rec.ImperialUnits = false;
   form.statusPanel0 = rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"
@@ -134,7 +70,7 @@ void MainWindow::MetricClick() {
   form.at("Metric").enabled = false;
   form.at("Imperial").enabled = true;
   ApplyMeasureLayout(form, false);
-  FillMetricBoxes(form, rec);
+  FillBoxes(form, rec, false);
   DesignCycle();
 }
 

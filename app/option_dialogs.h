@@ -19,7 +19,7 @@ std::string DialogControl(const std::string& dialog, const std::string& control)
 // Adds both dialogs' controls to the form, closed, with their start texts.
 void AddOptionDialogControls(FormState& form);
 
-// The lumber thickness dialog (TOKRightDlg): inches and sixteenths in both measures.
+// The lumber thickness dialog (ThicknessDialogWindow): inches and sixteenths in both measures.
 class ThicknessDialog {
  public:
   explicit ThicknessDialog(MainWindow& window) : w_(window) {}
@@ -28,10 +28,10 @@ class ThicknessDialog {
   // The main window is disabled and the dialog shown.
   void Show();
 
-  void Edit1Change();
-  void Edit2Change();
-  void OKBtnClick();
-  void CancelBtnClick();
+  void InchesChange();
+  void SixteenthsChange();
+  void PressOk();
+  void PressCancel();
   // Closed without OK or Cancel (close request, system command): the main window is enabled
   // again and nothing else changes.
   void CloseRequest();
@@ -52,7 +52,7 @@ class ThicknessDialog {
   MainWindow& w_;
 };
 
-// The model-building scale dialog (TOKBottomDlg): a percentage of full size.
+// The model-building scale dialog (ScaleDialogWindow): a percentage of full size.
 class ScaleDialog {
  public:
   explicit ScaleDialog(MainWindow& window) : w_(window) {}
@@ -63,10 +63,10 @@ class ScaleDialog {
 
   void FormActivate();
   void FormClose();
-  void SelectChange();
-  void BitBtn1Click();  // help
-  void BitBtn2Click();  // cancel
-  void BitBtn3Click();  // OK
+  void PercentageChange();
+  void PressHelp();    // help
+  void PressCancel();  // cancel
+  void PressOk();      // OK
   // Closed by its close box or a system command: as Cancel.
   void CloseRequest();
 

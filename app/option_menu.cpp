@@ -10,19 +10,19 @@ constexpr float kMiniatureScale = 3.0f / 14.0f;
 
 }  // namespace
 
-void MainWindow::LumberThickness2Click() {
+void MainWindow::ShowThicknessDialog() {
   ThicknessDialog(*this).Show();
 }
 
-void MainWindow::Label47Click() {
+void MainWindow::ClickThicknessLabel() {
   ThicknessDialog(*this).Show();
 }
 
-void MainWindow::UserDefinedPercentageSetting1Click() {
+void MainWindow::ShowScaleDialog() {
   ScaleDialog(*this).Show();
 }
 
-void MainWindow::MinitureModelTables214reductionofactualsize1Click() {
+void MainWindow::ToggleModelScale() {
   ControlState& item = form.at("MinitureModelTables214reductionofactualsize1");
   // Declining either question (No or Cancel) leaves everything as it was.
   if (!rec.ModelScale) {

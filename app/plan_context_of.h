@@ -6,7 +6,7 @@
 namespace varnloft {
 
 inline PlanContext PlanContextOf(const MainWindow& window) {
-  return PlanContext{window.form.statusPanel0, window.Calendar1(), window.locale(),
+  return PlanContext{window.form.statusPanel0, window.StartDate(), window.locale(),
                      &window.clock()};
 }
 

@@ -1,6 +1,7 @@
 // The Pre-Settings menu: ten preset designs from one table, and Custom Design.
 #include <stdexcept>
 
+#include "app/input_boxes.h"
 #include "app/option_dialogs.h"
 #include "design/preset_table.h"
 
@@ -21,9 +22,9 @@ void MainWindow::ResetLumberThickness() {
   SetLumberThickness(*this, 0.125f, "1", "8");
 }
 
-void MainWindow::PresetClick(const std::string& item) {
+void MainWindow::ApplyPreset(const std::string& item) {
   if (item == "CustomDesign1") {
-    CustomDesign1Click();
+    ChooseCustomDesign();
     return;
   }
   const auto& presets = PresetDesigns();
@@ -38,7 +39,10 @@ void MainWindow::PresetClick(const std::string& item) {
                      preset.thicknessSixteenths);
   // With a model scale on, its message stays in the status bar.
   if (!rec.ModelScale) form.statusPanel0 = preset.statusText;
-  for (const auto& [box, text] : PresetBoxTexts(index, rec.ImperialUnits)) form.Text(box) = text;
+  for (const auto& [role, texts] : PresetTexts(index, rec.ImperialUnits)) {
+    const InputBoxes& entry = *BoxesOfRole(role);
+    for (size_t slot = 0; slot < texts.size(); ++slot) form.Text(entry.boxes[slot]) = texts[slot];
+  }
   DesignCycle();
 }
 

@@ -37,7 +37,7 @@ void ScaleDialog::FormClose() {
   Text("Select") = "21.4";
 }
 
-void ScaleDialog::SelectChange() {
+void ScaleDialog::PercentageChange() {
   ControlState& select = w_.form.at(DialogControl(kScaleDialog, "Select"));
   if (select.text == " ") {
     select.text = "0";
@@ -45,18 +45,18 @@ void ScaleDialog::SelectChange() {
   }
 }
 
-void ScaleDialog::BitBtn1Click() {
+void ScaleDialog::PressHelp() {
   w_.prompts().Beep();
   w_.prompts().ShowInfo(
       "This option allows resizing (generally used for model building). Input your selection "
       "choice in the edit box and click the OK button.");
 }
 
-void ScaleDialog::BitBtn2Click() {
+void ScaleDialog::PressCancel() {
   Close();
 }
 
-void ScaleDialog::BitBtn3Click() {
+void ScaleDialog::PressOk() {
   // The percentage is checked before anything changes: the drawings divide by the factor, so a
   // factor of zero or less, or one a single cannot hold, must never become the design's.
   const std::string& text = Text("Select");
@@ -83,7 +83,7 @@ void ScaleDialog::CloseRequest() {
 
 void ScaleDialog::UserChange(const std::string& text) {
   Text("Select") = text;
-  SelectChange();
+  PercentageChange();
 }
 
 void ScaleDialog::Close() {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/input_boxes.h"
 #include "design/record_fields.h"
 #include "platform/json_text.h"
 
@@ -76,8 +77,7 @@ std::string RecordJson(const DesignRecord& rec) {
 std::string ControlsJson(const MainWindow& window) {
   const FormState& form = window.form;
   ObjectWriter w(4);
-  for (int i = 1; i <= 28; ++i) {
-    const std::string name = "Edit" + std::to_string(i);
+  for (const std::string& name : EditBoxNames()) {
     const ControlState& c = form.at(name);
     w.Add(name, InlineObject()
                     .Add("text", JsonQuote(c.text))
@@ -86,14 +86,16 @@ std::string ControlsJson(const MainWindow& window) {
                     .Add("width", std::to_string(c.width))
                     .str());
   }
-  for (int i = 1; i <= 9; ++i) {
-    const std::string name = "ComboBox" + std::to_string(i);
+  for (const std::string& name : ComboBoxNames()) {
     const ControlState& c = form.at(name);
     w.Add(name,
           InlineObject().Add("text", JsonQuote(c.text)).Add("visible", Flag(c.visible)).str());
   }
-  for (const char* name :
-       {"Label25", "Label26", "Label27", "Label28", "Label29", "Label30", "Label31", "Label47"}) {
+  std::vector<std::string> labels;
+  for (const auto& entry : InputBoxTable())
+    if (entry.greenLabel) labels.emplace_back(entry.greenLabel);
+  labels.emplace_back("Label47");
+  for (const auto& name : labels) {
     const ControlState& c = form.at(name);
     w.Add(name,
           InlineObject().Add("caption", JsonQuote(c.text)).Add("visible", Flag(c.visible)).str());

@@ -44,7 +44,7 @@ void ThicknessDialog::UpdateMillimetres() {
   Text("Label5") = FixedText((inches + sixteenths / 16) * kMillimetresPerInch, 0, 4);
 }
 
-void ThicknessDialog::Edit1Change() {
+void ThicknessDialog::InchesChange() {
   FillEmptyBoxes();
   UpdateMillimetres();
   // Only the user changes the boxes while the dialog is open; the presets write them while it
@@ -52,16 +52,16 @@ void ThicknessDialog::Edit1Change() {
   if (IsOpen()) w_.rec.CustomDesignMode = true;
 }
 
-void ThicknessDialog::Edit2Change() {
+void ThicknessDialog::SixteenthsChange() {
   FillEmptyBoxes();
   UpdateMillimetres();
 }
 
 void ThicknessDialog::RunChange(const char* box) {
   if (std::string(box) == "Edit1")
-    Edit1Change();
+    InchesChange();
   else
-    Edit2Change();
+    SixteenthsChange();
 }
 
 void ThicknessDialog::SetBoxes(const std::string& inches, const std::string& sixteenths) {
@@ -71,8 +71,8 @@ void ThicknessDialog::SetBoxes(const std::string& inches, const std::string& six
   const bool sixteenthsChange = Text("Edit2") != sixteenths;
   Text("Edit1") = inches;
   Text("Edit2") = sixteenths;
-  if (inchesChange) Edit1Change();
-  if (sixteenthsChange) Edit2Change();
+  if (inchesChange) InchesChange();
+  if (sixteenthsChange) SixteenthsChange();
 }
 
 void ThicknessDialog::UserChange(const std::string& box, const std::string& text) {
@@ -83,7 +83,7 @@ void ThicknessDialog::UserChange(const std::string& box, const std::string& text
   RunChange(name);
 }
 
-void ThicknessDialog::OKBtnClick() {
+void ThicknessDialog::PressOk() {
   FillEmptyBoxes();
   const double inches = ReadNumber(Text("Edit1"));
   const double sixteenths = ReadNumber(Text("Edit2"));
@@ -96,7 +96,7 @@ void ThicknessDialog::OKBtnClick() {
   Close();
 }
 
-void ThicknessDialog::CancelBtnClick() {
+void ThicknessDialog::PressCancel() {
   FillEmptyBoxes();
   SetBoxes("1", "8");
   w_.rec.LumberThickness = 0.125f;

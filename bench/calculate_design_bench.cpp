@@ -2,6 +2,7 @@
 // steps, and a search that gives up after its step limit.
 #include <benchmark/benchmark.h>
 
+#include "app/design_reading.h"
 #include "app/main_window.h"
 #include "design/calculate_design.h"
 #include "platform/clock.h"
@@ -18,7 +19,7 @@ struct Fixture {
   }
   void Run() {
     prompts.shown.clear();
-    CalculateDesign(window.form, window.rec, prompts, nullptr);
+    CalculateFromWindow(window.form, window.rec, prompts, nullptr);
   }
   ScriptedPrompts prompts;
   FixedClock clock;

@@ -46,7 +46,7 @@ struct Program {
 
 void BM_DesignButton(benchmark::State& state) {
   Program p;
-  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.PressDesign(); });
 }
 BENCHMARK(BM_DesignButton)->Unit(benchmark::kMillisecond);
 
@@ -55,7 +55,7 @@ void BM_Preset(benchmark::State& state) {
   bool tall = false;
   for ([[maybe_unused]] auto _ : state) {
     tall = !tall;
-    p.Run([&] { p.window.PresetClick(tall ? "TallBoy1" : "AdultStandard1"); });
+    p.Run([&] { p.window.ApplyPreset(tall ? "TallBoy1" : "AdultStandard1"); });
   }
 }
 BENCHMARK(BM_Preset)->Unit(benchmark::kMillisecond);
@@ -65,7 +65,7 @@ void BM_MeasureSwitch(benchmark::State& state) {
   bool metric = false;
   for ([[maybe_unused]] auto _ : state) {
     metric = !metric;
-    p.Run([&] { metric ? p.window.MetricClick() : p.window.ImperialClick(); });
+    p.Run([&] { metric ? p.window.SwitchToMetric() : p.window.SwitchToImperial(); });
   }
 }
 BENCHMARK(BM_MeasureSwitch)->Unit(benchmark::kMillisecond);
@@ -75,15 +75,14 @@ void BM_SupportSide(benchmark::State& state) {
   bool interior = false;
   for ([[maybe_unused]] auto _ : state) {
     interior = !interior;
-    p.Run([&] { p.window.ClickRadioButton(interior ? "RadioButton2" : "RadioButton1"); });
+    p.Run([&] { p.window.ClickSupportSide(interior ? "RadioButton2" : "RadioButton1"); });
   }
 }
 BENCHMARK(BM_SupportSide)->Unit(benchmark::kMillisecond);
 
 void BM_ModelScaleToggle(benchmark::State& state) {
   Program p;
-  for ([[maybe_unused]] auto _ : state)
-    p.Run([&] { p.window.MinitureModelTables214reductionofactualsize1Click(); });
+  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.ToggleModelScale(); });
 }
 BENCHMARK(BM_ModelScaleToggle)->Unit(benchmark::kMillisecond);
 
@@ -91,7 +90,7 @@ void BM_RepositionGivesUp(benchmark::State& state) {
   Program p;
   p.window.form.Text("ComboBox8") = "2";
   p.window.form.Text("Edit17") = "1000";
-  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.BitBtn3Click(); });
+  for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.PressDesign(); });
 }
 BENCHMARK(BM_RepositionGivesUp)->Unit(benchmark::kMillisecond);
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "app/design_reading.h"
 #include "app/main_window.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "design/angle_report.h"
@@ -34,7 +35,7 @@ struct Cycle {
   }
 
   void Run() {
-    CalculateDesign(window.form, window.rec, prompts, [this] {
+    CalculateFromWindow(window.form, window.rec, prompts, [this] {
       QPainter painter(&angles);
       QPainterCanvas canvas(painter, 96, anglesSettings);
       DrawAngleReport(window.rec, canvas);

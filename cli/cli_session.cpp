@@ -220,7 +220,7 @@ void CliSession::Apply(const CliAction& action) {
   } else if (action.option == "--design") {
     if (!w.form.at("BitBtn3").enabled || !w.form.mainWindowEnabled) return;
     w.ButtonMouseDown("BitBtn3");
-    w.HandleUserEvent([&] { w.BitBtn3Click(); });
+    w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
   } else if (plans_->Apply(action)) {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "app/input_boxes.h"
 #include "app/option_dialogs.h"
-#include "design/lumber_size_table.h"
 
 namespace varnloft {
 
@@ -40,11 +40,11 @@ void CloseIfStillOpen(MainWindow& w, const char* dialog, const std::function<voi
 }
 
 void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
-  if (!OpenDialog(w, "LumberThickness2", &MainWindow::LumberThickness2Click, kThicknessDialog))
+  if (!OpenDialog(w, "LumberThickness2", &MainWindow::ShowThicknessDialog, kThicknessDialog))
     return;
   ThicknessDialog dialog(w);
   if (cancel) {
-    RunDialogEvent(w, kThicknessDialog, [&] { dialog.CancelBtnClick(); });
+    RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressCancel(); });
   } else {
     // Inches before the colon, sixteenths after it.
     const auto colon = argument.find(':');
@@ -55,19 +55,18 @@ void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
       TypeIntoDialogBox(w, kThicknessDialog, box, entry.second,
                         [&](const std::string& typed) { dialog.UserChange(box, typed); });
     }
-    if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.OKBtnClick(); });
+    if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressOk(); });
   }
   CloseIfStillOpen(w, kThicknessDialog, [&] { dialog.CloseRequest(); });
 }
 
 void ApplyScale(MainWindow& w, const std::string& percentage) {
-  if (!OpenDialog(w, "UserDefinedPercentageSetting1",
-                  &MainWindow::UserDefinedPercentageSetting1Click, kScaleDialog))
+  if (!OpenDialog(w, "UserDefinedPercentageSetting1", &MainWindow::ShowScaleDialog, kScaleDialog))
     return;
   ScaleDialog dialog(w);
   TypeIntoDialogBox(w, kScaleDialog, "Select", percentage,
                     [&](const std::string& typed) { dialog.UserChange(typed); });
-  if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn3Click(); });
+  if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.PressOk(); });
   CloseIfStillOpen(w, kScaleDialog, [&] { dialog.CloseRequest(); });
 }
 
@@ -101,13 +100,13 @@ void ValidateInputAction(const MainWindow& window, const CliAction& action) {
 bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   const std::string& option = action.option;
   if (option == "--metric") {
-    PressButton(w, "Metric", &MainWindow::MetricClick);
+    PressButton(w, "Metric", &MainWindow::SwitchToMetric);
   } else if (option == "--imperial") {
-    PressButton(w, "Imperial", &MainWindow::ImperialClick);
+    PressButton(w, "Imperial", &MainWindow::SwitchToImperial);
   } else if (option == "--preset") {
     const std::string item = PresetItemWithCaption(w, action.argument);
     if (item.empty() || !CanUseMenuItem(w, "PreSettings1", item)) return true;
-    w.HandleUserEvent([&] { w.PresetClick(item); });
+    w.HandleUserEvent([&] { w.ApplyPreset(item); });
   } else if (option == "--thickness") {
     ApplyThickness(w, action.argument, false);
   } else if (option == "--thickness-cancel") {
@@ -117,7 +116,7 @@ bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   } else if (option == "--model-toggle") {
     const char* item = "MinitureModelTables214reductionofactualsize1";
     if (!CanUseMenuItem(w, "Options1", item)) return true;
-    w.HandleUserEvent([&] { w.MinitureModelTables214reductionofactualsize1Click(); });
+    w.HandleUserEvent([&] { w.ToggleModelScale(); });
   } else {
     return false;
   }
@@ -125,10 +124,12 @@ bool ApplyInputAction(MainWindow& w, const CliAction& action) {
 }
 
 void RevealSizeBox(MainWindow& w, const std::string& box) {
-  const LumberRow* row = LumberRowOfSizeBox(box);
-  if (!row || !w.form.mainWindowEnabled || w.form.at(box).visible) return;
+  const InputBoxes* row = BoxesOfBox(box);
+  if (!row || !row->IsLumberRow() || box != row->SizeBox() || !w.form.mainWindowEnabled ||
+      w.form.at(box).visible)
+    return;
   if (!w.form.at(row->greenLabel).visible) return;
-  w.HandleUserEvent([&] { w.Label25Click(row->greenLabel); });
+  w.HandleUserEvent([&] { w.ShowLumberSizeBox(row->greenLabel); });
 }
 
 }  // namespace varnloft

@@ -89,14 +89,14 @@ bool CliPlans::Apply(const CliAction& action) {
     if (!mainWindowUsable || !w.form.at("BitBtn4").enabled) return true;
     saveTarget_ = action.argument;
     w.ButtonMouseDown("BitBtn4");
-    w.HandleUserEvent([&] { w.BitBtn4Click(); });
+    w.HandleUserEvent([&] { w.PressPlans(); });
     saveTarget_.clear();
   } else if (action.option == "--print-pdf") {
     pdfPrinted_ = true;
     if (!mainWindowUsable || !w.form.at("BitBtn5").enabled) return true;
     pdfTarget_ = action.argument;
     w.ButtonMouseDown("BitBtn5");
-    w.HandleUserEvent([&] { w.BitBtn5Click(); });
+    w.HandleUserEvent([&] { w.PressPrint(); });
     pdfTarget_.clear();
   } else if (action.option == "--page") {
     // Taken for the whole run by UsePaperOf.
@@ -121,7 +121,7 @@ void CliPlans::Conclude() {
   }
   if (!printOpsFile_.empty() && !pdfPrinted_ && w.form.mainWindowEnabled) {
     w.ButtonMouseDown("BitBtn5");
-    w.HandleUserEvent([&] { w.BitBtn5Click(); });
+    w.HandleUserEvent([&] { w.PressPrint(); });
   }
 }
 

@@ -117,7 +117,7 @@ bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction&
   if (action.option == "--exterior" || action.option == "--interior") {
     if (!window.form.mainWindowEnabled) return true;
     const char* button = action.option == "--exterior" ? "RadioButton1" : "RadioButton2";
-    window.HandleUserEvent([&] { window.ClickRadioButton(button); });
+    window.HandleUserEvent([&] { window.ClickSupportSide(button); });
   } else if (action.option == "--window") {
     int w = 0, h = 0;
     ParseWindowSize(action.argument, w, h);

@@ -14,38 +14,31 @@ const std::vector<LumberSize>& LumberSizes() {
   return sizes;
 }
 
-const std::vector<LumberRow>& LumberRows() {
-  // The outer supports know "2 X 8" although their list stops at "2 X 6": a typed "2 X 8" works.
-  static const std::vector<std::string> boards = {"2 X 2", "2 X 3", "2 X 4",  "2 X 5",
-                                                  "2 X 6", "2 X 8", "2 X 10", "2 X 12"};
-  static const std::vector<std::string> toEight = {"2 X 2", "2 X 3", "2 X 4",
-                                                   "2 X 5", "2 X 6", "2 X 8"};
-  static const std::vector<std::string> toSix = {"2 X 2", "2 X 3", "2 X 4", "2 X 5", "2 X 6"};
-  static const std::vector<std::string> endCaps = {"NONE", "1 X 2", "2 X 2", "2 X 3", "2 X 4"};
-  static const std::vector<LumberRow> rows = {
-      {"ComboBox1", "Edit21", "Label25", boards},  {"ComboBox2", "Edit22", "Label26", boards},
-      {"ComboBox3", "Edit23", "Label27", toEight}, {"ComboBox4", "Edit24", "Label28", toEight},
-      {"ComboBox5", "Edit25", "Label29", toEight}, {"ComboBox6", "Edit26", "Label30", toSix},
-      {"ComboBox7", "Edit27", "Label31", endCaps},
-  };
-  return rows;
+const std::vector<std::string>& BoardSizes() {
+  static const std::vector<std::string> sizes = {"2 X 2", "2 X 3", "2 X 4",  "2 X 5",
+                                                 "2 X 6", "2 X 8", "2 X 10", "2 X 12"};
+  return sizes;
 }
 
-const LumberRow* LumberRowOfSizeBox(const std::string& sizeBox) {
-  for (const auto& row : LumberRows())
-    if (sizeBox == row.sizeBox) return &row;
-  return nullptr;
+const std::vector<std::string>& FramingSizesToEight() {
+  static const std::vector<std::string> sizes = {"2 X 2", "2 X 3", "2 X 4",
+                                                 "2 X 5", "2 X 6", "2 X 8"};
+  return sizes;
 }
 
-const LumberRow* LumberRowOfGreenLabel(const std::string& greenLabel) {
-  for (const auto& row : LumberRows())
-    if (greenLabel == row.greenLabel) return &row;
-  return nullptr;
+const std::vector<std::string>& FramingSizesToSix() {
+  static const std::vector<std::string> sizes = {"2 X 2", "2 X 3", "2 X 4", "2 X 5", "2 X 6"};
+  return sizes;
 }
 
-const char* WidthTextForSize(const LumberRow& row, const std::string& sizeText, bool imperial) {
-  if (std::find(row.knownSizes.begin(), row.knownSizes.end(), sizeText) == row.knownSizes.end())
-    return nullptr;
+const std::vector<std::string>& EndCapSizes() {
+  static const std::vector<std::string> sizes = {"NONE", "1 X 2", "2 X 2", "2 X 3", "2 X 4"};
+  return sizes;
+}
+
+const char* WidthTextForSize(const std::vector<std::string>& knownSizes,
+                             const std::string& sizeText, bool imperial) {
+  if (std::find(knownSizes.begin(), knownSizes.end(), sizeText) == knownSizes.end()) return nullptr;
   for (const auto& size : LumberSizes())
     if (sizeText == size.size) return imperial ? size.imperialWidth : size.metricWidth;
   return nullptr;

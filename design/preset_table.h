@@ -1,6 +1,6 @@
 #pragma once
 // The ten preset designs of the Pre-Settings menu: their menu items, status texts, lumber
-// thickness and the texts each puts into the main window's boxes, imperial and metric apart.
+// thickness and the texts each gives the design inputs, imperial and metric apart.
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,8 +21,14 @@ const std::vector<PresetDesign>& PresetDesigns();
 // The preset of a menu item name; nullptr for any other name (Custom Design included).
 const PresetDesign* FindPreset(const std::string& menuItem);
 
-// (box, text) pairs in the order the boxes are filled, for the preset at `index` (menu order)
-// in imperial or metric measure.
-std::vector<std::pair<std::string, std::string>> PresetBoxTexts(size_t index, bool imperial);
+// One input's texts in a preset: its role name and the text of each of its slots.
+struct PresetInputTexts {
+  std::string role;
+  std::vector<std::string> texts;
+};
+
+// The texts of every input, in reading order, for the preset at `index` (menu order) in
+// imperial or metric measure.
+std::vector<PresetInputTexts> PresetTexts(size_t index, bool imperial);
 
 }  // namespace varnloft

@@ -155,7 +155,7 @@ void PressDesign(Session& s) {
   MainWindow& w = s.window;
   if (!w.form.mainWindowEnabled) return;
   w.ButtonMouseDown("BitBtn3");
-  if (w.HandleUserEvent([&] { w.BitBtn3Click(); })) {
+  if (w.HandleUserEvent([&] { w.PressDesign(); })) {
     FUZZ_CHECK(!w.rec.LastCalculationFailed, "Design succeeded on a half-written record");
   }
 }
@@ -168,16 +168,15 @@ void Click(Session& s, const std::string& name) {
     std::function<void()> run;
   };
   const Handler handlers[] = {
-      {"Imperial", "Imperial", [&] { w.ImperialClick(); }},
-      {"Metric", "Metric", [&] { w.MetricClick(); }},
-      {"Design", "BitBtn3", [&] { w.BitBtn3Click(); }},
-      {"Plans", "BitBtn4", [&] { w.BitBtn4Click(); }},
-      {"Print", "BitBtn5", [&] { w.BitBtn5Click(); }},
-      {"Custom", "CustomDesign1", [&] { w.CustomDesign1Click(); }},
-      {"Model214", "MinitureModelTables214reductionofactualsize1",
-       [&] { w.MinitureModelTables214reductionofactualsize1Click(); }},
-      {"Label47", "Label47", [&] { w.Label47Click(); }},
-      {"Label21", "Label21", [&] { w.Label21Click(); }},
+      {"Imperial", "Imperial", [&] { w.SwitchToImperial(); }},
+      {"Metric", "Metric", [&] { w.SwitchToMetric(); }},
+      {"Design", "BitBtn3", [&] { w.PressDesign(); }},
+      {"Plans", "BitBtn4", [&] { w.PressPlans(); }},
+      {"Print", "BitBtn5", [&] { w.PressPrint(); }},
+      {"Custom", "CustomDesign1", [&] { w.ChooseCustomDesign(); }},
+      {"Model214", "MinitureModelTables214reductionofactualsize1", [&] { w.ToggleModelScale(); }},
+      {"Label47", "Label47", [&] { w.ClickThicknessLabel(); }},
+      {"Label21", "Label21", [&] { w.ExplainEndCaps(); }},
       {"Activate", "BitBtn3", [&] { w.FormActivate(); }},
   };
   for (const Handler& h : handlers) {
@@ -188,21 +187,21 @@ void Click(Session& s, const std::string& name) {
   // A click on one of the green labels over the lumber size boxes.
   if (name.rfind("Label", 0) == 0 && name.size() == 7 && name >= "Label25" && name <= "Label31" &&
       CanUse(w, name)) {
-    w.HandleUserEvent([&] { w.Label25Click(name); });
+    w.HandleUserEvent([&] { w.ShowLumberSizeBox(name); });
   }
 }
 
 void ClickSide(Session& s, const std::string& side) {
   const std::string button = side == "interior" ? "RadioButton2" : "RadioButton1";
   if (!s.window.form.mainWindowEnabled) return;
-  s.window.HandleUserEvent([&] { s.window.ClickRadioButton(button); });
+  s.window.HandleUserEvent([&] { s.window.ClickSupportSide(button); });
 }
 
 // Opens a dialog from its menu item, types its boxes, and ends it with OK, Cancel or a close.
 void RunThicknessDialog(Session& s, const std::vector<std::string>& words) {
   MainWindow& w = s.window;
   if (words.size() < 4 || !CanUse(w, "LumberThickness2")) return;
-  w.HandleUserEvent([&] { w.LumberThickness2Click(); });
+  w.HandleUserEvent([&] { w.ShowThicknessDialog(); });
   ThicknessDialog dialog(w);
   if (!dialog.IsOpen()) return;
   const std::string inches = words[1] == "_" ? "" : words[1];
@@ -212,8 +211,8 @@ void RunThicknessDialog(Session& s, const std::vector<std::string>& words) {
   TypeIntoDialogBox(w, kThicknessDialog, "Edit2", sixteenths,
                     [&](const std::string& typed) { dialog.UserChange("Edit2", typed); });
   if (dialog.IsOpen()) {
-    if (words[3] == "ok") RunDialogEvent(w, kThicknessDialog, [&] { dialog.OKBtnClick(); });
-    if (words[3] == "cancel") RunDialogEvent(w, kThicknessDialog, [&] { dialog.CancelBtnClick(); });
+    if (words[3] == "ok") RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressOk(); });
+    if (words[3] == "cancel") RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressCancel(); });
   }
   if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.CloseRequest(); });
 }
@@ -221,15 +220,15 @@ void RunThicknessDialog(Session& s, const std::vector<std::string>& words) {
 void RunScaleDialog(Session& s, const std::vector<std::string>& words) {
   MainWindow& w = s.window;
   if (words.size() < 3 || !CanUse(w, "UserDefinedPercentageSetting1")) return;
-  w.HandleUserEvent([&] { w.UserDefinedPercentageSetting1Click(); });
+  w.HandleUserEvent([&] { w.ShowScaleDialog(); });
   ScaleDialog dialog(w);
   if (!dialog.IsOpen()) return;
   TypeIntoDialogBox(w, kScaleDialog, "Select", words[1] == "_" ? "" : words[1],
                     [&](const std::string& typed) { dialog.UserChange(typed); });
   if (dialog.IsOpen()) {
-    if (words[2] == "ok") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn3Click(); });
-    if (words[2] == "cancel") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn2Click(); });
-    if (words[2] == "help") RunDialogEvent(w, kScaleDialog, [&] { dialog.BitBtn1Click(); });
+    if (words[2] == "ok") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressOk(); });
+    if (words[2] == "cancel") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressCancel(); });
+    if (words[2] == "help") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressHelp(); });
   }
   if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.CloseRequest(); });
 }
@@ -261,7 +260,7 @@ void RunLine(Session& s, const ScriptLine& line) {
     const auto& items = MainWindow::PresetMenuItems();
     if (!Number(words, 0, number) || !(number >= 0 && number < 1e6)) return;
     const std::string item = items[static_cast<size_t>(number) % items.size()];
-    if (CanUse(w, item)) w.HandleUserEvent([&] { w.PresetClick(item); });
+    if (CanUse(w, item)) w.HandleUserEvent([&] { w.ApplyPreset(item); });
   } else if (line.verb == "side") {
     ClickSide(s, first);
   } else if (line.verb == "thickness") {

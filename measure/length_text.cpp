@@ -102,4 +102,8 @@ std::string FormatLength(float feet, const LengthSettings& settings) {
   return ImperialText(q, r, s);
 }
 
+float FeetToMetres(double feet) {
+  return static_cast<float>(feet / kFeetPerMetre);
+}
+
 }  // namespace varnloft

@@ -27,4 +27,10 @@ float SixteenthsOf(double feet);  // sixteenths below one inch, 0..16, ties to e
 // with PlainDecimal, in exponent form.
 std::string FormatLength(float feet, const LengthSettings& settings);
 
+// Feet in one metre, as metric entries are converted to feet and back.
+inline constexpr double kFeetPerMetre = 3.2808398;
+
+// A length in feet as metres, held as a single.
+float FeetToMetres(double feet);
+
 }  // namespace varnloft

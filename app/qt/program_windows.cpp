@@ -16,18 +16,18 @@ namespace varnloft {
 
 ProgramWindows::ProgramWindows() : image1_(1, 1), image5_(518, 237) {
   state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, LocaleTextsOf(QLocale()));
-  byc_ = std::make_unique<TBYC>(*state_);
+  byc_ = std::make_unique<MainWindowWidget>(*state_);
   prompts_.SetParent(byc_.get());
   state_->form.windowWidth = byc_->width();
   state_->FormCreate();
   byc_->SyncFromState();
 
   // The other windows, in their fixed order.
-  okRightDlg_ = std::make_unique<TOKRightDlg>(*state_);
-  okBottomDlg_ = std::make_unique<TOKBottomDlg>(*state_);
-  aboutBox_ = std::make_unique<TAboutBox>(shell_, state_->rec);
-  form4_ = std::make_unique<TForm4>(state_->rec, prompts_);
-  form7_ = std::make_unique<TForm7>();
+  okRightDlg_ = std::make_unique<ThicknessDialogWindow>(*state_);
+  okBottomDlg_ = std::make_unique<ScaleDialogWindow>(*state_);
+  aboutBox_ = std::make_unique<AboutWindow>(shell_, state_->rec);
+  form4_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
+  form7_ = std::make_unique<IllustrationsWindow>();
   byc_->setWindowIcon(ProgramIcon());
   // Coming back from the Illustrations window is a real activation of the main window.
   byc_->SetReturnActivates(form7_.get());

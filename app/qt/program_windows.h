@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/qt/main_window_widget.h"
 #include "app/qt/plans_printer.h"
-#include "app/qt/tbyc.h"
-#include "app/qt/tform4.h"
-#include "app/qt/tokbottomdlg.h"
-#include "app/qt/tokrightdlg.h"
-#include "help/about_box.h"
-#include "help/illustrations_form.h"
+#include "app/qt/plans_window.h"
+#include "app/qt/scale_dialog_window.h"
+#include "app/qt/thickness_dialog_window.h"
+#include "help/about_window.h"
+#include "help/illustrations_window.h"
 #include "platform/qt/picture.h"
 #include "platform/qt/qt_prompts.h"
 #include "platform/qt/qt_shell.h"
@@ -30,13 +30,13 @@ class ProgramWindows {
   void ShowMainWindow();
 
   MainWindow& state() { return *state_; }
-  TBYC& mainWindow() { return *byc_; }
-  TOKRightDlg& okRightDlg() { return *okRightDlg_; }
-  TOKBottomDlg& okBottomDlg() { return *okBottomDlg_; }
+  MainWindowWidget& mainWindow() { return *byc_; }
+  ThicknessDialogWindow& okRightDlg() { return *okRightDlg_; }
+  ScaleDialogWindow& okBottomDlg() { return *okBottomDlg_; }
   Picture& image5() { return image5_; }
-  TForm7& illustrations() { return *form7_; }
-  TAboutBox& aboutBox() { return *aboutBox_; }
-  TForm4& plansWindow() { return *form4_; }
+  IllustrationsWindow& illustrations() { return *form7_; }
+  AboutWindow& aboutBox() { return *aboutBox_; }
+  PlansWindow& plansWindow() { return *form4_; }
   PlansPrinter& plansPrinter() { return printer_; }
 
  private:
@@ -52,12 +52,12 @@ class ProgramWindows {
   QtPrompts prompts_;
   QtShell shell_;
   std::unique_ptr<MainWindow> state_;
-  std::unique_ptr<TBYC> byc_;
-  std::unique_ptr<TOKRightDlg> okRightDlg_;
-  std::unique_ptr<TOKBottomDlg> okBottomDlg_;
-  std::unique_ptr<TAboutBox> aboutBox_;
-  std::unique_ptr<TForm4> form4_;
-  std::unique_ptr<TForm7> form7_;
+  std::unique_ptr<MainWindowWidget> byc_;
+  std::unique_ptr<ThicknessDialogWindow> okRightDlg_;
+  std::unique_ptr<ScaleDialogWindow> okBottomDlg_;
+  std::unique_ptr<AboutWindow> aboutBox_;
+  std::unique_ptr<PlansWindow> form4_;
+  std::unique_ptr<IllustrationsWindow> form7_;
   Picture image1_;        // the main window's picture area
   Picture image5_;        // the angle report of the Illustrations window
   PlansPrinter printer_;  // one printer for Printer Setup and Print, so the set-up is kept

@@ -12,30 +12,30 @@ TEST(LumberSizes, GreenLabelBringsTheHiddenSizeBoxBack) {
   ASSERT_FALSE(s.w.form.at("ComboBox1").visible);  // the first design hid it
   s.w.ChooseItem("ComboBox1", "2 X 10");           // a hidden box takes no input
   EXPECT_EQ(s.Text("Edit21"), "5.5");
-  ASSERT_TRUE(s.Run([&] { s.w.Label25Click("Label25"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ShowLumberSizeBox("Label25"); }));
   EXPECT_TRUE(s.w.form.at("ComboBox1").visible);
   EXPECT_TRUE(s.w.form.at("Label25").visible);
   EXPECT_FALSE(s.w.form.at("ComboBox2").visible);
-  ASSERT_TRUE(s.Run([&] { s.w.Label25Click("Label31"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ShowLumberSizeBox("Label31"); }));
   EXPECT_TRUE(s.w.form.at("ComboBox7").visible);
-  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
   EXPECT_FALSE(s.w.form.at("ComboBox1").visible);
   EXPECT_FALSE(s.w.form.at("ComboBox7").visible);
 }
 
 TEST(LumberSizes, TwoByTenInBothMeasures) {
   StartedWindow s;
-  s.w.Label25Click("Label25");
+  s.w.ShowLumberSizeBox("Label25");
   s.w.ChooseItem("ComboBox1", "2 X 10");
   EXPECT_EQ(s.Text("Edit21"), "9.25");
   EXPECT_TRUE(s.w.rec.CustomDesignMode);
   // The green label keeps the old width until the next design.
   EXPECT_EQ(s.Text("Label25"), "5   1/2\" ");
-  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
   EXPECT_EQ(s.Text("Label25"), "9   1/4\" ");
 
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
-  s.w.Label25Click("Label25");
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  s.w.ShowLumberSizeBox("Label25");
   s.w.ChooseItem("ComboBox1", "2 X 6");
   EXPECT_EQ(s.Text("Edit21"), "140");
   s.w.ChooseItem("ComboBox1", "2 X 10");
@@ -44,7 +44,7 @@ TEST(LumberSizes, TwoByTenInBothMeasures) {
 
 TEST(LumberSizes, TypedSizesMatchOnlyWhenComplete) {
   StartedWindow s;
-  s.w.Label25Click("Label25");
+  s.w.ShowLumberSizeBox("Label25");
   s.w.TypeIntoBox("ComboBox1", "2 X 1");  // on the way to "2 X 10"
   EXPECT_EQ(s.Text("Edit21"), "5.5");
   s.w.TypeIntoBox("ComboBox1", "2 X 10");
@@ -57,7 +57,7 @@ TEST(LumberSizes, TypedSizesMatchOnlyWhenComplete) {
 
 TEST(LumberSizes, EachRowKnowsItsOwnSizes) {
   StartedWindow s;
-  for (const char* label : {"Label27", "Label30", "Label31"}) s.w.Label25Click(label);
+  for (const char* label : {"Label27", "Label30", "Label31"}) s.w.ShowLumberSizeBox(label);
   // The outer supports know "2 X 8" although their list stops at "2 X 6"; the legs do not.
   s.w.TypeIntoBox("ComboBox3", "2 X 8");
   EXPECT_EQ(s.Text("Edit23"), "7.25");
@@ -78,11 +78,11 @@ TEST(LumberSizes, NoEndCapIsZeroInBothMeasures) {
   for (bool metric : {false, true}) {
     StartedWindow s;
     if (metric) {
-      ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+      ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
     }
-    ASSERT_TRUE(s.Run([&] { s.w.PresetClick("Adultwheelchairbothends1"); }));
+    ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Adultwheelchairbothends1"); }));
     ASSERT_NE(s.Text("Edit27"), "0");
-    s.w.Label25Click("Label31");
+    s.w.ShowLumberSizeBox("Label31");
     s.w.ChooseItem("ComboBox7", "NONE");
     EXPECT_EQ(s.Text("Edit27"), "0") << (metric ? "metric" : "imperial");
     s.w.ChooseItem("ComboBox7", "2 X 3");
@@ -92,7 +92,7 @@ TEST(LumberSizes, NoEndCapIsZeroInBothMeasures) {
 
 TEST(LumberSizes, EndCapLabelExplainsEndCaps) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.Label21Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ExplainEndCaps(); }));
   ASSERT_EQ(s.prompts.shown.size(), 1u);
   EXPECT_EQ(s.prompts.shown[0].kind, "info");
   EXPECT_EQ(s.prompts.shown[0].text,

@@ -28,12 +28,12 @@ struct Started {
 
 TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
   Started s;
-  s.window.HandleUserEvent([&] { s.window.BitBtn5Click(); });
+  s.window.HandleUserEvent([&] { s.window.PressPrint(); });
   EXPECT_EQ(s.prints, 1);
 
   s.window.TypeIntoBox("Edit5", "five");
   const int viewsBefore = s.views;
-  EXPECT_FALSE(s.window.HandleUserEvent([&] { s.window.BitBtn5Click(); }));
+  EXPECT_FALSE(s.window.HandleUserEvent([&] { s.window.PressPrint(); }));
   EXPECT_EQ(s.prints, 1);
   EXPECT_EQ(s.views, viewsBefore);  // no redraw of a half-calculated design
   ASSERT_EQ(s.prompts.shown.size(), 1u);
@@ -42,7 +42,7 @@ TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
 
 TEST(MainWindowEvents, SupportSideIsTakenAgainOnActivation) {
   Started s;
-  s.window.ClickRadioButton("RadioButton2");
+  s.window.ClickSupportSide("RadioButton2");
   EXPECT_FALSE(s.window.rec.SupportsExterior);
   EXPECT_EQ(s.window.form.at("RadioButton2").color, kRed);
   EXPECT_EQ(s.window.form.at("RadioButton1").color, kBlue);
@@ -52,18 +52,18 @@ TEST(MainWindowEvents, SupportSideIsTakenAgainOnActivation) {
 
   // Clicking the button that is already checked does nothing, not even a redesign.
   const int views = s.views;
-  s.window.ClickRadioButton("RadioButton2");
+  s.window.ClickSupportSide("RadioButton2");
   EXPECT_EQ(s.views, views);
 }
 
 TEST(MainWindowEvents, DesignIsCustomOnlyAfterTheUserTyped) {
   Started s;
   EXPECT_EQ(s.window.CheckedPresetCaption(), "Adult Standard");
-  s.window.BitBtn3Click();
+  s.window.PressDesign();
   EXPECT_EQ(s.window.form.statusPanel0, "Adult Standard Size Table");
   s.window.TypeIntoBox("Edit1", "7");
   EXPECT_EQ(s.window.form.statusPanel0, "Adult Standard Size Table");  // not until Design
-  s.window.BitBtn3Click();
+  s.window.PressDesign();
   EXPECT_EQ(s.window.form.statusPanel0, "Custom Design Table");
   EXPECT_EQ(s.window.CheckedPresetCaption(), "Custom Design");
   EXPECT_EQ(s.window.form.at("BitBtn3").color, kMaroon);
@@ -71,11 +71,11 @@ TEST(MainWindowEvents, DesignIsCustomOnlyAfterTheUserTyped) {
 
 TEST(MainWindowEvents, WebAddressLabelTurnsRedAndOpensTheAddress) {
   Started s;
-  s.window.Label32MouseMove();
+  s.window.HoverWebAddress();
   EXPECT_EQ(s.window.form.at("Label32").color, kRed);
-  s.window.Panel3MouseMove();
+  s.window.LeaveWebAddress();
   EXPECT_EQ(s.window.form.at("Label32").color, kMaroon);
-  s.window.Label32Click();
+  s.window.OpenWebAddress();
   ASSERT_EQ(s.shell.opened.size(), 1u);
   EXPECT_EQ(s.shell.opened[0], kMakerWebAddress);
   EXPECT_EQ(s.window.form.Text("Label32"), kMakerWebAddress);

@@ -25,7 +25,7 @@ TEST(MeasureSwitch, DefaultDesignInMetric) {
   const int views = s.designViews;
   ASSERT_TRUE(s.w.form.at("Metric").enabled);
   s.w.ButtonMouseDown("Metric");
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
 
   EXPECT_EQ(Texts(s, {"Edit1", "Edit2"}), (Boxes{"1", "829"}));
   EXPECT_EQ(Texts(s, {"Edit4", "Edit5"}), (Boxes{"0", "749"}));
@@ -65,8 +65,8 @@ TEST(MeasureSwitch, DefaultDesignInMetric) {
 
 TEST(MeasureSwitch, BackToImperialReadsTheMillimetres) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.ImperialClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
 
   EXPECT_EQ(Texts(s, {"Edit1", "Edit2", "Edit3"}), (Boxes{"6", "0", "0"}));
   EXPECT_EQ(Texts(s, {"Edit4", "Edit5", "Edit6"}), (Boxes{"2", "5", "8"}));
@@ -104,11 +104,11 @@ TEST(MeasureSwitch, BackToImperialReadsTheMillimetres) {
 
 TEST(MeasureSwitch, ModelScaleShowsInTheStatusButNotInTheBoxes) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.MinitureModelTables214reductionofactualsize1Click(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ToggleModelScale(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "   Metric Measure at 21.4% reduced (model scale)");
   EXPECT_EQ(Texts(s, {"Edit1", "Edit2"}), (Boxes{"1", "829"}));
-  ASSERT_TRUE(s.Run([&] { s.w.ImperialClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "   Imperial Measure at 21.4% reduced (model scale)");
   EXPECT_EQ(Texts(s, {"Edit1", "Edit2", "Edit3"}), (Boxes{"6", "0", "0"}));
 }
@@ -119,12 +119,12 @@ TEST(MeasureSwitch, LengthsOfAMetreOrMoreKeepTheirMetres) {
   s.w.TypeIntoBox("Edit9", "40");
   s.w.TypeIntoBox("Edit10", "0");
   s.w.TypeIntoBox("Edit22", "48");
-  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
   EXPECT_EQ(s.Text("Edit9"), "1016");
   EXPECT_EQ(s.Text("Edit22"), "1219");
   EXPECT_NEAR(s.w.rec.LeftDeckOverhang * 12, 40.0, 0.02);
-  ASSERT_TRUE(s.Run([&] { s.w.ImperialClick(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
   EXPECT_EQ(Texts(s, {"Edit9", "Edit10"}), (Boxes{"40", "0"}));
 }
 

@@ -15,10 +15,10 @@ struct DialogWindow : StartedWindow {
   ScaleDialog scale{w};
 
   void OpenThickness() {
-    ASSERT_TRUE(Run([&] { w.LumberThickness2Click(); }));
+    ASSERT_TRUE(Run([&] { w.ShowThicknessDialog(); }));
   }
   void OpenScale() {
-    ASSERT_TRUE(Run([&] { w.UserDefinedPercentageSetting1Click(); }));
+    ASSERT_TRUE(Run([&] { w.ShowScaleDialog(); }));
   }
   void TypeThickness(const char* box, const std::string& text) {
     TypeIntoDialogBox(w, kThicknessDialog, box, text,
@@ -49,7 +49,7 @@ TEST(ThicknessDialog, ThreeQuarterInchLumber) {
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);  // nothing changes before OK
 
   const int views = d.designViews;
-  EXPECT_TRUE(d.Thickness([&] { d.thickness.OKBtnClick(); }));
+  EXPECT_TRUE(d.Thickness([&] { d.thickness.PressOk(); }));
   EXPECT_FALSE(d.thickness.IsOpen());
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.0625f);
@@ -65,12 +65,12 @@ TEST(ThicknessDialog, CancelRestoresTheDefault) {
   d.OpenThickness();
   d.TypeThickness("Edit1", "0");
   d.TypeThickness("Edit2", "12");
-  EXPECT_TRUE(d.Thickness([&] { d.thickness.OKBtnClick(); }));
+  EXPECT_TRUE(d.Thickness([&] { d.thickness.PressOk(); }));
   ASSERT_FLOAT_EQ(d.w.rec.LumberThickness, 0.0625f);
 
   d.OpenThickness();
   d.TypeThickness("Edit2", "4");
-  EXPECT_TRUE(d.Thickness([&] { d.thickness.CancelBtnClick(); }));
+  EXPECT_TRUE(d.Thickness([&] { d.thickness.PressCancel(); }));
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);
   EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
   EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
@@ -86,7 +86,7 @@ TEST(ThicknessDialog, CancelRestoresEvenAfterATextThatIsNoNumber) {
   ASSERT_EQ(d.prompts.shown.size(), 1u);  // the live millimetres cannot be worked out
   EXPECT_EQ(d.prompts.shown[0].text, "'x' is not a valid floating point value");
   d.TypeThickness("Edit1", "2");
-  EXPECT_TRUE(d.Thickness([&] { d.thickness.CancelBtnClick(); }));
+  EXPECT_TRUE(d.Thickness([&] { d.thickness.PressCancel(); }));
   EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
   EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
   EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
@@ -100,7 +100,7 @@ TEST(ThicknessDialog, APresetResetsBoxesLeftWithoutANumber) {
   d.TypeThickness("Edit1", "2");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.CloseRequest(); }));
   d.prompts.shown.clear();
-  EXPECT_TRUE(d.Run([&] { d.w.PresetClick("TallBoy1"); }));
+  EXPECT_TRUE(d.Run([&] { d.w.ApplyPreset("TallBoy1"); }));
   EXPECT_TRUE(d.prompts.shown.empty());
   EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
   EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
@@ -125,7 +125,7 @@ TEST(ThicknessDialog, OKWithATextThatIsNoNumberKeepsTheDialogOpen) {
   DialogWindow d;
   d.OpenThickness();
   d.w.form.Text("OKRightDlg.Edit1") = "one";  // pasted without a change event reaching us
-  EXPECT_FALSE(d.Thickness([&] { d.thickness.OKBtnClick(); }));
+  EXPECT_FALSE(d.Thickness([&] { d.thickness.PressOk(); }));
   ASSERT_EQ(d.prompts.shown.size(), 1u);
   EXPECT_EQ(d.prompts.shown[0].text, "'one' is not a valid floating point value");
   EXPECT_TRUE(d.thickness.IsOpen());
@@ -144,14 +144,14 @@ TEST(ThicknessDialog, TooThickForASingleIsRefused) {
   DialogWindow d;
   d.OpenThickness();
   d.TypeThickness("Edit1", "1e300");
-  EXPECT_FALSE(d.Thickness([&] { d.thickness.OKBtnClick(); }));
+  EXPECT_FALSE(d.Thickness([&] { d.thickness.PressOk(); }));
   EXPECT_TRUE(d.thickness.IsOpen());
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);
 }
 
 TEST(ThicknessDialog, ThicknessLabelOpensItToo) {
   DialogWindow d;
-  ASSERT_TRUE(d.Run([&] { d.w.Label47Click(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.ClickThicknessLabel(); }));
   EXPECT_TRUE(d.thickness.IsOpen());
   EXPECT_FALSE(d.w.form.mainWindowEnabled);
   EXPECT_FALSE(d.w.rec.CustomDesignMode);  // opening alone is no change
@@ -165,7 +165,7 @@ TEST(ScaleDialog, HalfSize) {
   EXPECT_EQ(d.Text("OKBottomDlg.StaticText2"), "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"");
   EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4 ");
   d.TypeSelect("50");
-  EXPECT_TRUE(d.Scale([&] { d.scale.BitBtn3Click(); }));
+  EXPECT_TRUE(d.Scale([&] { d.scale.PressOk(); }));
   EXPECT_TRUE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 0.5f);
   EXPECT_EQ(d.w.form.statusPanel0, "50.0% of size shown in design panel above. ");
@@ -174,7 +174,7 @@ TEST(ScaleDialog, HalfSize) {
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 
   // A scale from the dialog counts as on for the 21.4 % toggle.
-  ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
   ASSERT_FALSE(d.prompts.shown.empty());
   EXPECT_EQ(d.prompts.shown.back().text, "Restore back to 100% Size?");
   EXPECT_FALSE(d.w.rec.ModelScale);
@@ -182,7 +182,7 @@ TEST(ScaleDialog, HalfSize) {
 
 TEST(ScaleDialog, MetricExamples) {
   DialogWindow d;
-  ASSERT_TRUE(d.Run([&] { d.w.MetricClick(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.SwitchToMetric(); }));
   d.OpenScale();
   EXPECT_EQ(d.Text("OKBottomDlg.StaticText1"), "21.4 % reduces 89 mm to 19 mm");
   EXPECT_EQ(d.Text("OKBottomDlg.StaticText2"), "13.6 % reduces 140 mm to 19 mm");
@@ -194,12 +194,12 @@ TEST(ScaleDialog, PercentagesThatCannotScaleAreRefusedBeforeAnythingChanges) {
     DialogWindow d;
     d.OpenScale();
     d.TypeSelect("50");
-    ASSERT_TRUE(d.Scale([&] { d.scale.BitBtn3Click(); }));
+    ASSERT_TRUE(d.Scale([&] { d.scale.PressOk(); }));
     const std::string status = d.w.form.statusPanel0;
 
     d.OpenScale();
     d.TypeSelect(text);
-    EXPECT_FALSE(d.Scale([&] { d.scale.BitBtn3Click(); }));
+    EXPECT_FALSE(d.Scale([&] { d.scale.PressOk(); }));
     ASSERT_EQ(d.prompts.shown.size(), 1u);
     EXPECT_EQ(d.prompts.shown[0].kind, "error");
     EXPECT_TRUE(d.scale.IsOpen());
@@ -216,7 +216,7 @@ TEST(ScaleDialog, PercentagesThatCannotScaleAreRefusedBeforeAnythingChanges) {
   DialogWindow d;
   d.OpenScale();
   d.TypeSelect("0");
-  EXPECT_FALSE(d.Scale([&] { d.scale.BitBtn3Click(); }));
+  EXPECT_FALSE(d.Scale([&] { d.scale.PressOk(); }));
   EXPECT_FALSE(d.w.rec.ModelScale);
   EXPECT_EQ(d.prompts.shown[0].text,
             "The resizing percentage must be greater than 0 ('0' is not). Enter a percentage "
@@ -232,7 +232,7 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
   d.TypeSelect(" 5");
   EXPECT_EQ(d.Text("OKBottomDlg.Select"), "05");
 
-  ASSERT_TRUE(d.Run([&] { d.scale.BitBtn1Click(); }));
+  ASSERT_TRUE(d.Run([&] { d.scale.PressHelp(); }));
   EXPECT_EQ(d.prompts.beeps, 1);
   ASSERT_EQ(d.prompts.shown.size(), 1u);
   EXPECT_EQ(d.prompts.shown[0].text,
@@ -241,7 +241,7 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
   EXPECT_TRUE(d.scale.IsOpen());
 
   const int views = d.designViews;
-  EXPECT_TRUE(d.Scale([&] { d.scale.BitBtn2Click(); }));
+  EXPECT_TRUE(d.Scale([&] { d.scale.PressCancel(); }));
   EXPECT_FALSE(d.w.rec.ModelScale);
   EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4");
   EXPECT_EQ(d.designViews, views + 1);  // the activation designs again
@@ -255,7 +255,7 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
 TEST(ModelScaleToggle, OnAndRestored) {
   DialogWindow d;
   const char* item = "MinitureModelTables214reductionofactualsize1";
-  ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Design to a 21.4% Size Reduction Scale.");
   EXPECT_TRUE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 3.0f / 14.0f);
@@ -263,7 +263,7 @@ TEST(ModelScaleToggle, OnAndRestored) {
   EXPECT_EQ(d.w.form.statusPanel0, "21.4% Size Reduction Scale.");
   EXPECT_EQ(d.Text("Label27"), " 3/4\" ");  // a 3 1/2 inch support as a model
 
-  ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Restore back to 100% Size?");
   EXPECT_FALSE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 1.0f);  // the calculation's full size
@@ -279,16 +279,16 @@ TEST(ModelScaleToggle, DecliningChangesNothing) {
     const std::string caption = d.Text(item);
     const int views = d.designViews;
     d.prompts.answer = answer;
-    ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
     EXPECT_FALSE(d.w.rec.ModelScale);
     EXPECT_EQ(d.Text(item), caption);
     EXPECT_EQ(d.w.form.statusPanel0, "Adult Standard Size Table");
     EXPECT_EQ(d.designViews, views);
 
     d.prompts.answer = Answer::Yes;
-    ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
     d.prompts.answer = answer;
-    ASSERT_TRUE(d.Run([&] { d.w.MinitureModelTables214reductionofactualsize1Click(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
     EXPECT_TRUE(d.w.rec.ModelScale);
     EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 3.0f / 14.0f);
     EXPECT_EQ(d.Text(item), "Restore back to 100% Size");

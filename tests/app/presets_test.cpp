@@ -2,6 +2,7 @@
 // set, the status texts and menu checks, and Custom Design.
 #include <gtest/gtest.h>
 
+#include "app/input_boxes.h"
 #include "app/option_dialogs.h"
 #include "design/preset_table.h"
 #include "tests/app/started_window.h"
@@ -11,7 +12,7 @@ namespace {
 
 TEST(Presets, AdultWheelchairOneEndInImperial) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultWheelchairOneEnd1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
   EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "8/0/0");
   EXPECT_EQ(s.Text("Edit4") + "/" + s.Text("Edit5") + "/" + s.Text("Edit6"), "2/9/8");
   EXPECT_EQ(s.Text("Edit28") + "/" + s.Text("Edit7") + "/" + s.Text("Edit8"), "1/8/8");
@@ -37,7 +38,7 @@ TEST(Presets, AdultWheelchairOneEndInImperial) {
 
 TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("BabyTable1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("BabyTable1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.0625f);
   EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "0");
   EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "12");
@@ -47,11 +48,11 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
   EXPECT_EQ(s.Text("ComboBox1"), "5");
   EXPECT_EQ(s.Text("ComboBox3"), "2");
 
-  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "Baby Table (Up to 3 Years Old)");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Baby Table");
 
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("Adultecono1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Adultecono1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.125f);
   EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "1");
   EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "8");
@@ -61,14 +62,14 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
 
 TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultWheelchairOneEnd1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
   EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "2/438/0");
   EXPECT_EQ(s.Text("Edit9") + "/" + s.Text("Edit10"), "508/0");
   EXPECT_EQ(s.Text("ComboBox1"), "184");
   EXPECT_EQ(s.Text("Edit21"), "184");
   EXPECT_EQ(s.Text("ComboBox7"), "38");
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultStandard1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultStandard1"); }));
   EXPECT_EQ(s.Text("ComboBox1"), "140");
   EXPECT_EQ(s.Text("ComboBox7"), "NONE");
   EXPECT_EQ(s.Text("Edit27"), "0");
@@ -78,25 +79,25 @@ TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
 
 TEST(Presets, TallBoySeatOverhangsDifferOnlyInImperial) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("TallBoy1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
   EXPECT_EQ(s.Text("Edit13") + "/" + s.Text("Edit14"), "3/8");
   EXPECT_EQ(s.Text("Edit15") + "/" + s.Text("Edit16"), "5/8");
   EXPECT_FLOAT_EQ(s.w.rec.LeftSeatOverhang * 12, 3.5f);
   EXPECT_FLOAT_EQ(s.w.rec.RightSeatOverhang * 12, 5.5f);
-  ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("TallBoy1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
   EXPECT_EQ(s.Text("Edit13"), "139");
   EXPECT_EQ(s.Text("Edit15"), "139");
 }
 
 TEST(Presets, AModelScaleKeepsItsStatusMessage) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.MinitureModelTables214reductionofactualsize1Click(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("Childrensecono1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ToggleModelScale(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Childrensecono1"); }));
   EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Childrens econo");
   EXPECT_TRUE(s.w.rec.ModelScale);
-  ASSERT_TRUE(s.Run([&] { s.w.CustomDesign1Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ChooseCustomDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
 }
 
@@ -104,7 +105,7 @@ TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
   StartedWindow s;
   const int views = s.designViews;
   const FormState before = s.w.form;
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("CustomDesign1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("CustomDesign1"); }));
   EXPECT_EQ(s.designViews, views);
   EXPECT_TRUE(s.w.rec.CustomDesignMode);
   EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
@@ -115,9 +116,9 @@ TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
     }
   }
   // A preset afterwards ends the custom design.
-  ASSERT_TRUE(s.Run([&] { s.w.PresetClick("AdultStandard1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultStandard1"); }));
   EXPECT_FALSE(s.w.rec.CustomDesignMode);
-  ASSERT_TRUE(s.Run([&] { s.w.BitBtn3Click(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
 }
 
@@ -127,12 +128,12 @@ TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
     for (size_t i = 0; i < presets.size(); ++i) {
       StartedWindow s;
       if (metric) {
-        ASSERT_TRUE(s.Run([&] { s.w.MetricClick(); }));
+        ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
       }
       // Start from another preset so that every box really changes.
       const char* other = i == 0 ? "BabyTable1" : "AdultStandard1";
-      ASSERT_TRUE(s.Run([&] { s.w.PresetClick(other); }));
-      ASSERT_TRUE(s.Run([&] { s.w.PresetClick(presets[i].menuItem); }));
+      ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset(other); }));
+      ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset(presets[i].menuItem); }));
       SCOPED_TRACE(std::string(presets[i].menuItem) + (metric ? " metric" : " imperial"));
       EXPECT_TRUE(s.prompts.shown.empty());
       EXPECT_FALSE(s.w.rec.LastCalculationFailed);
@@ -140,8 +141,10 @@ TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
       EXPECT_EQ(s.w.form.statusPanel0, presets[i].statusText);
       EXPECT_TRUE(s.w.form.at(presets[i].menuItem).checked);
       // Every box holds the table's text for this measure.
-      for (const auto& [box, text] : PresetBoxTexts(i, !metric)) {
-        EXPECT_EQ(s.Text(box), text) << box;
+      for (const auto& [role, texts] : PresetTexts(i, !metric)) {
+        const InputBoxes& entry = *BoxesOfRole(role);
+        for (size_t slot = 0; slot < texts.size(); ++slot)
+          EXPECT_EQ(s.Text(entry.boxes[slot]), texts[slot]) << entry.boxes[slot];
       }
       EXPECT_GT(s.w.rec.LegLength, s.w.rec.TableHeight - s.w.rec.LumberThickness - 1e-6f);
       EXPECT_GT(s.w.rec.SeatLength, 0.0f);
@@ -151,7 +154,7 @@ TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
 
 TEST(Presets, UnknownMenuItemIsAnError) {
   StartedWindow s;
-  EXPECT_FALSE(s.Run([&] { s.w.PresetClick("NoSuchPreset1"); }));
+  EXPECT_FALSE(s.Run([&] { s.w.ApplyPreset("NoSuchPreset1"); }));
   ASSERT_EQ(s.prompts.shown.size(), 1u);
   EXPECT_EQ(s.prompts.shown[0].kind, "error");
 }

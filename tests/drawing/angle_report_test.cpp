@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "built_in_design.h"
 #include "op_search.h"
+#include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {

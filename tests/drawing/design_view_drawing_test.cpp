@@ -5,18 +5,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "built_in_design.h"
 #include "drawing/board_sections.h"
 #include "drawing/design_view.h"
 #include "measure/angles.h"
 #include "measure/errors.h"
 #include "op_search.h"
+#include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {
 
-using testing::BuiltInBoxes;
 using testing::BuiltInDesign;
+using testing::BuiltInTexts;
 using testing::CalculatedDesign;
 using testing::CountKind;
 using testing::FindText;
@@ -202,9 +202,10 @@ TEST(DesignViewVariants, ExteriorSupportsLieOutsideTheLegs) {
 }
 
 TEST(DesignViewBraces, DeepCentreSupportShortensTheUpperEdge) {
-  auto boxes = BuiltInBoxes();
-  boxes["Edit24"] = "7.25";  // a centre support deeper than the seat support by more than 2t
-  const DesignRecord rec = CalculatedDesign(boxes);
+  auto texts = BuiltInTexts();
+  texts["centreSupportSize"][1] =
+      "7.25";  // a centre support deeper than the seat support by more than 2t
+  const DesignRecord rec = CalculatedDesign(texts);
   const double t = rec.LumberThickness, H = rec.TableHeight, SH = rec.SeatHeight;
   const double q = TanDeg(rec.BraceAngle), BR = rec.BraceRun, BH = rec.BraceRise;
   const double CS = rec.CentreSupportDepth;
@@ -244,13 +245,13 @@ int FootThirdLines(const DesignRecord& rec) {
 }
 
 TEST(DesignViewBraces, FootThirdLineOnlyWhenSeatSupportIsDeeper) {
-  auto boxes = BuiltInBoxes();
-  boxes["Edit25"] = "5.5";
-  EXPECT_EQ(FootThirdLines(CalculatedDesign(boxes)), 2);
+  auto texts = BuiltInTexts();
+  texts["seatSupportSize"][1] = "5.5";
+  EXPECT_EQ(FootThirdLines(CalculatedDesign(texts)), 2);
   EXPECT_EQ(FootThirdLines(BuiltInDesign()), 0);  // equal depths
-  boxes = BuiltInBoxes();
-  boxes["Edit24"] = "5.5";
-  EXPECT_EQ(FootThirdLines(CalculatedDesign(boxes)), 0);
+  texts = BuiltInTexts();
+  texts["centreSupportSize"][1] = "5.5";
+  EXPECT_EQ(FootThirdLines(CalculatedDesign(texts)), 0);
 }
 
 TEST(DesignViewBraces, ZeroBraceAngleStopsWithDivisionByZero) {
@@ -266,9 +267,9 @@ TEST(DesignViewBraces, ZeroBraceAngleStopsWithDivisionByZero) {
 }
 
 TEST(DesignView, OverlapWarningOnlyWhenNotRepositionedAndOverlapping) {
-  auto boxes = BuiltInBoxes();
-  boxes["ComboBox8"] = "2";  // two deck boards: the upper legs overlap, the user said No
-  DesignRecord rec = CalculatedDesign(boxes);
+  auto texts = BuiltInTexts();
+  texts["deckBoardCount"][0] = "2";  // two deck boards: the upper legs overlap, the user said No
+  DesignRecord rec = CalculatedDesign(texts);
   ASSERT_GT(rec.LegOverlap, 0);
   ASSERT_FALSE(rec.LegsRepositioned);
   const std::vector<CanvasOp> ops = Drawn(rec);

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "built_in_design.h"
 #include "drawing/design_view.h"
 #include "drawing/view_scale.h"
+#include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {

@@ -2,12 +2,12 @@
 // plans can draw them with their own positions, sizes and colours.
 #include <gtest/gtest.h>
 
-#include "built_in_design.h"
 #include "drawing/board_sections.h"
 #include "drawing/bolt_marks.h"
 #include "drawing/end_frame.h"
 #include "drawing/side_view.h"
 #include "op_search.h"
+#include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
-#include "app/qt/tbyc.h"
+#include "app/qt/main_window_widget.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -17,7 +17,7 @@ namespace {
 
 struct StartedWindow {
   StartedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), state(prompts, clock, shell) {
-    window = std::make_unique<TBYC>(state);
+    window = std::make_unique<MainWindowWidget>(state);
     state.FormCreate();
     window->SyncFromState();
     window->resize(1024, 740);
@@ -28,7 +28,7 @@ struct StartedWindow {
   FixedClock clock;
   RecordingShell shell;
   MainWindow state;
-  std::unique_ptr<TBYC> window;
+  std::unique_ptr<MainWindowWidget> window;
 };
 
 TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {

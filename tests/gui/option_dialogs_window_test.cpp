@@ -19,7 +19,7 @@ struct OpenProgram {
     QApplication::processEvents();  // the first activation designs the built-in table
   }
   MainWindow& state() { return windows.state(); }
-  TBYC& byc() { return windows.mainWindow(); }
+  MainWindowWidget& byc() { return windows.mainWindow(); }
 
   // The main window takes no input: its buttons and boxes ignore the mouse and the keyboard.
   void ExpectMainWindowTakesNoInput() {
@@ -38,7 +38,7 @@ struct OpenProgram {
 
 TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   OpenProgram p;
-  TOKRightDlg& dialog = p.windows.okRightDlg();
+  ThicknessDialogWindow& dialog = p.windows.okRightDlg();
   p.byc().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
@@ -70,7 +70,7 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
 
 TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   OpenProgram p;
-  TOKRightDlg& dialog = p.windows.okRightDlg();
+  ThicknessDialogWindow& dialog = p.windows.okRightDlg();
   p.byc().label("Label47")->setVisible(true);
   QTest::mouseClick(p.byc().label("Label47"), Qt::LeftButton);
   ASSERT_TRUE(dialog.isVisible());
@@ -97,7 +97,7 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
 
 TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
   OpenProgram p;
-  TOKBottomDlg& dialog = p.windows.okBottomDlg();
+  ScaleDialogWindow& dialog = p.windows.okBottomDlg();
   p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
@@ -120,7 +120,7 @@ TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
 
 TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
   OpenProgram p;
-  TOKBottomDlg& dialog = p.windows.okBottomDlg();
+  ScaleDialogWindow& dialog = p.windows.okBottomDlg();
   p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
 

@@ -1,5 +1,7 @@
 // The plans window: the sheet shown in its picture, Save through the file dialog into a
 // complete bitmap (or nothing), the window's size steady over repeated Plans, and Print.
+#include "app/qt/plans_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 
 #include "app/main_window.h"
 #include "app/plan_context_of.h"
-#include "app/qt/tform4.h"
 #include "plans/plan_sheet.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -22,11 +23,11 @@
 namespace varnloft {
 namespace {
 
-struct PlansWindow : ::testing::Test {
-  PlansWindow() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
+struct PlansWindowTest : ::testing::Test {
+  PlansWindowTest() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
     state.FormCreate();
     state.HandleUserEvent([this] { state.FormActivate(); });
-    form = std::make_unique<TForm4>(state.rec, prompts);
+    form = std::make_unique<PlansWindow>(state.rec, prompts);
     form->askSaveFileName = [this](const QString& folder, const QString& name) {
       askedFolder = folder;
       askedName = name;
@@ -39,12 +40,12 @@ struct PlansWindow : ::testing::Test {
   FixedClock clock;
   RecordingShell shell;
   MainWindow state;
-  std::unique_ptr<TForm4> form;
+  std::unique_ptr<PlansWindow> form;
   QString askedFolder, askedName, answer;
   QTemporaryDir dir;
 };
 
-TEST_F(PlansWindow, ShowsTheSheetAndKeepsItsSizeOverRepeatedPlans) {
+TEST_F(PlansWindowTest, ShowsTheSheetAndKeepsItsSizeOverRepeatedPlans) {
   Draw();
   const QImage shown = form->Image1->pixmap().toImage();
   EXPECT_EQ(shown.size(), QSize(kPlanSheetWidth, kPlanSheetHeight));
@@ -61,12 +62,12 @@ TEST_F(PlansWindow, ShowsTheSheetAndKeepsItsSizeOverRepeatedPlans) {
   EXPECT_GE(first.width(), kPlanSheetWidth);
 }
 
-TEST_F(PlansWindow, SaveWritesTheSheetAsABitmapUnderThePlansName) {
+TEST_F(PlansWindowTest, SaveWritesTheSheetAsABitmapUnderThePlansName) {
   Draw();
   answer = dir.filePath("plan.bmp");
-  form->BitBtn1Click();
+  form->PressSave();
   EXPECT_EQ(askedName, "Adult Standard Size Table.bmp");
-  EXPECT_EQ(askedFolder, TForm4::StartFolder());
+  EXPECT_EQ(askedFolder, PlansWindow::StartFolder());
   EXPECT_TRUE(QDir(askedFolder).exists());
 
   QFile file(answer);
@@ -80,19 +81,19 @@ TEST_F(PlansWindow, SaveWritesTheSheetAsABitmapUnderThePlansName) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.bmp"});
 }
 
-TEST_F(PlansWindow, CancellingTheDialogWritesNothing) {
+TEST_F(PlansWindowTest, CancellingTheDialogWritesNothing) {
   Draw();
   answer = QString();
-  form->BitBtn1Click();
+  form->PressSave();
   EXPECT_FALSE(askedName.isEmpty());
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
   EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(PlansWindow, AFailedSaveIsReportedAndLeavesNoFile) {
+TEST_F(PlansWindowTest, AFailedSaveIsReportedAndLeavesNoFile) {
   Draw();
   answer = dir.filePath("no such folder/plan.bmp");
-  form->BitBtn1Click();
+  form->PressSave();
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].kind, "error");
   EXPECT_NE(prompts.shown[0].text.find("no such folder/plan.bmp"), std::string::npos);
@@ -100,18 +101,18 @@ TEST_F(PlansWindow, AFailedSaveIsReportedAndLeavesNoFile) {
   EXPECT_FALSE(QFile::exists(answer));
 }
 
-TEST_F(PlansWindow, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
+TEST_F(PlansWindowTest, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
   state.form.statusPanel0 = "50.0% of size/scale";
   Draw();
   ASSERT_EQ(state.rec.PlanName, "50.0% of size/scale");
   answer = QString();
-  form->BitBtn1Click();
+  form->PressSave();
   EXPECT_EQ(askedName, "50.0% of size-scale.bmp");
 }
 
-TEST_F(PlansWindow, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
+TEST_F(PlansWindowTest, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
   Draw();
-  TForm4 real(state.rec, prompts);
+  PlansWindow real(state.rec, prompts);
   real.DrawPlanSheet(PlanContextOf(state));
   QStringList filters;
   QString suffix;
@@ -133,7 +134,7 @@ TEST_F(PlansWindow, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
   EXPECT_TRUE(selected.endsWith("Adult Standard Size Table.bmp")) << selected.toStdString();
 }
 
-TEST_F(PlansWindow, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) {
+TEST_F(PlansWindowTest, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) {
   int presses = 0;
   form->pressMainPrint = [&] { ++presses; };
   form->BitBtn4->click();

@@ -6,11 +6,11 @@
 
 #include <chrono>
 
-#include "op_find.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/clock.h"
 #include "platform/recording_page_sink.h"
+#include "tests/support/op_find.h"
 
 namespace varnloft {
 namespace {

@@ -1,4 +1,4 @@
-#include "help/about_box.h"
+#include "help/about_window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 namespace varnloft {
 namespace {
 
-QStringList ShownLines(const TAboutBox& box) {
+QStringList ShownLines(const AboutWindow& box) {
   return box.RichEdit1->toPlainText().split('\n');
 }
 
@@ -34,7 +34,7 @@ class AboutBoxTest : public ::testing::Test {
 };
 
 TEST_F(AboutBoxTest, ElevenLinesOnceHoweverOftenActivated) {
-  TAboutBox box(shell_, record_);
+  AboutWindow box(shell_, record_);
   for (int shown = 0; shown < 3; ++shown) {
     box.show();
     box.activateWindow();
@@ -53,7 +53,7 @@ TEST_F(AboutBoxTest, ElevenLinesOnceHoweverOftenActivated) {
 }
 
 TEST_F(AboutBoxTest, NoticeIsReadAgainAtEachActivation) {
-  TAboutBox box(shell_, record_);
+  AboutWindow box(shell_, record_);
   box.FormActivate();
   EXPECT_EQ(ShownLines(box)[5].toStdString(), NoticeTextForYear(2007));
   record_.NoticeText = NoticeTextForYear(2031);
@@ -62,7 +62,7 @@ TEST_F(AboutBoxTest, NoticeIsReadAgainAtEachActivation) {
 }
 
 TEST_F(AboutBoxTest, LinkTurnsRedUnderTheMouseWhiteOverTheWindowAndOpensTheAddress) {
-  TAboutBox box(shell_, record_);
+  AboutWindow box(shell_, record_);
   box.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
   const auto linkColour = [&] { return box.Label1->palette().color(QPalette::WindowText); };
@@ -82,7 +82,7 @@ TEST_F(AboutBoxTest, LinkTurnsRedUnderTheMouseWhiteOverTheWindowAndOpensTheAddre
 }
 
 TEST_F(AboutBoxTest, OkClosesTheModalWindowWithResultOk) {
-  TAboutBox box(shell_, record_);
+  AboutWindow box(shell_, record_);
   QTimer::singleShot(50, &box, [&] { QTest::mouseClick(box.OKButton, Qt::LeftButton); });
   EXPECT_EQ(box.exec(), QDialog::Accepted);
   EXPECT_FALSE(box.isVisible());
@@ -90,7 +90,7 @@ TEST_F(AboutBoxTest, OkClosesTheModalWindowWithResultOk) {
 }
 
 TEST_F(AboutBoxTest, LinkFitsBesideTheIconInsideTheWindow) {
-  TAboutBox box(shell_, record_);
+  AboutWindow box(shell_, record_);
   const QRect link = box.Label1->geometry();
   EXPECT_GE(link.left(), box.ProgramIcon->geometry().right() + 1);
   EXPECT_LE(link.right(), box.width() - 1);

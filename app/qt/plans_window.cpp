@@ -1,4 +1,4 @@
-#include "app/qt/tform4.h"
+#include "app/qt/plans_window.h"
 
 #include <QDir>
 #include <QEvent>
@@ -46,7 +46,7 @@ void UseMaroonArial(QPushButton* button) {
 
 }  // namespace
 
-TForm4::TForm4(DesignRecord& record, Prompts& prompts, QWidget* parent)
+PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
       record_(record),
       prompts_(prompts),
@@ -99,24 +99,24 @@ TForm4::TForm4(DesignRecord& record, Prompts& prompts, QWidget* parent)
   layout->addWidget(Panel1);
   layout->addWidget(ScrollBox, 1);
 
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-  connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-  connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { PressSave(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { PressClose(); });
+  connect(BitBtn3, &QPushButton::clicked, this, [this] { PressLowerClose(); });
+  connect(BitBtn4, &QPushButton::clicked, this, [this] { PressPrint(); });
 
   askSaveFileName = [this](const QString& folder, const QString& name) {
     return RunSaveDialog(folder, name);
   };
 }
 
-void TForm4::DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording) {
+void PlansWindow::DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording) {
   image1_.Draw([&](Canvas& canvas) { varnloft::DrawPlanSheet(record_, canvas, context); },
                recording);
   Image1->setPixmap(QPixmap::fromImage(image1_.Image()));
   SizeFromSheet();
 }
 
-void TForm4::SizeFromSheet() {
+void PlansWindow::SizeFromSheet() {
   // The restored size follows the sheet and the screen only, so pressing Plans again and again
   // gives the same window every time.
   const int frame = 2 * ScrollBox->frameWidth();
@@ -131,7 +131,7 @@ void TForm4::SizeFromSheet() {
   resize(width, height);
 }
 
-QString TForm4::StartFolder() {
+QString PlansWindow::StartFolder() {
   for (auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DesktopLocation}) {
     QString folder = QStandardPaths::writableLocation(location);
     if (!folder.isEmpty() && QDir(folder).exists()) return folder;
@@ -139,7 +139,7 @@ QString TForm4::StartFolder() {
   return QDir::homePath();
 }
 
-QString TForm4::RunSaveDialog(const QString& folder, const QString& proposedName) {
+QString PlansWindow::RunSaveDialog(const QString& folder, const QString& proposedName) {
   QFileDialog dialog(this, "Save As");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -153,7 +153,7 @@ QString TForm4::RunSaveDialog(const QString& folder, const QString& proposedName
   return dialog.selectedFiles().first();
 }
 
-void TForm4::BitBtn1Click() {
+void PlansWindow::PressSave() {
   const QString proposed = QString::fromStdString(PlanFileName(record_.PlanName, ".bmp"));
   const QString path = askSaveFileName ? askSaveFileName(StartFolder(), proposed) : QString();
   // The keyboard comes back here when the save dialog closes, window manager or not.
@@ -163,23 +163,23 @@ void TForm4::BitBtn1Click() {
   if (!error.empty()) prompts_.ShowError(error);
 }
 
-void TForm4::BitBtn2Click() {
+void PlansWindow::PressClose() {
   reject();
 }
 
-void TForm4::BitBtn3Click() {
+void PlansWindow::PressLowerClose() {
   reject();
 }
 
-void TForm4::BitBtn4Click() {
+void PlansWindow::PressPrint() {
   if (pressMainPrint) pressMainPrint();
 }
 
-void TForm4::FormActivate() {
+void PlansWindow::FormActivate() {
   setWindowTitle(QString::fromStdString("  " + record_.TitleText));
 }
 
-bool TForm4::event(QEvent* event) {
+bool PlansWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) FormActivate();
   return QDialog::event(event);
 }

@@ -1,4 +1,4 @@
-#include "design/form_state.h"
+#include "app/form_state.h"
 
 #include <stdexcept>
 

@@ -1,13 +1,12 @@
-// The geometry calculation on the main window's built-in values and on the designs that take
-// its other paths: the first leg position, overlapping legs, the end-cap limit, blank and bad
-// entries, zero divisors and the bounded repositioning search.
-#include "design/calculate_design.h"
-
+// Pressing Design on the window's boxes: the built-in values, the first leg position, overlapping
+// legs, the end-cap limit, blank and bad entries, zero divisors and the bounded repositioning
+// search, with the window's writes.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
+#include "app/design_reading.h"
 #include "app/main_window.h"
 #include "measure/angles.h"
 #include "measure/errors.h"
@@ -18,16 +17,16 @@
 namespace varnloft {
 namespace {
 
-class CalculateDesignTest : public ::testing::Test {
+class CalculateFromWindowTest : public ::testing::Test {
  protected:
-  CalculateDesignTest()
+  CalculateFromWindowTest()
       : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), window(prompts, clock, shell) {
     window.FormCreate();
   }
 
   void Calculate() {
     ++runs;
-    CalculateDesign(window.form, window.rec, prompts, [this] { ++reports; });
+    CalculateFromWindow(window.form, window.rec, prompts, [this] { ++reports; });
   }
   void Set(const char* box, const char* text) { window.form.Text(box) = text; }
   // The message of the error of type E that the calculation stops with, or a note saying
@@ -52,7 +51,7 @@ class CalculateDesignTest : public ::testing::Test {
   int reports = 0;
 };
 
-TEST_F(CalculateDesignTest, BuiltInDesignGivesTheKnownFigures) {
+TEST_F(CalculateFromWindowTest, BuiltInDesignGivesTheKnownFigures) {
   Calculate();
   EXPECT_NEAR(Inches(rec.TableTopWidth), 34.25, 1e-4);
   EXPECT_NEAR(Inches(rec.SeatWidth), 11.25, 1e-4);
@@ -90,35 +89,7 @@ TEST_F(CalculateDesignTest, BuiltInDesignGivesTheKnownFigures) {
   }
 }
 
-TEST_F(CalculateDesignTest, BraceDependsOnSupportSideAndCentreSupport) {
-  rec.SupportsExterior = false;
-  Calculate();
-  EXPECT_NEAR(Inches(rec.BraceRun), 28.75, 1e-4);
-  EXPECT_NEAR(rec.BraceAngle, 22.66, 0.005);
-
-  for (bool exterior : {true, false}) {
-    rec.SupportsExterior = exterior;
-    Set("Edit24", "0");
-    Calculate();
-    EXPECT_NEAR(Inches(rec.BraceRun), 29.5, 1e-4);
-    EXPECT_NEAR(Inches(rec.BraceRise), 13.75, 1e-4);
-    EXPECT_NEAR(rec.BraceAngle, 24.99, 0.005);
-    EXPECT_EQ(rec.BraceCutWidth, 0.0f);
-  }
-}
-
-TEST_F(CalculateDesignTest, FirstLegPositionStandsWhenTheLegClearsTheSeat) {
-  Set("ComboBox9", "1");
-  Set("Edit4", "2"), Set("Edit5", "0"), Set("Edit6", "0");
-  Set("Edit28", "1"), Set("Edit7", "6"), Set("Edit8", "0");
-  Calculate();
-  EXPECT_FLOAT_EQ(rec.LegAngle, static_cast<float>(std::atan(8.5 / 15.5) * 180 / M_PI));
-  EXPECT_NEAR(rec.LegAngle, 28.74, 0.005);
-  EXPECT_NEAR(Inches(rec.SeatSupportExtension), 9.05, 0.01);
-  EXPECT_NEAR(Inches(rec.SeatWidth), 5.5, 1e-4);
-}
-
-TEST_F(CalculateDesignTest, OverlappingLegsAskAndRepositionOnYes) {
+TEST_F(CalculateFromWindowTest, OverlappingLegsAskAndRepositionOnYes) {
   Set("ComboBox8", "2");
   prompts.answer = Answer::Yes;
   Calculate();
@@ -134,53 +105,7 @@ TEST_F(CalculateDesignTest, OverlappingLegsAskAndRepositionOnYes) {
   EXPECT_GT(rec.SeatSupportExtension, rec.SeatWidth);
 }
 
-TEST_F(CalculateDesignTest, OverlappingLegsStayOnNoOrCancel) {
-  Set("ComboBox8", "2");
-  for (Answer answer : {Answer::No, Answer::Cancel}) {
-    prompts.answer = answer;
-    Calculate();
-    EXPECT_NEAR(rec.LegAngle, 30.96, 0.005);
-    EXPECT_FALSE(rec.LegsRepositioned);
-    EXPECT_NEAR(Inches(rec.LegOverlap), 2.66, 0.01);
-  }
-  EXPECT_EQ(prompts.shown.size(), 2u);  // asked anew on every run
-}
-
-TEST_F(CalculateDesignTest, RepositioningGivesUpWhenNoAngleCanClearTheLegs) {
-  // One 2 X 6 deck board is narrower than two legs: no angle separates them.
-  Set("ComboBox8", "1");
-  Calculate();
-  const float firstAngle = rec.LegAngle;
-  ASSERT_EQ(prompts.shown.size(), 2u);
-  EXPECT_EQ(prompts.shown[0].kind, "question");
-  EXPECT_EQ(prompts.shown[1].kind, "info");
-  EXPECT_NE(prompts.shown[1].text.find("Repositioning cannot help"), std::string::npos);
-  EXPECT_FALSE(rec.LegsRepositioned);
-  EXPECT_GT(rec.LegOverlap, 0);
-  EXPECT_FALSE(rec.LastCalculationFailed);
-
-  // The same angle as declining the question.
-  prompts.answer = Answer::No;
-  Calculate();
-  EXPECT_EQ(rec.LegAngle, firstAngle);
-}
-
-TEST_F(CalculateDesignTest, RepositioningGivesUpAfterItsStepLimit) {
-  // A seat 1000 inches from the table keeps the legs steep for the whole search.
-  Set("ComboBox8", "2");
-  Set("Edit17", "1000");
-  Calculate();
-  ASSERT_EQ(prompts.shown.size(), 2u);
-  EXPECT_NE(prompts.shown[1].text.find("100,000 steps"), std::string::npos);
-  EXPECT_FALSE(rec.LegsRepositioned);
-  EXPECT_GT(rec.LegOverlap, 0);
-  const float gaveUpAngle = rec.LegAngle;
-  prompts.answer = Answer::No;
-  Calculate();
-  EXPECT_EQ(rec.LegAngle, gaveUpAngle);
-}
-
-TEST_F(CalculateDesignTest, EndCapIsLimitedToATwoByFour) {
+TEST_F(CalculateFromWindowTest, EndCapIsLimitedToATwoByFour) {
   for (const char* wide : {"5.5", "10.25"}) {
     Set("Edit27", wide);
     Set("ComboBox7", "NONE");
@@ -198,7 +123,7 @@ TEST_F(CalculateDesignTest, EndCapIsLimitedToATwoByFour) {
   EXPECT_EQ(window.form.Text("Edit27"), "wide");
 }
 
-TEST_F(CalculateDesignTest, MetricEntriesAreMetresAndMillimetres) {
+TEST_F(CalculateFromWindowTest, MetricEntriesAreMetresAndMillimetres) {
   rec.ImperialUnits = false;
   const char* metric[][2] = {
       {"Edit1", "1"},   {"Edit2", "830"}, {"Edit4", "1"},    {"Edit5", "830"},  {"Edit28", "0"},
@@ -217,7 +142,7 @@ TEST_F(CalculateDesignTest, MetricEntriesAreMetresAndMillimetres) {
   EXPECT_FALSE(window.form.at("Metric").enabled);
 }
 
-TEST_F(CalculateDesignTest, BlankBoxesReadAsZero) {
+TEST_F(CalculateFromWindowTest, BlankBoxesReadAsZero) {
   Set("Edit17", "");
   Set("Edit18", "");
   Set("Edit3", "");
@@ -227,7 +152,7 @@ TEST_F(CalculateDesignTest, BlankBoxesReadAsZero) {
   EXPECT_FLOAT_EQ(rec.SeatToTableDistance, 0.001f);
 }
 
-TEST_F(CalculateDesignTest, BadEntryStopsAtItsStepAndKeepsEarlierValues) {
+TEST_F(CalculateFromWindowTest, BadEntryStopsAtItsStepAndKeepsEarlierValues) {
   Calculate();
   const float oldHeight = rec.TableHeight;
   Set("Edit1", "7");
@@ -242,7 +167,7 @@ TEST_F(CalculateDesignTest, BadEntryStopsAtItsStepAndKeepsEarlierValues) {
   EXPECT_EQ(reports, 1);  // no angle report for the failed run
 }
 
-TEST_F(CalculateDesignTest, ZeroDivisorsStopWithTheDivisionError) {
+TEST_F(CalculateFromWindowTest, ZeroDivisorsStopWithTheDivisionError) {
   // Table height 8 1/2 in: the underside of the deck sits two support depths above the floor.
   Set("Edit4", "0"), Set("Edit5", "8"), Set("Edit6", "8");
   EXPECT_THROW(Calculate(), DivisionByZeroError);
@@ -253,7 +178,7 @@ TEST_F(CalculateDesignTest, ZeroDivisorsStopWithTheDivisionError) {
   EXPECT_EQ(ErrorOfCalculate<DivisionByZeroError>(), "Floating point division by zero");
 }
 
-TEST_F(CalculateDesignTest, NumbersBeyondAFloatAreRefusedWithAMessage) {
+TEST_F(CalculateFromWindowTest, NumbersBeyondAFloatAreRefusedWithAMessage) {
   Set("Edit1", "1e39");
   EXPECT_NE(ErrorOfCalculate<ProgramError>().find("'1e39'"), std::string::npos);
   // Entries that each fit a float but whose length does not are refused too.
@@ -262,7 +187,7 @@ TEST_F(CalculateDesignTest, NumbersBeyondAFloatAreRefusedWithAMessage) {
   EXPECT_TRUE(std::isfinite(rec.OverallLength));
 }
 
-TEST_F(CalculateDesignTest, ScaleFactorIsOneWithoutAModelScale) {
+TEST_F(CalculateFromWindowTest, ScaleFactorIsOneWithoutAModelScale) {
   rec.ScaleFactor = 0.5f;
   Calculate();
   EXPECT_FLOAT_EQ(rec.ScaleFactor, 1.0f);
@@ -270,55 +195,6 @@ TEST_F(CalculateDesignTest, ScaleFactorIsOneWithoutAModelScale) {
   rec.ScaleFactor = 0.5f;
   Calculate();
   EXPECT_FLOAT_EQ(rec.ScaleFactor, 0.5f);
-}
-
-}  // namespace
-}  // namespace varnloft
-
-namespace varnloft {
-namespace {
-
-// The repositioning search stepped one 0.001 ft at a time, straight from its rule, to check the
-// calculation's search (which ends early when no step can clear the legs) against.
-struct SteppedSearch {
-  bool cleared = false;
-  float angle = 0;
-};
-
-SteppedSearch StepEveryThousandth(const DesignRecord& r) {
-  const double a = r.OuterSupportDepth;
-  const double b0 = static_cast<double>(r.TableHeight) - r.LumberThickness - r.OuterSupportDepth -
-                    r.SeatHeight + r.LumberThickness;
-  const double c = (static_cast<double>(r.OverallWidth) - r.TableTopWidth) / 2 - r.SeatWidth;
-  for (int step = 1; step <= kMaxRepositionSteps; ++step) {
-    const float angle = ArcTanDeg(static_cast<float>(c / ((b0 + step / 1000.0) - a)));
-    const double clearance = static_cast<double>(r.TableTopWidth) / 2 -
-                             2 * static_cast<double>(r.OuterSupportDepth) * TanDeg(angle) -
-                             static_cast<double>(r.LegWidth) / CosDeg(angle);
-    if (clearance > 0) return {true, angle};
-  }
-  return {};
-}
-
-TEST_F(CalculateDesignTest, RepositioningMatchesTheSearchStepByStep) {
-  // Seats ever farther from the table need ever longer searches, up to ones that never clear.
-  Set("ComboBox8", "2");
-  int cleared = 0, gaveUp = 0;
-  for (const char* distance : {"3", "60", "200", "330", "345", "360", "500", "1000"}) {
-    Set("Edit17", distance);
-    prompts.shown.clear();
-    Calculate();
-    const SteppedSearch expected = StepEveryThousandth(rec);
-    EXPECT_EQ(rec.LegsRepositioned, expected.cleared) << distance;
-    if (expected.cleared) {
-      EXPECT_EQ(rec.LegAngle, expected.angle) << distance;
-      ++cleared;
-    } else {
-      ++gaveUp;
-    }
-  }
-  EXPECT_GT(cleared, 0);
-  EXPECT_GT(gaveUp, 0);
 }
 
 }  // namespace

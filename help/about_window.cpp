@@ -1,4 +1,4 @@
-#include "help/about_box.h"
+#include "help/about_window.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -27,7 +27,7 @@ constexpr int kIconSize = 33;
 
 }  // namespace
 
-TAboutBox::TAboutBox(Shell& shell, const DesignRecord& record, QWidget* parent)
+AboutWindow::AboutWindow(Shell& shell, const DesignRecord& record, QWidget* parent)
     : QDialog(parent), shell_(shell), record_(record) {
   setWindowTitle("About");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -82,7 +82,7 @@ TAboutBox::TAboutBox(Shell& shell, const DesignRecord& record, QWidget* parent)
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
-void TAboutBox::FormActivate() {
+void AboutWindow::FormActivate() {
   // Cleared first, so activating the window again never repeats the text.
   RichEdit1->clear();
   QTextCursor cursor(RichEdit1->document());
@@ -102,40 +102,40 @@ void TAboutBox::FormActivate() {
   RichEdit1->moveCursor(QTextCursor::Start);
 }
 
-void TAboutBox::Label1MouseMove() {
+void AboutWindow::HoverWebAddress() {
   SetLinkColour(kLinkRed);
 }
 
-void TAboutBox::FormMouseMove() {
+void AboutWindow::FormMouseMove() {
   SetLinkColour(kLinkWhite);
 }
 
-void TAboutBox::Label1Click() {
+void AboutWindow::OpenWebAddress() {
   shell_.OpenWebAddress(kMakerWebAddress);
 }
 
-void TAboutBox::OKButtonClick() {
+void AboutWindow::OKButtonClick() {
   accept();
 }
 
-void TAboutBox::SetLinkColour(const QColor& colour) {
+void AboutWindow::SetLinkColour(const QColor& colour) {
   QPalette colours = Label1->palette();
   colours.setColor(QPalette::WindowText, colour);
   Label1->setPalette(colours);
 }
 
-bool TAboutBox::event(QEvent* event) {
+bool AboutWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) FormActivate();
   return QDialog::event(event);
 }
 
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
   // The label's mouse events stop here: passed on, they would reach the window's background
   // handler and turn the link white again at once.
   if (watched == Label1) {
     switch (event->type()) {
       case QEvent::MouseMove:
-        Label1MouseMove();
+        HoverWebAddress();
         return true;
       case QEvent::MouseButtonPress:
         return true;
@@ -143,7 +143,7 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             Label1->rect().contains(mouse->position().toPoint()))
-          Label1Click();
+          OpenWebAddress();
         return true;
       }
       default:
@@ -153,7 +153,7 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TAboutBox::mouseMoveEvent(QMouseEvent* event) {
+void AboutWindow::mouseMoveEvent(QMouseEvent* event) {
   FormMouseMove();
   QDialog::mouseMoveEvent(event);
 }

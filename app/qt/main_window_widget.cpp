@@ -1,4 +1,4 @@
-#include "app/qt/tbyc.h"
+#include "app/qt/main_window_widget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <string_view>
 
+#include "app/input_boxes.h"
 #include "app/qt/design_button_picture.h"
 
 namespace varnloft {
@@ -61,7 +64,8 @@ void PictureArea::paintEvent(QPaintEvent*) {
   if (!image.isNull()) painter.drawImage(0, 0, image);
 }
 
-TBYC::TBYC(MainWindow& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MainWindowWidget::MainWindowWidget(MainWindow& state, QWidget* parent)
+    : QMainWindow(parent), state_(state) {
   setObjectName("BYC");
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
@@ -83,10 +87,11 @@ TBYC::TBYC(MainWindow& state, QWidget* parent) : QMainWindow(parent), state_(sta
   BuildStatusBar();
   SyncFromState();
 
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TBYC::OnFocusWindowChanged);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          &MainWindowWidget::OnFocusWindowChanged);
 }
 
-QLineEdit* TBYC::AddEdit(QWidget* parent, const QString& name, int top) {
+QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int top) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
   const ControlState& c = state_.form.at(name.toStdString());
@@ -96,14 +101,15 @@ QLineEdit* TBYC::AddEdit(QWidget* parent, const QString& name, int top) {
     if (syncing_) return;
     Run([&] {
       const std::string typed = text.toStdString();
-      state_.Edit1KeyPress(name.toStdString(), typed.empty() ? '\b' : typed.back());
+      state_.BoxKeyPress(name.toStdString(), typed.empty() ? '\b' : typed.back());
       state_.form.Text(name.toStdString()) = typed;
     });
   });
   return e;
 }
 
-QComboBox* TBYC::AddCombo(QWidget* parent, const QString& name, int left, int top, int width) {
+QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int left, int top,
+                                      int width) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->setEditable(true);
@@ -123,7 +129,7 @@ QComboBox* TBYC::AddCombo(QWidget* parent, const QString& name, int left, int to
   connect(box, &QComboBox::textActivated, this, [this, name](const QString& text) {
     if (syncing_) return;
     Run([&] {
-      state_.ComboBox1Click(name.toStdString());
+      state_.ListItemClicked(name.toStdString());
       state_.form.Text(name.toStdString()) = text.toStdString();
       state_.ComboBoxChange(name.toStdString());
     });
@@ -131,7 +137,8 @@ QComboBox* TBYC::AddCombo(QWidget* parent, const QString& name, int left, int to
   return box;
 }
 
-ClickableLabel* TBYC::AddLabel(QWidget* parent, const QString& name, int left, int top) {
+ClickableLabel* MainWindowWidget::AddLabel(QWidget* parent, const QString& name, int left,
+                                           int top) {
   auto* l = new ClickableLabel(parent);
   l->setObjectName(name);
   const ControlState& c = state_.form.at(name.toStdString());
@@ -142,7 +149,7 @@ ClickableLabel* TBYC::AddLabel(QWidget* parent, const QString& name, int left, i
   return l;
 }
 
-void TBYC::BuildPanel() {
+void MainWindowWidget::BuildPanel() {
   auto* panel = new QWidget(this);
   panel->setObjectName("Panel1");
   panel->setFixedHeight(kPanelHeight);
@@ -162,7 +169,7 @@ void TBYC::BuildPanel() {
   grid->setObjectName("Panel3");
   row->addWidget(grid, 1);
   connect(grid, &TrackingPanel::mouseMoved, this,
-          [this] { Run([&] { state_.Panel3MouseMove(); }); });
+          [this] { Run([&] { state_.LeaveWebAddress(); }); });
 
   QFont plain = bold;
   plain.setBold(false);
@@ -171,22 +178,21 @@ void TBYC::BuildPanel() {
   AddLabel(grid, "Label1", 118, 4);
   AddLabel(grid, "Label2", 160, 4);
   AddLabel(grid, "Label3", 208, 4);
-  const char* rows[][4] = {{"Overall Length", "Edit1", "Edit2", "Edit3"},
-                           {"Table Height", "Edit4", "Edit5", "Edit6"},
-                           {"Seat Height", "Edit28", "Edit7", "Edit8"},
-                           {"Left   Deck Overhang", "", "Edit9", "Edit10"},
-                           {"Left   Seat Overhang", "", "Edit13", "Edit14"},
-                           {"Right Deck Overhang", "", "Edit11", "Edit12"},
-                           {"Right Seat Overhang", "", "Edit15", "Edit16"},
-                           {"Seat to Table Distance", "", "Edit17", "Edit18"},
-                           {"Deck Gap Openings", "", "Edit19", "Edit20"}};
-  for (int r = 0; r < 9; ++r) {
-    const int top = kRowTop + r * kRowStep;
-    auto* rowLabel = new QLabel(rows[r][0], grid);
+  // Boxes are made row by row down the grid, so that Tab follows the rows.
+  std::vector<const InputBoxes*> lengths;
+  for (const auto& entry : InputBoxTable())
+    if (entry.input->unit == InputUnit::Length || entry.input->unit == InputUnit::ShortLength)
+      lengths.push_back(&entry);
+  std::stable_sort(lengths.begin(), lengths.end(), [](const InputBoxes* a, const InputBoxes* b) {
+    return a->gridRow < b->gridRow;
+  });
+  for (const InputBoxes* row : lengths) {
+    const InputBoxes& entry = *row;
+    const int top = kRowTop + entry.gridRow * kRowStep;
+    auto* rowLabel = new QLabel(entry.caption, grid);
     rowLabel->setGeometry(0, top, kGridLeft + 106, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int b = 1; b < 4; ++b)
-      if (*rows[r][b]) AddEdit(grid, rows[r][b], top);
+    for (const char* box : entry.boxes) AddEdit(grid, box, top);
   }
 
   // Right half: lumber.
@@ -198,47 +204,41 @@ void TBYC::BuildPanel() {
   thickness->setFont(underlined);
   thickness->setCursor(Qt::PointingHandCursor);
   connect(thickness, &ClickableLabel::clicked, this,
-          [this] { Run([&] { state_.Label47Click(); }); });
-  const char* lumber[][4] = {{"Table Top Size", "ComboBox1", "Edit21", "Label25"},
-                             {"Seat Size", "ComboBox2", "Edit22", "Label26"},
-                             {"Outer Supports", "ComboBox3", "Edit23", "Label27"},
-                             {"Centre Support", "ComboBox4", "Edit24", "Label28"},
-                             {"Seat Supports", "ComboBox5", "Edit25", "Label29"},
-                             {"Leg Size", "ComboBox6", "Edit26", "Label30"},
-                             {"End Cap Size", "ComboBox7", "Edit27", "Label31"}};
-  for (int r = 0; r < 7; ++r) {
-    const int top = kRowTop + r * kRowStep;
-    if (r == 6) {
+          [this] { Run([&] { state_.ClickThicknessLabel(); }); });
+  for (const auto& entry : InputBoxTable()) {
+    if (!entry.IsLumberRow()) continue;
+    const int top = kRowTop + entry.gridRow * kRowStep;
+    if (std::string_view(entry.input->role) == "endCapSize") {
+      // The end-cap row's caption explains end caps when clicked.
       ClickableLabel* endCap = AddLabel(grid, "Label21", 300, top);
       endCap->setFixedSize(174, kBoxHeight);
       endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       endCap->setCursor(Qt::PointingHandCursor);
       connect(endCap, &ClickableLabel::clicked, this,
-              [this] { Run([&] { state_.Label21Click(); }); });
+              [this] { Run([&] { state_.ExplainEndCaps(); }); });
     } else {
-      auto* rowLabel = new QLabel(lumber[r][0], grid);
+      auto* rowLabel = new QLabel(entry.caption, grid);
       rowLabel->setGeometry(kGridLeft + 300, top, 174, kBoxHeight);
       rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    ClickableLabel* green = AddLabel(grid, lumber[r][3], 480, top);
+    ClickableLabel* green = AddLabel(grid, entry.greenLabel, 480, top);
     green->setFixedSize(76, kBoxHeight);
     green->setFont(underlined);
     green->setCursor(Qt::PointingHandCursor);
-    const std::string greenName = lumber[r][3];
+    const std::string greenName = entry.greenLabel;
     connect(green, &ClickableLabel::clicked, this,
-            [this, greenName] { Run([&] { state_.Label25Click(greenName); }); });
-    AddCombo(grid, lumber[r][1], 480, top, 70);
-    QLineEdit* width = AddEdit(grid, lumber[r][2], top);
+            [this, greenName] { Run([&] { state_.ShowLumberSizeBox(greenName); }); });
+    AddCombo(grid, entry.SizeBox(), 480, top, 70);
+    QLineEdit* width = AddEdit(grid, entry.WidthBox(), top);
     width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   }
-  const char* counts[][2] = {{"Number of Deck Members", "ComboBox8"},
-                             {"Number of  Seat Members", "ComboBox9"}};
-  for (int r = 0; r < 2; ++r) {
-    const int top = kRowTop + (7 + r) * kRowStep;
-    auto* rowLabel = new QLabel(counts[r][0], grid);
+  for (const auto& entry : InputBoxTable()) {
+    if (entry.input->unit != InputUnit::Count) continue;
+    const int top = kRowTop + entry.gridRow * kRowStep;
+    auto* rowLabel = new QLabel(entry.caption, grid);
     rowLabel->setGeometry(kGridLeft + 280, top, 194, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AddCombo(grid, counts[r][1], 480, top, 50);
+    AddCombo(grid, entry.boxes[0], 480, top, 50);
   }
   ClickableLabel* note = AddLabel(grid, "Label24", 612, 30);
   note->setWordWrap(true);
@@ -260,9 +260,9 @@ void TBYC::BuildPanel() {
     radios_[radios[i]] = rb;
     const QString name = radios[i];
     connect(rb, &QRadioButton::pressed, this,
-            [this, name] { Run([&] { state_.RadioButton1MouseDown(name.toStdString()); }); });
+            [this, name] { Run([&] { state_.SupportSideMouseDown(name.toStdString()); }); });
     connect(rb, &QRadioButton::clicked, this,
-            [this, name] { Run([&] { state_.ClickRadioButton(name.toStdString()); }); });
+            [this, name] { Run([&] { state_.ClickSupportSide(name.toStdString()); }); });
   }
 
   // The maker's web address.
@@ -273,8 +273,8 @@ void TBYC::BuildPanel() {
   web->setCursor(Qt::PointingHandCursor);
   web->setMouseTracking(true);
   connect(web, &ClickableLabel::mouseMoved, this,
-          [this] { Run([&] { state_.Label32MouseMove(); }); });
-  connect(web, &ClickableLabel::clicked, this, [this] { Run([&] { state_.Label32Click(); }); });
+          [this] { Run([&] { state_.HoverWebAddress(); }); });
+  connect(web, &ClickableLabel::clicked, this, [this] { Run([&] { state_.OpenWebAddress(); }); });
 
   // Command buttons in their dark blue panel.
   auto* buttonPanel = new QWidget(panel);
@@ -293,11 +293,11 @@ void TBYC::BuildPanel() {
     std::function<void()> click;
   };
   const CommandButton commandButtons[] = {
-      {"Imperial", 10, 30, [this] { state_.ImperialClick(); }},
-      {"Metric", 46, 30, [this] { state_.MetricClick(); }},
-      {"BitBtn3", 82, 60, [this] { state_.BitBtn3Click(); }},
-      {"BitBtn4", 148, 30, [this] { state_.BitBtn4Click(); }},
-      {"BitBtn5", 184, 30, [this] { state_.BitBtn5Click(); }},
+      {"Imperial", 10, 30, [this] { state_.SwitchToImperial(); }},
+      {"Metric", 46, 30, [this] { state_.SwitchToMetric(); }},
+      {"BitBtn3", 82, 60, [this] { state_.PressDesign(); }},
+      {"BitBtn4", 148, 30, [this] { state_.PressPlans(); }},
+      {"BitBtn5", 184, 30, [this] { state_.PressPrint(); }},
   };
   for (const auto& button : commandButtons) {
     auto* b = new QPushButton(Q(state_.form.Text(button.name)), buttonPanel);
@@ -319,7 +319,8 @@ void TBYC::BuildPanel() {
   design->setStyleSheet("QPushButton { text-align: center; }");
 }
 
-QAction* TBYC::AddMenuItem(QMenu* menu, const QString& name, const std::function<void()>& handler) {
+QAction* MainWindowWidget::AddMenuItem(QMenu* menu, const QString& name,
+                                       const std::function<void()>& handler) {
   auto* action = menu->addAction(MenuCaption(state_.form.Text(name.toStdString())));
   action->setObjectName(name);
   actions_[name] = action;
@@ -327,7 +328,7 @@ QAction* TBYC::AddMenuItem(QMenu* menu, const QString& name, const std::function
   return action;
 }
 
-void TBYC::BuildMenus() {
+void MainWindowWidget::BuildMenus() {
   QMenuBar* bar = menuBar();
   auto addMenu = [&](const char* name) {
     QMenu* m = bar->addMenu(MenuCaption(state_.form.Text(name)));
@@ -336,13 +337,13 @@ void TBYC::BuildMenus() {
     return m;
   };
   QMenu* file = addMenu("File1");
-  AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup1Click(); });
+  AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
   file->addSeparator();
-  AddMenuItem(file, "Exit1", [this] { state_.Exit1Click(); });
+  AddMenuItem(file, "Exit1", [this] { state_.Exit(); });
 
   QMenu* presets = addMenu("PreSettings1");
   for (const auto& name : MainWindow::PresetMenuItems()) {
-    QAction* a = AddMenuItem(presets, Q(name), [this, name] { state_.PresetClick(name); });
+    QAction* a = AddMenuItem(presets, Q(name), [this, name] { state_.ApplyPreset(name); });
     a->setCheckable(true);
     if (name == "Adultecono1" || name == "TallBoy1" || name == "Childrensecono1" ||
         name == "BabyTable1")
@@ -350,20 +351,19 @@ void TBYC::BuildMenus() {
   }
 
   QMenu* options = addMenu("Options1");
-  AddMenuItem(options, "LumberThickness2", [this] { state_.LumberThickness2Click(); });
+  AddMenuItem(options, "LumberThickness2", [this] { state_.ShowThicknessDialog(); });
   options->addSeparator();
-  AddMenuItem(options, "UserDefinedPercentageSetting1",
-              [this] { state_.UserDefinedPercentageSetting1Click(); });
+  AddMenuItem(options, "UserDefinedPercentageSetting1", [this] { state_.ShowScaleDialog(); });
   AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
-              [this] { state_.MinitureModelTables214reductionofactualsize1Click(); });
+              [this] { state_.ToggleModelScale(); });
 
   QMenu* help = addMenu("Help1");
-  AddMenuItem(help, "About2", [this] { state_.About2Click(); });
+  AddMenuItem(help, "About2", [this] { state_.ShowAbout(); });
   help->addSeparator();
-  AddMenuItem(help, "Illustrations1", [this] { state_.Illustrations1Click(); });
+  AddMenuItem(help, "Illustrations1", [this] { state_.ShowIllustrations(); });
 }
 
-void TBYC::BuildStatusBar() {
+void MainWindowWidget::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setSizeGripEnabled(false);
   status0_ = new QLabel(bar);
@@ -376,12 +376,12 @@ void TBYC::BuildStatusBar() {
   bar->addWidget(status1_, 1);
 }
 
-void TBYC::Run(const std::function<void()>& handler) {
+void MainWindowWidget::Run(const std::function<void()>& handler) {
   state_.HandleUserEvent(handler);
   SyncFromState();
 }
 
-void TBYC::SyncFromState() {
+void MainWindowWidget::SyncFromState() {
   syncing_ = true;
   const FormState& form = state_.form;
   setWindowTitle(Q(form.caption));
@@ -440,7 +440,7 @@ void TBYC::SyncFromState() {
   if (afterSync_) afterSync_();
 }
 
-QString TBYC::WidgetGeometryJson() const {
+QString MainWindowWidget::WidgetGeometryJson() const {
   QStringList entries;
   auto add = [&](const QString& name, const QWidget* w) {
     if (!w->isVisibleTo(this) || !isVisible()) return;
@@ -460,7 +460,7 @@ QString TBYC::WidgetGeometryJson() const {
   return "{" + entries.join(", ") + "}\n";
 }
 
-void TBYC::ActivateFromProgram() {
+void MainWindowWidget::ActivateFromProgram() {
   // Give the keyboard back to the main window: with no window manager nobody else does.
   if (isVisible()) {
     raise();
@@ -469,7 +469,7 @@ void TBYC::ActivateFromProgram() {
   Run([&] { state_.FormActivate(); });
 }
 
-void TBYC::showEvent(QShowEvent* event) {
+void MainWindowWidget::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!firstShowDone_) {
     firstShowDone_ = true;
@@ -478,12 +478,12 @@ void TBYC::showEvent(QShowEvent* event) {
   }
 }
 
-void TBYC::closeEvent(QCloseEvent* event) {
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) QApplication::quit();
 }
 
-void TBYC::OnFocusWindowChanged(QWindow* window) {
+void MainWindowWidget::OnFocusWindowChanged(QWindow* window) {
   // Only a return from the Illustrations window is a real activation; dialogs and the modal
   // windows activate the main window through the program's own events.
   if (window && window == windowHandle() && returnActivates_ && lastFocusWindow_ &&

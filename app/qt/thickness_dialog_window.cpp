@@ -1,4 +1,4 @@
-#include "app/qt/tokrightdlg.h"
+#include "app/qt/thickness_dialog_window.h"
 
 #include <QFrame>
 
@@ -6,7 +6,8 @@
 
 namespace varnloft {
 
-TOKRightDlg::TOKRightDlg(MainWindow& state) : OptionDialogWindow(state, kThicknessDialog) {
+ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
+    : OptionDialogWindow(state, kThicknessDialog) {
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setFixedSize(250, 150);
   QFont font("Arial", 9);
@@ -41,17 +42,17 @@ TOKRightDlg::TOKRightDlg(MainWindow& state) : OptionDialogWindow(state, kThickne
     Run([&] { ThicknessDialog(state_).UserChange("Edit2", text.toStdString()); });
   });
   connect(okBtn_, &QPushButton::clicked, this,
-          [this] { Run([&] { ThicknessDialog(state_).OKBtnClick(); }); });
+          [this] { Run([&] { ThicknessDialog(state_).PressOk(); }); });
   connect(cancelBtn_, &QPushButton::clicked, this,
-          [this] { Run([&] { ThicknessDialog(state_).CancelBtnClick(); }); });
+          [this] { Run([&] { ThicknessDialog(state_).PressCancel(); }); });
 }
 
-void TOKRightDlg::CloseRequested() {
+void ThicknessDialogWindow::CloseRequested() {
   Run([&] { ThicknessDialog(state_).CloseRequest(); });
 }
 
 // Esc presses the Cancel button.
-void TOKRightDlg::reject() {
+void ThicknessDialogWindow::reject() {
   cancelBtn_->click();
 }
 

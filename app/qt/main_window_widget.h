@@ -27,10 +27,10 @@ class PictureArea : public QWidget {
   void paintEvent(QPaintEvent*) override;
 };
 
-class TBYC : public QMainWindow {
+class MainWindowWidget : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TBYC(MainWindow& state, QWidget* parent = nullptr);
+  explicit MainWindowWidget(MainWindow& state, QWidget* parent = nullptr);
 
   // Runs one handler of the state as a user event, then shows the resulting state.
   void Run(const std::function<void()>& handler);

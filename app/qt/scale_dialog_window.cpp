@@ -1,10 +1,10 @@
-#include "app/qt/tokbottomdlg.h"
+#include "app/qt/scale_dialog_window.h"
 
 #include "app/option_dialogs.h"
 
 namespace varnloft {
 
-TOKBottomDlg::TOKBottomDlg(MainWindow& state) : OptionDialogWindow(state, kScaleDialog) {
+ScaleDialogWindow::ScaleDialogWindow(MainWindow& state) : OptionDialogWindow(state, kScaleDialog) {
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(330, 200);
   QFont font("Arial", 9);
@@ -29,19 +29,19 @@ TOKBottomDlg::TOKBottomDlg(MainWindow& state) : OptionDialogWindow(state, kScale
     Run([&] { ScaleDialog(state_).UserChange(text.toStdString()); });
   });
   connect(bitBtn1_, &QPushButton::clicked, this,
-          [this] { Run([&] { ScaleDialog(state_).BitBtn1Click(); }); });
+          [this] { Run([&] { ScaleDialog(state_).PressHelp(); }); });
   connect(bitBtn2_, &QPushButton::clicked, this,
-          [this] { Run([&] { ScaleDialog(state_).BitBtn2Click(); }); });
+          [this] { Run([&] { ScaleDialog(state_).PressCancel(); }); });
   connect(bitBtn3_, &QPushButton::clicked, this,
-          [this] { Run([&] { ScaleDialog(state_).BitBtn3Click(); }); });
+          [this] { Run([&] { ScaleDialog(state_).PressOk(); }); });
 }
 
-void TOKBottomDlg::CloseRequested() {
+void ScaleDialogWindow::CloseRequested() {
   Run([&] { ScaleDialog(state_).CloseRequest(); });
 }
 
 // Esc presses the Cancel button.
-void TOKBottomDlg::reject() {
+void ScaleDialogWindow::reject() {
   bitBtn2_->click();
 }
 

@@ -1,11 +1,10 @@
 // The plan's name on the sheet and as the default file name: the status text, with a time
 // stamp for a custom design; and file names made usable whatever the name holds.
-#include "plans/plan_name.h"
-
 #include <gtest/gtest.h>
 
-#include "op_find.h"
 #include "planned_window.h"
+#include "plans/plan_name.h"
+#include "tests/support/op_find.h"
 
 namespace varnloft {
 namespace {
@@ -20,7 +19,7 @@ std::string SecondHeaderLine(const PlannedWindow& p) {
 
 TEST(PlanName, APresetIsNamedByItsStatusText) {
   PlannedWindow p;
-  p.Run([&] { p.w.PresetClick("TallBoy1"); });
+  p.Run([&] { p.w.ApplyPreset("TallBoy1"); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, p.w.form.statusPanel0);
   EXPECT_NE(p.w.rec.PlanName.find("Tall"), std::string::npos);
@@ -29,7 +28,7 @@ TEST(PlanName, APresetIsNamedByItsStatusText) {
 
 TEST(PlanName, AfterAMeasureSwitchItIsTheSwitchMessage) {
   PlannedWindow p;
-  p.Run([&] { p.w.MetricClick(); });
+  p.Run([&] { p.w.SwitchToMetric(); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, "   Metric Measure Selected ");
   EXPECT_EQ(SecondHeaderLine(p), "   Metric Measure Selected ");
@@ -38,7 +37,7 @@ TEST(PlanName, AfterAMeasureSwitchItIsTheSwitchMessage) {
 TEST(PlanName, ACustomDesignGetsTheClocksTimeStamp) {
   PlannedWindow p;  // 5 January 2007, 09:05:07
   p.Run([&] { p.w.TypeIntoBox("Edit17", "4"); });
-  p.Run([&] { p.w.BitBtn3Click(); });
+  p.Run([&] { p.w.PressDesign(); });
   ASSERT_EQ(p.w.form.statusPanel0, "Custom Design Table");
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, "Custom Design Table 0152007-090507");

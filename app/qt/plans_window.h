@@ -18,12 +18,12 @@ class QFrame;
 
 namespace varnloft {
 
-class TForm4 : public QDialog {
+class PlansWindow : public QDialog {
   Q_OBJECT
 
  public:
   // `record` and `prompts` must outlive the window.
-  TForm4(DesignRecord& record, Prompts& prompts, QWidget* parent = nullptr);
+  PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent = nullptr);
 
   // Redraws the plan sheet into Image1 from the record (and into `recording` too, when given).
   // The window's restored size follows the sheet, the same on every press. Throws ProgramError
@@ -31,11 +31,11 @@ class TForm4 : public QDialog {
   void DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording = nullptr);
 
   // Handlers, public so that tests and the program can drive them.
-  void BitBtn1Click();  // Save
-  void BitBtn2Click();  // Close
-  void BitBtn3Click();  // the lower Close
-  void BitBtn4Click();  // Print: presses the main window's Print button
-  void FormActivate();  // the caption shows the title
+  void PressSave();        // Save
+  void PressClose();       // Close
+  void PressLowerClose();  // the lower Close
+  void PressPrint();       // Print: presses the main window's Print button
+  void FormActivate();     // the caption shows the title
 
   // Presses the main window's Print button; set by the program.
   std::function<void()> pressMainPrint;

@@ -5,10 +5,10 @@
 
 namespace varnloft {
 
-class TOKRightDlg : public OptionDialogWindow {
+class ThicknessDialogWindow : public OptionDialogWindow {
   Q_OBJECT
  public:
-  explicit TOKRightDlg(MainWindow& state);
+  explicit ThicknessDialogWindow(MainWindow& state);
 
   QLineEdit* edit1() const { return edit1_; }
   QLineEdit* edit2() const { return edit2_; }

@@ -17,11 +17,11 @@ namespace varnloft {
 
 class BevelPanel;
 
-class TForm7 : public QDialog {
+class IllustrationsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm7(QWidget* parent = nullptr);
+  explicit IllustrationsWindow(QWidget* parent = nullptr);
 
   // The angle report's picture, 518 x 237, white until the first report is drawn. Draw into it
   // (it stays owned by this window) and then call RefreshImage5().

@@ -1,4 +1,4 @@
-#include "help/illustrations_form.h"
+#include "help/illustrations_window.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -73,7 +73,7 @@ QString FormulaText() {
 
 }  // namespace
 
-TForm7::TForm7(QWidget* parent)
+IllustrationsWindow::IllustrationsWindow(QWidget* parent)
     : QDialog(parent), image5_(kReportWidth, kReportHeight, QImage::Format_RGB32) {
   image5_.fill(Qt::white);
   setWindowTitle("  Illustrations");
@@ -96,7 +96,7 @@ TForm7::TForm7(QWidget* parent)
   PageControl1->setCurrentIndex(0);
 }
 
-QWidget* TForm7::AddPage(const QString& caption, BevelPanel* panel) {
+QWidget* IllustrationsWindow::AddPage(const QString& caption, BevelPanel* panel) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -105,8 +105,8 @@ QWidget* TForm7::AddPage(const QString& caption, BevelPanel* panel) {
   return page;
 }
 
-PictureView* TForm7::MakeStoredPictureView(const StoredPicture& stored, QImage& target,
-                                           PictureView::Fit fit) {
+PictureView* IllustrationsWindow::MakeStoredPictureView(const StoredPicture& stored, QImage& target,
+                                                        PictureView::Fit fit) {
   DecodedPicture decoded = LoadStoredPicture(stored);
   target = decoded.image;
   auto* view = new PictureView(&target, fit);
@@ -118,7 +118,7 @@ PictureView* TForm7::MakeStoredPictureView(const StoredPicture& stored, QImage& 
   return view;
 }
 
-void TForm7::BuildPicturePages() {
+void IllustrationsWindow::BuildPicturePages() {
   auto* Panel6 = new BevelPanel(5, QColor());
   Image6 = MakeStoredPictureView(kTablePhotograph, photograph_, PictureView::Fit::Stretch);
   Image6->setToolTip(kPhotographHint);
@@ -150,7 +150,7 @@ void TForm7::BuildPicturePages() {
   TabSheet4 = AddPage("Two Angles Only", Panel5);
 }
 
-void TForm7::BuildTextPages() {
+void IllustrationsWindow::BuildTextPages() {
   auto* Panel7 = new BevelPanel(3, QColor());
   RichEdit1 = MakeTextPane(true, QColor());
   RichEdit1->setHtml(GeneralInfoHtml());
@@ -165,16 +165,16 @@ void TForm7::BuildTextPages() {
   TabSheet7 = AddPage("Formula", Panel4);
 }
 
-void TForm7::SetImage5(const QImage& report) {
+void IllustrationsWindow::SetImage5(const QImage& report) {
   image5_ = report;
   RefreshImage5();
 }
 
-void TForm7::RefreshImage5() {
+void IllustrationsWindow::RefreshImage5() {
   Image5View->update();
 }
 
-void TForm7::ShowCentred() {
+void IllustrationsWindow::ShowCentred() {
   QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     const QRect area = screen->availableGeometry();
@@ -185,7 +185,7 @@ void TForm7::ShowCentred() {
   activateWindow();
 }
 
-bool TForm7::event(QEvent* event) {
+bool IllustrationsWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowDeactivate) emit Deactivated();
   return QDialog::event(event);
 }

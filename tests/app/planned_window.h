@@ -41,10 +41,10 @@ struct PlannedWindow {
 
   bool Run(const std::function<void()>& handler) { return w.HandleUserEvent(handler); }
   bool PressPlans() {
-    return Run([this] { w.BitBtn4Click(); });
+    return Run([this] { w.PressPlans(); });
   }
   bool PressPrint() {
-    return Run([this] { w.BitBtn5Click(); });
+    return Run([this] { w.PressPrint(); });
   }
 
   ScriptedPrompts prompts;

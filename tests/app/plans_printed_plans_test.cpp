@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "op_find.h"
 #include "planned_window.h"
+#include "tests/support/op_find.h"
 
 namespace varnloft {
 namespace {

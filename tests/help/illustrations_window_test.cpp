@@ -1,4 +1,4 @@
-#include "help/illustrations_form.h"
+#include "help/illustrations_window.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ QImage OnScreen(QWidget& window) {
   return window.screen()->grabWindow(window.winId()).toImage();
 }
 
-QColor ColourAtImage5(TForm7& form, QPoint inReport) {
+QColor ColourAtImage5(IllustrationsWindow& form, QPoint inReport) {
   const QPoint at = form.Image5View->mapTo(&form, inReport);
   const QImage screen = OnScreen(form);
   const double ratio = screen.width() / double(form.width());
@@ -33,7 +33,7 @@ void DrawReport(QImage& picture, const QColor& colour) {
 }
 
 TEST(IllustrationsWindow, NewDesignWhileOpenUpdatesTwoAnglesOnly) {
-  TForm7 form;
+  IllustrationsWindow form;
   form.PageControl1->setCurrentWidget(form.TabSheet4);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -53,7 +53,7 @@ TEST(IllustrationsWindow, NewDesignWhileOpenUpdatesTwoAnglesOnly) {
 }
 
 TEST(IllustrationsWindow, ReportDrawnWhileClosedIsThereWhenOpened) {
-  TForm7 form;
+  IllustrationsWindow form;
   DrawReport(form.Image5(), QColor(0, 0, 128));
   form.RefreshImage5();
   form.PageControl1->setCurrentWidget(form.TabSheet4);
@@ -63,7 +63,7 @@ TEST(IllustrationsWindow, ReportDrawnWhileClosedIsThereWhenOpened) {
 }
 
 TEST(IllustrationsWindow, AngleReportKeepsItsFullSizeOnThePage) {
-  TForm7 form;
+  IllustrationsWindow form;
   form.PageControl1->setCurrentWidget(form.TabSheet4);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -75,7 +75,7 @@ TEST(IllustrationsWindow, AngleReportKeepsItsFullSizeOnThePage) {
 }
 
 TEST(IllustrationsWindow, OpensOnFirstPageAndKeepsTheLastPageShown) {
-  TForm7 form;
+  IllustrationsWindow form;
   EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
   EXPECT_EQ(form.windowTitle(), "  Illustrations");
   EXPECT_TRUE(form.PictureErrors().isEmpty()) << form.PictureErrors().join("; ").toStdString();
@@ -88,7 +88,7 @@ TEST(IllustrationsWindow, OpensOnFirstPageAndKeepsTheLastPageShown) {
 }
 
 TEST(IllustrationsWindow, ShownCentredOnTheScreen) {
-  TForm7 form;
+  IllustrationsWindow form;
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   const QPoint screenCentre = form.screen()->availableGeometry().center();
@@ -97,7 +97,7 @@ TEST(IllustrationsWindow, ShownCentredOnTheScreen) {
 }
 
 TEST(IllustrationsWindow, FormulaAcceptsTypingGeneralInfoDoesNot) {
-  TForm7 form;
+  IllustrationsWindow form;
   form.PageControl1->setCurrentWidget(form.TabSheet7);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -117,8 +117,8 @@ TEST(IllustrationsWindow, TellsWhenTheUserGoesBackToAnotherWindow) {
   QWidget mainWindow;
   mainWindow.resize(200, 100);
   mainWindow.show();
-  TForm7 form;
-  QSignalSpy deactivated(&form, &TForm7::Deactivated);
+  IllustrationsWindow form;
+  QSignalSpy deactivated(&form, &IllustrationsWindow::Deactivated);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   EXPECT_EQ(deactivated.count(), 0);

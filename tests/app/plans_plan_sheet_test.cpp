@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "op_find.h"
 #include "planned_window.h"
+#include "tests/support/op_find.h"
 
 namespace varnloft {
 namespace {
@@ -187,9 +187,9 @@ TEST_F(BuiltInSheet, WithoutEndCapsTheFooterFollowsTheTableTops) {
 
 TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
   PlannedWindow p;
-  p.Run([&] { p.w.Label25Click("Label31"); });  // brings the end cap's size box back
+  p.Run([&] { p.w.ShowLumberSizeBox("Label31"); });  // brings the end cap's size box back
   p.Run([&] { p.w.ChooseItem("ComboBox7", "2 X 4"); });
-  p.Run([&] { p.w.BitBtn3Click(); });
+  p.Run([&] { p.w.PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const auto& o = p.sheet.Ops();
   const CanvasOp* caps = Text(o, "      2 Table End Caps    3   1/2\"   width");
@@ -202,7 +202,7 @@ TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
 TEST(PlanSheet, SeatCaptionCountsBothSeats) {
   PlannedWindow p;
   p.Run([&] { p.w.ChooseItem("ComboBox9", "3"); });
-  p.Run([&] { p.w.BitBtn3Click(); });
+  p.Run([&] { p.w.PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* seats = Text(p.sheet.Ops(), " 6  Seats    ");
   ASSERT_NE(seats, nullptr);
@@ -211,7 +211,7 @@ TEST(PlanSheet, SeatCaptionCountsBothSeats) {
 
 TEST(PlanSheet, MetricAreaIsInSquareMetres) {
   PlannedWindow p;
-  p.Run([&] { p.w.MetricClick(); });
+  p.Run([&] { p.w.SwitchToMetric(); });
   ASSERT_TRUE(p.PressPlans());
   // 6 ft x 2.854 ft = 17.125 square feet.
   EXPECT_NE(Text(p.sheet.Ops(), "Table Top Area:  1.6 metres \xC2\xB2"), nullptr);
@@ -224,7 +224,7 @@ TEST(PlanSheet, OverlappingLegsAreWarnedAboutUnlessRepositioned) {
   PlannedWindow p;
   p.prompts.answer = Answer::No;
   p.Run([&] { p.w.ChooseItem("ComboBox8", "2"); });
-  p.Run([&] { p.w.BitBtn3Click(); });
+  p.Run([&] { p.w.PressDesign(); });
   ASSERT_GT(p.w.rec.LegOverlap, 0);
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* ouch = Text(p.sheet.Ops(), "Ouch! Upper legs overlap   ");
@@ -232,7 +232,7 @@ TEST(PlanSheet, OverlappingLegsAreWarnedAboutUnlessRepositioned) {
   EXPECT_EQ(ouch->x1, kLeftMargin);
 
   p.prompts.answer = Answer::Yes;
-  p.Run([&] { p.w.BitBtn3Click(); });
+  p.Run([&] { p.w.PressDesign(); });
   ASSERT_TRUE(p.w.rec.LegsRepositioned);
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(Text(p.sheet.Ops(), "Ouch!"), nullptr);

@@ -12,19 +12,19 @@ class QTextEdit;
 
 namespace varnloft {
 
-class TAboutBox : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
   // The notice line is read from `record` each time the window is activated; `shell` opens the
   // web address. Both must outlive the window.
-  TAboutBox(Shell& shell, const DesignRecord& record, QWidget* parent = nullptr);
+  AboutWindow(Shell& shell, const DesignRecord& record, QWidget* parent = nullptr);
 
   // Handlers, public so that the main window's tests and scripts can drive them.
   void FormActivate();     // refills RichEdit1 with the eleven lines
-  void Label1MouseMove();  // the link turns red
+  void HoverWebAddress();  // the link turns red
   void FormMouseMove();    // the link turns white again
-  void Label1Click();      // opens the web address
+  void OpenWebAddress();   // opens the web address
   void OKButtonClick();    // closes with the result OK
 
   QLabel* Label1;

@@ -2,8 +2,8 @@
 // with a message and draw nothing.
 #include <gtest/gtest.h>
 
-#include "op_find.h"
 #include "planned_window.h"
+#include "tests/support/op_find.h"
 
 namespace varnloft {
 namespace {
@@ -19,7 +19,7 @@ bool Refused(const ShownBox& box, const std::string& action) {
 TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
   PlannedWindow p;
   p.Run([&] { p.w.TypeIntoBox("Edit4", "abc"); });
-  EXPECT_FALSE(p.Run([&] { p.w.BitBtn3Click(); }));
+  EXPECT_FALSE(p.Run([&] { p.w.PressDesign(); }));
   ASSERT_TRUE(p.w.rec.LastCalculationFailed);
   const size_t boxes = p.prompts.shown.size();
 
@@ -31,7 +31,7 @@ TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
 
   // A good entry and Design make Plans work again.
   p.Run([&] { p.w.TypeIntoBox("Edit4", "2"); });
-  EXPECT_TRUE(p.Run([&] { p.w.BitBtn3Click(); }));
+  EXPECT_TRUE(p.Run([&] { p.w.PressDesign(); }));
   EXPECT_TRUE(p.PressPlans());
   EXPECT_FALSE(p.sheet.Ops().empty());
 }

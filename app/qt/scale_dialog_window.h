@@ -5,10 +5,10 @@
 
 namespace varnloft {
 
-class TOKBottomDlg : public OptionDialogWindow {
+class ScaleDialogWindow : public OptionDialogWindow {
   Q_OBJECT
  public:
-  explicit TOKBottomDlg(MainWindow& state);
+  explicit ScaleDialogWindow(MainWindow& state);
 
   QLineEdit* select() const { return select_; }
   QPushButton* helpButton() const { return bitBtn1_; }
