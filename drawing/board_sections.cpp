@@ -28,8 +28,8 @@ void DrawDeckBoards(const TableSymbols& m, ModelPen& pen) {
 // added, so the right tick may stand a pixel left of the last board's edge.
 void DrawTableTopWidthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
                                 const FigureLayout& layout) {
-  const double s = layout.PixelsPerFoot, u = layout.DimStep, y0 = layout.ViewTop;
-  const double x1 = layout.ViewLeft + m.xd * s;
+  const double s = layout.pixelsPerFoot, u = layout.dimStep, y0 = layout.viewTop;
+  const double x1 = layout.viewLeft + m.xd * s;
   const double x2 = x1 + std::floor(m.TW * s);
   canvas.MoveTo(x1, y0 - 1.5 * u);
   canvas.LineTo(x1, y0 - 0.5 * u);
@@ -37,10 +37,10 @@ void DrawTableTopWidthDimension(const DesignRecord& rec, const TableSymbols& m, 
   canvas.LineTo(x2, y0 - 0.5 * u);
   canvas.MoveTo(x1, y0 - u);
   canvas.LineTo(x2, y0 - u);
-  if (layout.WidthLabelFontSize != kKeepFontSize) canvas.SetFontSize(layout.WidthLabelFontSize);
+  if (layout.widthLabelFontSize != kKeepFontSize) canvas.SetFontSize(layout.widthLabelFontSize);
   canvas.TextOut(x1 + 0.2 * m.TW * s, y0 - 1.35 * u,
                  " " + rec.FormatLength(rec.TableTopWidth) + " ");
-  if (layout.TextFontSize != kKeepFontSize) canvas.SetFontSize(layout.TextFontSize);
+  if (layout.textFontSize != kKeepFontSize) canvas.SetFontSize(layout.textFontSize);
 }
 
 // All boards of the left seat first, then all boards of the right seat.
@@ -58,7 +58,7 @@ void DrawSeatBoards(const TableSymbols& m, ModelPen& pen) {
 
 void DrawBoardSections(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout) {
   const TableSymbols m = SymbolsOf(rec);
-  ModelPen pen(canvas, layout.ViewLeft, layout.ViewTop, layout.PixelsPerFoot);
+  ModelPen pen(canvas, layout.viewLeft, layout.viewTop, layout.pixelsPerFoot);
   DrawDeckBoards(m, pen);
   DrawTableTopWidthDimension(rec, m, canvas, layout);
   DrawSeatBoards(m, pen);

@@ -14,9 +14,9 @@ DesignViewLayout ComputeDesignViewLayout(const DesignRecord& rec, int pictureHei
                                          int windowWidth, int windowHeight) {
   DesignViewLayout out;
   FigureLayout& f = out.figure;
-  f.ViewLeft = std::floor(0.06 * windowWidth);
-  f.ViewTop = 0.15 * pictureHeight;
-  f.DimStep = std::floor(windowHeight / 60.0 + 10);
+  f.viewLeft = std::floor(0.06 * windowWidth);
+  f.viewTop = 0.15 * pictureHeight;
+  f.dimStep = std::floor(windowHeight / 60.0 + 10);
 
   const TableSymbols m = SymbolsOf(rec);
   if (!m.AllFinite()) {
@@ -28,10 +28,10 @@ DesignViewLayout ComputeDesignViewLayout(const DesignRecord& rec, int pictureHei
     return out;
   }
   out.firstPixelsPerFoot = FirstScaleEstimate(pictureHeight, m.H, 0.8);
-  f.PixelsPerFoot =
-      StepDownScale(out.firstPixelsPerFoot, f.ViewLeft, m.W + m.L, 4 * f.ViewLeft, windowWidth);
-  f.SideViewLeft = f.ViewLeft + m.W * f.PixelsPerFoot + 0.08 * windowWidth;
-  f.HeightDimensionLeft = f.SideViewLeft;
+  f.pixelsPerFoot =
+      StepDownScale(out.firstPixelsPerFoot, f.viewLeft, m.W + m.L, 4 * f.viewLeft, windowWidth);
+  f.sideViewLeft = f.viewLeft + m.W * f.pixelsPerFoot + 0.08 * windowWidth;
+  f.heightDimensionLeft = f.sideViewLeft;
   return out;
 }
 
@@ -48,7 +48,7 @@ void DrawDesignView(const DesignRecord& rec, Canvas& canvas, int mainWindowWidth
   canvas.SetPenColor(kNavy);
   canvas.SetFontColor(kNavy);
   if (!plan.problem.empty()) {
-    canvas.TextOut(layout.ViewLeft, layout.ViewTop, plan.problem);
+    canvas.TextOut(layout.viewLeft, layout.viewTop, plan.problem);
     return;
   }
 
@@ -60,18 +60,18 @@ void DrawDesignView(const DesignRecord& rec, Canvas& canvas, int mainWindowWidth
   }
   DrawBoltMarks(rec, canvas, layout);
 
-  const double s = layout.PixelsPerFoot;
-  const double floorY = layout.ViewTop + static_cast<double>(rec.TableHeight) * s;
+  const double s = layout.pixelsPerFoot;
+  const double floorY = layout.viewTop + static_cast<double>(rec.TableHeight) * s;
   if (!rec.LegsRepositioned && rec.LegOverlap > 0) {
-    canvas.TextOut(layout.ViewLeft, floorY,
+    canvas.TextOut(layout.viewLeft, floorY,
                    "Ouch! Upper legs overlap   " + rec.FormatLength(rec.LegOverlap));
   }
-  const double labelX = layout.SideViewLeft +
+  const double labelX = layout.sideViewLeft +
                         (static_cast<double>(rec.LeftDeckOverhang) + 4.0 * rec.LumberThickness) * s;
   canvas.TextOut(labelX, floorY, "Lbr. Thickness " + rec.FormatLength(rec.LumberThickness));
 
   const std::string notice = BoardLimitNotice(rec);
-  if (!notice.empty()) canvas.TextOut(layout.ViewLeft, floorY + layout.DimStep, notice);
+  if (!notice.empty()) canvas.TextOut(layout.viewLeft, floorY + layout.dimStep, notice);
 }
 
 }  // namespace varnloft

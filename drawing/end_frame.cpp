@@ -70,7 +70,7 @@ void DrawExteriorEndFrame(const TableSymbols& m, ModelPen& pen) {
 void DrawEndFrame(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout,
                   SupportSide side) {
   const TableSymbols m = SymbolsOf(rec);
-  ModelPen pen(canvas, layout.ViewLeft, layout.ViewTop, layout.PixelsPerFoot);
+  ModelPen pen(canvas, layout.viewLeft, layout.viewTop, layout.pixelsPerFoot);
   if (side == SupportSide::Exterior) {
     DrawExteriorEndFrame(m, pen);
   } else {

@@ -10,8 +10,8 @@ namespace {
 // Table-height dimension left of the side view, placed in pixels.
 void DrawHeightDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
                          const FigureLayout& layout) {
-  const double x = layout.HeightDimensionLeft, u = layout.DimStep, y0 = layout.ViewTop;
-  const double floorY = y0 + m.H * layout.PixelsPerFoot;
+  const double x = layout.heightDimensionLeft, u = layout.dimStep, y0 = layout.viewTop;
+  const double floorY = y0 + m.H * layout.pixelsPerFoot;
   canvas.MoveTo(x - 1.25 * u, y0);
   canvas.LineTo(x - 2.25 * u, y0);
   canvas.MoveTo(x - 1.25 * u, floorY);
@@ -24,8 +24,8 @@ void DrawHeightDimension(const DesignRecord& rec, const TableSymbols& m, Canvas&
 // Overall-length dimension above the side view, placed in pixels.
 void DrawLengthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
                          const FigureLayout& layout) {
-  const double x = layout.SideViewLeft, u = layout.DimStep, y0 = layout.ViewTop;
-  const double length = m.L * layout.PixelsPerFoot;
+  const double x = layout.sideViewLeft, u = layout.dimStep, y0 = layout.viewTop;
+  const double length = m.L * layout.pixelsPerFoot;
   canvas.MoveTo(x, y0 - 1.5 * u);
   canvas.LineTo(x, y0 - 0.5 * u);
   canvas.MoveTo(x + length, y0 - 1.5 * u);
@@ -103,7 +103,7 @@ void DrawCentreSupportAndBraces(const TableSymbols& m, ModelPen& pen, double fra
 void DrawSideView(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout,
                   SupportSide side) {
   const TableSymbols m = SymbolsOf(rec);
-  ModelPen pen(canvas, layout.SideViewLeft, layout.ViewTop, layout.PixelsPerFoot);
+  ModelPen pen(canvas, layout.sideViewLeft, layout.viewTop, layout.pixelsPerFoot);
   DrawHeightDimension(rec, m, canvas, layout);
   DrawLengthDimension(rec, m, canvas, layout);
   DrawTopAndSeat(m, pen);

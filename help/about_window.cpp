@@ -41,51 +41,52 @@ AboutWindow::AboutWindow(Shell& shell, const DesignRecord& record, QWidget* pare
   setAutoFillBackground(true);
   setMouseTracking(true);
 
-  ProgramIcon = new QLabel(this);
-  ProgramIcon->setGeometry(0, 0, kIconSize, kIconSize);
-  ProgramIcon->setPixmap(QPixmap::fromImage(DrawProgramIcon(64)));
-  ProgramIcon->setScaledContents(true);
+  programIconLabel = new QLabel(this);
+  programIconLabel->setGeometry(0, 0, kIconSize, kIconSize);
+  programIconLabel->setPixmap(QPixmap::fromImage(DrawProgramIcon(64)));
+  programIconLabel->setScaledContents(true);
 
-  Label1 = new QLabel(QString::fromUtf8(kMakerWebAddressCapitalised), this);
+  webAddressLabel = new QLabel(QString::fromUtf8(kMakerWebAddressCapitalised), this);
   QFont linkFont = ArialFont(24, true);
   linkFont.setUnderline(true);
-  Label1->setFont(linkFont);
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setCursor(Qt::PointingHandCursor);
-  Label1->setMouseTracking(true);
-  Label1->installEventFilter(this);
+  webAddressLabel->setFont(linkFont);
+  webAddressLabel->setAlignment(Qt::AlignCenter);
+  webAddressLabel->setCursor(Qt::PointingHandCursor);
+  webAddressLabel->setMouseTracking(true);
+  webAddressLabel->installEventFilter(this);
   // Centred over the window at its designed 217 pixels, widened symmetrically when the address
   // needs more room, but never over the icon.
-  const int width = std::max(217, QFontMetrics(linkFont).horizontalAdvance(Label1->text()) + 6);
+  const int width =
+      std::max(217, QFontMetrics(linkFont).horizontalAdvance(webAddressLabel->text()) + 6);
   const int left = std::max(kIconSize + 1, (kClientWidth - width) / 2);
-  Label1->setGeometry(left, 4, std::min(width, kClientWidth - left), 29);
+  webAddressLabel->setGeometry(left, 4, std::min(width, kClientWidth - left), 29);
   SetLinkColour(kLinkWhite);
 
-  RichEdit1 = new QTextEdit(this);
-  RichEdit1->setGeometry(0, 40, kClientWidth, 209);
-  RichEdit1->setReadOnly(true);
-  RichEdit1->setFont(ArialFont(13));
-  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  RichEdit1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  QPalette textColours = RichEdit1->palette();
+  aboutText = new QTextEdit(this);
+  aboutText->setGeometry(0, 40, kClientWidth, 209);
+  aboutText->setReadOnly(true);
+  aboutText->setFont(ArialFont(13));
+  aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  aboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aboutText->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  QPalette textColours = aboutText->palette();
   textColours.setColor(QPalette::Base, kCream);
   textColours.setColor(QPalette::Text, kGreen);
-  RichEdit1->setPalette(textColours);
+  aboutText->setPalette(textColours);
 
-  OKButton = new QPushButton("OK", this);
-  OKButton->setGeometry(152, 256, 75, 25);
-  OKButton->setFont(DialogFont(16, true));
-  OKButton->setCursor(Qt::PointingHandCursor);
-  OKButton->setDefault(true);
-  OKButton->setAutoDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+  okButton = new QPushButton("OK", this);
+  okButton->setGeometry(152, 256, 75, 25);
+  okButton->setFont(DialogFont(16, true));
+  okButton->setCursor(Qt::PointingHandCursor);
+  okButton->setDefault(true);
+  okButton->setAutoDefault(true);
+  connect(okButton, &QPushButton::clicked, this, [this] { PressOk(); });
 }
 
 void AboutWindow::FormActivate() {
   // Cleared first, so activating the window again never repeats the text.
-  RichEdit1->clear();
-  QTextCursor cursor(RichEdit1->document());
+  aboutText->clear();
+  QTextCursor cursor(aboutText->document());
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
   QTextCharFormat text;
@@ -99,7 +100,7 @@ void AboutWindow::FormActivate() {
     cursor.insertText(QString::fromStdString(line), text);
     first = false;
   }
-  RichEdit1->moveCursor(QTextCursor::Start);
+  aboutText->moveCursor(QTextCursor::Start);
 }
 
 void AboutWindow::HoverWebAddress() {
@@ -114,14 +115,14 @@ void AboutWindow::OpenWebAddress() {
   shell_.OpenWebAddress(kMakerWebAddress);
 }
 
-void AboutWindow::OKButtonClick() {
+void AboutWindow::PressOk() {
   accept();
 }
 
 void AboutWindow::SetLinkColour(const QColor& colour) {
-  QPalette colours = Label1->palette();
+  QPalette colours = webAddressLabel->palette();
   colours.setColor(QPalette::WindowText, colour);
-  Label1->setPalette(colours);
+  webAddressLabel->setPalette(colours);
 }
 
 bool AboutWindow::event(QEvent* event) {
@@ -132,7 +133,7 @@ bool AboutWindow::event(QEvent* event) {
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
   // The label's mouse events stop here: passed on, they would reach the window's background
   // handler and turn the link white again at once.
-  if (watched == Label1) {
+  if (watched == webAddressLabel) {
     switch (event->type()) {
       case QEvent::MouseMove:
         HoverWebAddress();
@@ -142,7 +143,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            Label1->rect().contains(mouse->position().toPoint()))
+            webAddressLabel->rect().contains(mouse->position().toPoint()))
           OpenWebAddress();
         return true;
       }

@@ -21,16 +21,16 @@ class AboutWindow : public QDialog {
   AboutWindow(Shell& shell, const DesignRecord& record, QWidget* parent = nullptr);
 
   // Handlers, public so that the main window's tests and scripts can drive them.
-  void FormActivate();     // refills RichEdit1 with the eleven lines
+  void FormActivate();     // refills aboutText with the eleven lines
   void HoverWebAddress();  // the link turns red
   void FormMouseMove();    // the link turns white again
   void OpenWebAddress();   // opens the web address
-  void OKButtonClick();    // closes with the result OK
+  void PressOk();          // closes with the result OK
 
-  QLabel* Label1;
-  QLabel* ProgramIcon;
-  QTextEdit* RichEdit1;
-  QPushButton* OKButton;
+  QLabel* webAddressLabel;
+  QLabel* programIconLabel;
+  QTextEdit* aboutText;
+  QPushButton* okButton;
 
  protected:
   bool event(QEvent* event) override;

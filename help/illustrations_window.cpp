@@ -74,8 +74,8 @@ QString FormulaText() {
 }  // namespace
 
 IllustrationsWindow::IllustrationsWindow(QWidget* parent)
-    : QDialog(parent), image5_(kReportWidth, kReportHeight, QImage::Format_RGB32) {
-  image5_.fill(Qt::white);
+    : QDialog(parent), angleReport_(kReportWidth, kReportHeight, QImage::Format_RGB32) {
+  angleReport_.fill(Qt::white);
   setWindowTitle("  Illustrations");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -144,7 +144,7 @@ void IllustrationsWindow::BuildPicturePages() {
 
   // The angle report keeps its drawn size whatever room the page has.
   auto* Panel5 = new BevelPanel(5, QColor());
-  Image5View = new PictureView(&image5_, PictureView::Fit::TopLeft);
+  Image5View = new PictureView(&angleReport_, PictureView::Fit::TopLeft);
   Image5View->setFixedSize(kReportWidth, kReportHeight);
   Panel5->Hold(Image5View, true);
   TabSheet4 = AddPage("Two Angles Only", Panel5);
@@ -165,12 +165,12 @@ void IllustrationsWindow::BuildTextPages() {
   TabSheet7 = AddPage("Formula", Panel4);
 }
 
-void IllustrationsWindow::SetImage5(const QImage& report) {
-  image5_ = report;
-  RefreshImage5();
+void IllustrationsWindow::SetAngleReport(const QImage& report) {
+  angleReport_ = report;
+  RefreshAngleReport();
 }
 
-void IllustrationsWindow::RefreshImage5() {
+void IllustrationsWindow::RefreshAngleReport() {
   Image5View->update();
 }
 

@@ -24,12 +24,12 @@ class IllustrationsWindow : public QDialog {
   explicit IllustrationsWindow(QWidget* parent = nullptr);
 
   // The angle report's picture, 518 x 237, white until the first report is drawn. Draw into it
-  // (it stays owned by this window) and then call RefreshImage5().
-  QImage& Image5() { return image5_; }
+  // (it stays owned by this window) and then call RefreshAngleReport().
+  QImage& AngleReportImage() { return angleReport_; }
   // Replaces the angle report's picture with a copy of `report` and repaints the page.
-  void SetImage5(const QImage& report);
+  void SetAngleReport(const QImage& report);
   // Repaints the "Two Angles Only" page after the picture was drawn again.
-  void RefreshImage5();
+  void RefreshAngleReport();
 
   // Shows the window without blocking, centred on the screen, in front and active. The page
   // last shown stays selected.
@@ -60,7 +60,7 @@ class IllustrationsWindow : public QDialog {
   void BuildTextPages();
 
   QImage photograph_, holeLocations_, tipsyTable_, angleChecking_;
-  QImage image5_;
+  QImage angleReport_;
   QStringList pictureErrors_;
 };
 

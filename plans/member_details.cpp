@@ -12,7 +12,7 @@ namespace {
 
 const char* const kCutOffsetMark = "\xC2\xAB\xC2\xAB\xC2\xAB (";  // "««« ("
 
-// One member's block at Y = layout.TextY: its top edge lies half a line below Y, and every x
+// One member's block at Y = layout.textY: its top edge lies half a line below Y, and every x
 // is measured from the left margin.
 class MemberBlock {
  public:
@@ -22,10 +22,10 @@ class MemberBlock {
         canvas_(canvas),
         style_(style),
         fonts_(fonts),
-        lm_(layout.LeftMargin),
-        u_(layout.LineStep),
-        s_(layout.PixelsPerFoot),
-        y_(layout.TextY),
+        lm_(layout.leftMargin),
+        u_(layout.lineStep),
+        s_(layout.pixelsPerFoot),
+        y_(layout.textY),
         length_(topLength),
         depth_(depth) {}
 
@@ -143,7 +143,7 @@ struct Context {
     return MemberBlock(rec, canvas, layout, style, fonts, topLength, depth);
   }
   void Advance(double feet, double lines) {
-    layout.TextY += feet * layout.PixelsPerFoot + lines * layout.LineStep;
+    layout.textY += feet * layout.pixelsPerFoot + lines * layout.lineStep;
   }
 };
 
@@ -231,7 +231,7 @@ void DrawBoard(Context& c, double length, double width, double labelX,
 void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
                        const PlanStyle& style, FontSizer& fonts) {
   Context c{rec, canvas, layout, style, fonts};
-  const double tw = rec.TableTopWidth, lm = layout.LeftMargin, u = layout.LineStep;
+  const double tw = rec.TableTopWidth, lm = layout.leftMargin, u = layout.lineStep;
 
   DrawLegs(c);
 
@@ -260,9 +260,9 @@ void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
 
   c.Advance(rec.BraceCutWidth, 2);
   {
-    const double bw = rec.SeatBoardWidth, s = layout.PixelsPerFoot;
+    const double bw = rec.SeatBoardWidth, s = layout.pixelsPerFoot;
     DrawBoard(c, rec.SeatLength, bw, lm + u, " " + rec.FormatLength(rec.SeatLength), 1.5 * lm,
-              layout.TextY + bw / 1.85 * s,
+              layout.textY + bw / 1.85 * s,
               " " + CountText(2.0 * rec.SeatBoardCount) + "  Seats    " +
                   MemberSizeLabel(rec, rec.SeatBoardWidth) + "  width ");
   }
@@ -271,18 +271,18 @@ void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
   rec.TableTopLength =
       static_cast<float>(static_cast<double>(rec.OverallLength) - 2.0 * rec.EndCapWidth);
   {
-    const double dw = rec.DeckBoardWidth, s = layout.PixelsPerFoot;
+    const double dw = rec.DeckBoardWidth, s = layout.pixelsPerFoot;
     DrawBoard(c, rec.TableTopLength, dw, lm + u, " " + rec.FormatLength(rec.TableTopLength),
-              1.5 * lm, layout.TextY + dw / 1.85 * s,
+              1.5 * lm, layout.textY + dw / 1.85 * s,
               " " + CountText(rec.DeckBoardCount) + "  Table Tops   " +
                   MemberSizeLabel(rec, rec.DeckBoardWidth) + "  width");
   }
 
   if (rec.EndCapWidth > 0) {
     c.Advance(rec.SeatBoardWidth, 2.25);
-    const double ec = rec.EndCapWidth, s = layout.PixelsPerFoot;
+    const double ec = rec.EndCapWidth, s = layout.pixelsPerFoot;
     DrawBoard(c, tw, ec, 2 * lm, " " + MemberSizeLabel(rec, rec.TableTopWidth), 1.5 * lm + tw * s,
-              layout.TextY + ec / 2 * s,
+              layout.textY + ec / 2 * s,
               "      2 Table End Caps    " + rec.FormatLength(rec.EndCapWidth) + "  width");
     c.Advance(rec.EndCapWidth, 2);
   } else {

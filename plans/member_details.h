@@ -9,7 +9,7 @@
 
 namespace varnloft {
 
-// Draws the blocks from layout.TextY (the top of the legs' block) and leaves TextY below the
+// Draws the blocks from layout.textY (the top of the legs' block) and leaves textY below the
 // last block, where the footer starts. Writes TableTopLength. Texts sit on white boxes, so each
 // block draws its parts in a fixed order.
 void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,

@@ -16,17 +16,17 @@ double FeetAcross(const DesignRecord& rec) {
 }  // namespace
 
 double PlanViewsRightEdge(const DesignRecord& rec, const PlanLayout& layout, double s) {
-  return layout.LeftMargin + FeetAcross(rec) * s + 4 * layout.LineStep;
+  return layout.leftMargin + FeetAcross(rec) * s + 4 * layout.lineStep;
 }
 
 PlanLayout ComputePlanLayout(const DesignRecord& rec, int width, int height,
                              const PlanPageShape& shape) {
   PlanLayout out;
-  out.PageRight = std::floor(width * shape.pageRightFraction);
-  out.ViewBudget = std::floor(static_cast<double>(height) / shape.viewBudgetDivisor);
-  out.LineStep = std::floor(static_cast<double>(height) / shape.lineStepDivisor);
-  out.TextY = shape.textTopLines * out.LineStep;
-  out.LeftMargin = std::floor(width * 0.03);
+  out.pageRight = std::floor(width * shape.pageRightFraction);
+  out.viewBudget = std::floor(static_cast<double>(height) / shape.viewBudgetDivisor);
+  out.lineStep = std::floor(static_cast<double>(height) / shape.lineStepDivisor);
+  out.textY = shape.textTopLines * out.lineStep;
+  out.leftMargin = std::floor(width * 0.03);
 
   const double tableHeight = rec.TableHeight;
   if (!SymbolsOf(rec).AllFinite()) {
@@ -37,14 +37,14 @@ PlanLayout ComputePlanLayout(const DesignRecord& rec, int width, int height,
   }
 
   if (out.viewProblem.empty()) {
-    out.firstPixelsPerFoot = FirstScaleEstimate(out.ViewBudget, tableHeight, 1.0);
+    out.firstPixelsPerFoot = FirstScaleEstimate(out.viewBudget, tableHeight, 1.0);
   } else {
     // No height to fill: start from a scale at which one foot spans the whole surface, so the
     // fit below settles on the largest scale that still fits across.
-    out.firstPixelsPerFoot = std::floor(out.PageRight) + 1;
+    out.firstPixelsPerFoot = std::floor(out.pageRight) + 1;
   }
-  out.PixelsPerFoot = StepDownScale(out.firstPixelsPerFoot, out.LeftMargin, FeetAcross(rec),
-                                    4 * out.LineStep, out.PageRight);
+  out.pixelsPerFoot = StepDownScale(out.firstPixelsPerFoot, out.leftMargin, FeetAcross(rec),
+                                    4 * out.lineStep, out.pageRight);
   return out;
 }
 

@@ -17,21 +17,21 @@ void WriteHeader(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
                  const PlanContext& context) {
   canvas.SetPenWidth(1);
   canvas.SetFontSize(8);
-  canvas.TextOut(layout.LeftMargin, layout.LineStep,
+  canvas.TextOut(layout.leftMargin, layout.lineStep,
                  kSheetTitle + FormatLongDate(context.calendarDate, context.locale));
   rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.LeftMargin, 2 * layout.LineStep, rec.PlanName);
+  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, rec.PlanName);
 }
 
 void WriteFooter(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout) {
-  const double lm = layout.LeftMargin, hw = layout.HalfWidth, u = layout.LineStep;
-  const double y0 = layout.TextY;
+  const double lm = layout.leftMargin, hw = layout.halfWidth, u = layout.lineStep;
+  const double y0 = layout.textY;
   canvas.TextOut(lm, y0 + u, rec.NoticeText);
   canvas.TextOut(hw, y0 + u, kMakerWebAddressCapitalised);
   canvas.TextOut(lm, y0 + 2 * u, kLoadTestLine);
 
-  layout.TextY += 2 * u;
-  const double y1 = layout.TextY;
+  layout.textY += 2 * u;
+  const double y1 = layout.textY;
   const PlanNotes notes = PlanNotesOf(rec);
   canvas.TextOut(lm, y1 + 2 * u, notes.leftDeckOverhang);
   canvas.TextOut(hw, y1 + 2 * u, notes.rightDeckOverhang);
@@ -65,16 +65,16 @@ PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanConte
   WriteHeader(rec, canvas, layout, context);
 
   FontSizer fonts(canvas);
-  layout.TextY = 5 * layout.LineStep;
+  layout.textY = 5 * layout.lineStep;
   DrawPlanViews(rec, canvas, layout, kSheetStyle, fonts);
 
-  layout.TextY = PlanViewsDepth(rec, layout) + 10 * layout.LineStep;
+  layout.textY = PlanViewsDepth(rec, layout) + 10 * layout.lineStep;
   DrawMemberDetails(rec, canvas, layout, kSheetStyle, fonts);
 
-  layout.HalfWidth = width / 2.0;
-  layout.TextY -= layout.LineStep;
+  layout.halfWidth = width / 2.0;
+  layout.textY -= layout.lineStep;
   WriteFooter(rec, canvas, layout);
-  return PlanSheetResult{layout, layout.TextY};
+  return PlanSheetResult{layout, layout.textY};
 }
 
 }  // namespace varnloft

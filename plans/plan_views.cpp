@@ -17,30 +17,30 @@ namespace {
 constexpr double kSquareFeetPerSquareMetre = 10.764262;
 
 FigureLayout FiguresOf(const DesignRecord& rec, const PlanLayout& layout, const PlanStyle& style) {
-  const double s = layout.PixelsPerFoot, u = layout.LineStep;
-  const double endViewRight = layout.LeftMargin + static_cast<double>(rec.OverallWidth) * s;
+  const double s = layout.pixelsPerFoot, u = layout.lineStep;
+  const double endViewRight = layout.leftMargin + static_cast<double>(rec.OverallWidth) * s;
   FigureLayout f;
-  f.ViewLeft = layout.LeftMargin;
-  f.ViewTop = layout.TextY;
-  f.DimStep = u;
-  f.PixelsPerFoot = s;
+  f.viewLeft = layout.leftMargin;
+  f.viewTop = layout.textY;
+  f.dimStep = u;
+  f.pixelsPerFoot = s;
   // The height dimension stands one line step further left than the side view it measures.
-  f.HeightDimensionLeft = endViewRight + 3 * u;
-  f.SideViewLeft = endViewRight + 4 * u;
-  f.BoltRadius = style.boltRadius;
-  f.WidthLabelFontSize = style.widthLabelFontSize;
-  f.TextFontSize = style.textFontSize;
-  f.SetsColours = style.setsColours;
-  f.PenColour = kNavy;
+  f.heightDimensionLeft = endViewRight + 3 * u;
+  f.sideViewLeft = endViewRight + 4 * u;
+  f.boltRadius = style.boltRadius;
+  f.widthLabelFontSize = style.widthLabelFontSize;
+  f.textFontSize = style.textFontSize;
+  f.setsColours = style.setsColours;
+  f.penColour = kNavy;
   return f;
 }
 
 void DrawFootprintDimension(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
-  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double s = layout.pixelsPerFoot, u = layout.lineStep;
   const double footprint = FootprintWidth(rec);
   const double across = footprint * s;
   const double spare = static_cast<double>(rec.OverallWidth) * s - across;
-  const double x0 = spare > 0 ? layout.LeftMargin + spare / 2 : layout.LeftMargin + spare;
+  const double x0 = spare > 0 ? layout.leftMargin + spare / 2 : layout.leftMargin + spare;
   const double yb = PlanFloorDepth(rec, layout);
   canvas.MoveTo(x0, yb + 0.5 * u);
   canvas.LineTo(x0, yb + 1.5 * u);
@@ -53,11 +53,11 @@ void DrawFootprintDimension(DesignRecord& rec, Canvas& canvas, const PlanLayout&
 }
 
 void DrawBraceRunDimensions(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
-  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double s = layout.pixelsPerFoot, u = layout.lineStep;
   const double t = rec.LumberThickness, run = rec.BraceRun;
   const double y1 = PlanFloorDepth(rec, layout) - 0.5 * u;
   const double frameFace = rec.SupportsExterior ? t : 2 * t;
-  double x1 = layout.HalfWidth + (rec.LeftDeckOverhang + frameFace) * s;
+  double x1 = layout.halfWidth + (rec.LeftDeckOverhang + frameFace) * s;
   for (int brace = 0; brace < 2; ++brace) {
     canvas.MoveTo(x1, y1 - u);
     canvas.LineTo(x1, y1);
@@ -79,9 +79,9 @@ std::string TableTopAreaText(const DesignRecord& rec) {
 }
 
 void WriteNotes(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
-  const double s = layout.PixelsPerFoot, u = layout.LineStep;
+  const double s = layout.pixelsPerFoot, u = layout.lineStep;
   const double yb = PlanFloorDepth(rec, layout);
-  const double lm = layout.LeftMargin, hw = layout.HalfWidth;
+  const double lm = layout.leftMargin, hw = layout.halfWidth;
   if (!rec.LegsRepositioned && rec.LegOverlap > 0) {
     canvas.TextOut(lm, yb - 0.5 * u,
                    "Ouch! Upper legs overlap   " + rec.FormatLength(rec.LegOverlap));
@@ -116,13 +116,13 @@ float FrameDiagonalOf(const DesignRecord& rec) {
 
 double PlanViewsDepth(const DesignRecord& rec, const PlanLayout& layout) {
   if (!layout.viewProblem.empty()) return 0;
-  return static_cast<double>(rec.TableHeight) * layout.PixelsPerFoot;
+  return static_cast<double>(rec.TableHeight) * layout.pixelsPerFoot;
 }
 
 void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
                    FontSizer& fonts) {
   const FigureLayout figures = FiguresOf(rec, layout, style);
-  layout.HalfWidth = figures.SideViewLeft;
+  layout.halfWidth = figures.sideViewLeft;
   rec.FrameDiagonal = FrameDiagonalOf(rec);
 
   if (layout.viewProblem.empty()) {
@@ -134,7 +134,7 @@ void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const 
     DrawBoltMarks(rec, canvas, figures);
   } else {
     fonts.Use(style.textFontSize);
-    canvas.TextOut(layout.LeftMargin, layout.TextY - 2 * layout.LineStep, layout.viewProblem);
+    canvas.TextOut(layout.leftMargin, layout.textY - 2 * layout.lineStep, layout.viewProblem);
   }
   fonts.Use(style.textFontSize);
   WriteNotes(rec, canvas, layout);

@@ -18,19 +18,19 @@ double FootprintWidth(const DesignRecord& rec);
 // and the frame's height below the deck.
 float FrameDiagonalOf(const DesignRecord& rec);
 
-// Draws the views from layout.TextY down and the notes under them, and writes FrameDiagonal.
-// Leaves layout.HalfWidth at the side view's left edge. Where layout.viewProblem is set the
+// Draws the views from layout.textY down and the notes under them, and writes FrameDiagonal.
+// Leaves layout.halfWidth at the side view's left edge. Where layout.viewProblem is set the
 // figures and dimensions are left out and the problem is written above the notes. Throws
 // DivisionByZeroError for a brace angle of 0, as the design view does.
 void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
                    FontSizer& fonts);
 
-// How far the views reach below their top: TableHeight * PixelsPerFoot, or 0 when no views
+// How far the views reach below their top: TableHeight * pixelsPerFoot, or 0 when no views
 // are drawn.
 double PlanViewsDepth(const DesignRecord& rec, const PlanLayout& layout);
-// The floor line of the views drawn from layout.TextY.
+// The floor line of the views drawn from layout.textY.
 inline double PlanFloorDepth(const DesignRecord& rec, const PlanLayout& layout) {
-  return layout.TextY + PlanViewsDepth(rec, layout);
+  return layout.textY + PlanViewsDepth(rec, layout);
 }
 
 }  // namespace varnloft

@@ -30,8 +30,8 @@ constexpr NotePlacement kOnSecondPage{4, 5, 6, 7, 9, 11, 12, 14, 15};
 
 void PrintNotes(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
                 const NotePlacement& at) {
-  const double lm = layout.LeftMargin, hw = layout.HalfWidth, u = layout.LineStep;
-  const double y = layout.TextY;
+  const double lm = layout.leftMargin, hw = layout.halfWidth, u = layout.lineStep;
+  const double y = layout.textY;
   const PlanNotes notes = PlanNotesOf(rec);
   canvas.TextOut(lm, y + at.overhangs * u, notes.leftDeckOverhang);
   canvas.TextOut(hw, y + at.overhangs * u, notes.rightDeckOverhang);
@@ -50,27 +50,27 @@ void PrintNotes(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layou
 // Lines for the builder's own notes, one and a half text lines apart, down to the bottom
 // margin; at least one.
 void RuleNoteLines(Canvas& canvas, PlanLayout& layout, int pageWidth, int pageHeight) {
-  layout.TextY += 17 * layout.LineStep;
-  layout.LineStep *= 1.5;
-  const double right = std::floor(pageWidth - layout.LeftMargin);
+  layout.textY += 17 * layout.lineStep;
+  layout.lineStep *= 1.5;
+  const double right = std::floor(pageWidth - layout.leftMargin);
   do {
-    canvas.MoveTo(layout.LeftMargin, layout.TextY);
-    canvas.LineTo(right, layout.TextY);
-    layout.TextY += layout.LineStep;
+    canvas.MoveTo(layout.leftMargin, layout.textY);
+    canvas.LineTo(right, layout.textY);
+    layout.textY += layout.lineStep;
     // A page too small for a line step would never reach its bottom.
-  } while (layout.LineStep > 0 && !(layout.TextY > pageHeight - layout.LineStep));
+  } while (layout.lineStep > 0 && !(layout.textY > pageHeight - layout.lineStep));
 }
 
 void PrintSecondPageHeader(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
                            const PlanContext& context, int pageWidth) {
   const double rightColumn = std::floor(pageWidth * 0.75);
   canvas.SetFontSize(kTitleFontSize);
-  canvas.TextOut(layout.LeftMargin, layout.LineStep, rec.TitleText);
-  canvas.TextOut(rightColumn, layout.LineStep, "Page 2");
+  canvas.TextOut(layout.leftMargin, layout.lineStep, rec.TitleText);
+  canvas.TextOut(rightColumn, layout.lineStep, "Page 2");
   canvas.SetFontSize(kTextFontSize);
   rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.LeftMargin, 2 * layout.LineStep, rec.PlanName);
-  canvas.TextOut(rightColumn, 2 * layout.LineStep, kMakerWebAddress);
+  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, rec.PlanName);
+  canvas.TextOut(rightColumn, 2 * layout.lineStep, kMakerWebAddress);
 }
 
 }  // namespace
@@ -87,33 +87,33 @@ PrintedPlansResult PrintPlans(DesignRecord& rec, PageSink& sink, const PlanConte
 
   // Header of page 1.
   canvas.SetFontSize(kTitleFontSize);
-  canvas.TextOut(layout.LeftMargin, layout.LineStep, rec.TitleText);
+  canvas.TextOut(layout.leftMargin, layout.lineStep, rec.TitleText);
   canvas.SetFontSize(kTextFontSize);
   rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.LeftMargin, 2.25 * layout.LineStep, rec.PlanName);
-  canvas.TextOut(std::floor(width * 0.5), 2.25 * layout.LineStep, kMakerWebAddress);
+  canvas.TextOut(layout.leftMargin, 2.25 * layout.lineStep, rec.PlanName);
+  canvas.TextOut(std::floor(width * 0.5), 2.25 * layout.lineStep, kMakerWebAddress);
 
   FontSizer fonts(canvas);
   fonts.Assume(kTextFontSize);
   DrawPlanViews(rec, canvas, layout, kPrintedStyle, fonts);
 
-  layout.TextY = PlanViewsDepth(rec, layout) + 9.5 * layout.LineStep;
+  layout.textY = PlanViewsDepth(rec, layout) + 9.5 * layout.lineStep;
   DrawMemberDetails(rec, canvas, layout, kPrintedStyle, fonts);
 
   // Footer start, where the sheet's first footer lines fall.
   PrintedPlansResult result;
-  result.footerTop = layout.TextY;
-  layout.HalfWidth = width / 2.0;
+  result.footerTop = layout.textY;
+  layout.halfWidth = width / 2.0;
   fonts.Use(kTextFontSize);
-  canvas.TextOut(layout.LeftMargin, layout.TextY, rec.NoticeText);
-  canvas.TextOut(layout.HalfWidth, layout.TextY, kMakerWebAddressCapitalised);
-  canvas.TextOut(layout.LeftMargin, layout.TextY + layout.LineStep, kLoadTestLine);
+  canvas.TextOut(layout.leftMargin, layout.textY, rec.NoticeText);
+  canvas.TextOut(layout.halfWidth, layout.textY, kMakerWebAddressCapitalised);
+  canvas.TextOut(layout.leftMargin, layout.textY + layout.lineStep, kLoadTestLine);
 
-  if (layout.TextY > height * 0.75) {
-    canvas.TextOut(layout.LeftMargin, layout.TextY + 2 * layout.LineStep,
+  if (layout.textY > height * 0.75) {
+    canvas.TextOut(layout.leftMargin, layout.textY + 2 * layout.lineStep,
                    "-- continued on Page 2 --");
     sink.NewPage();
-    layout.TextY = layout.LineStep;
+    layout.textY = layout.lineStep;
     PrintSecondPageHeader(rec, canvas, layout, context, width);
     PrintNotes(rec, canvas, layout, kOnSecondPage);
     RuleNoteLines(canvas, layout, width, height);

@@ -78,10 +78,10 @@ MainWindowWidget::MainWindowWidget(MainWindow& state, QWidget* parent)
   setCentralWidget(central);
 
   BuildPanel();
-  image1_ = new PictureArea(central);
-  image1_->setObjectName("Image1");
+  designView_ = new PictureArea(central);
+  designView_->setObjectName("Image1");
   column->addWidget(findChild<QWidget*>("Panel1"));
-  column->addWidget(image1_, 1);
+  column->addWidget(designView_, 1);
 
   BuildMenus();
   BuildStatusBar();

@@ -44,7 +44,7 @@ class MainWindowWidget : public QMainWindow {
   // Called after every refresh from the state (the end-to-end tests read the state this way).
   void SetAfterSync(std::function<void()> afterSync) { afterSync_ = std::move(afterSync); }
 
-  PictureArea* image1() { return image1_; }
+  PictureArea* designView() { return designView_; }
   // Where each visible control lies on the screen, as JSON {"Edit1": [x, y, w, h], ...}: the
   // end-to-end tests click and type there as a person would.
   QString WidgetGeometryJson() const;
@@ -85,7 +85,7 @@ class MainWindowWidget : public QMainWindow {
   QMap<QString, QMenu*> menus_;
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
-  PictureArea* image1_ = nullptr;
+  PictureArea* designView_ = nullptr;
 };
 
 }  // namespace varnloft

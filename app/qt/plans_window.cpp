@@ -50,7 +50,7 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
     : QDialog(parent),
       record_(record),
       prompts_(prompts),
-      image1_(kPlanSheetWidth, kPlanSheetHeight) {
+      sheetPicture_(kPlanSheetWidth, kPlanSheetHeight) {
   setObjectName("Form4");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -61,48 +61,48 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
   setAutoFillBackground(true);
   resize(537, 429);
 
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName("Panel1");
-  Panel1->setFixedHeight(kPanelHeight);
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setLineWidth(2);
-  BitBtn1 = PanelButton(Panel1, "Save", SaveGlyph(), 8, true);
-  BitBtn1->setObjectName("BitBtn1");
-  UseMaroonArial(BitBtn1);
-  BitBtn4 = PanelButton(Panel1, "Print", PrintGlyph(), 96, false);
-  BitBtn4->setObjectName("BitBtn4");
-  UseMaroonArial(BitBtn4);
-  BitBtn2 = PanelButton(Panel1, "Close", CloseGlyph(), 464, false);
-  BitBtn2->setObjectName("BitBtn2");
+  buttonPanel = new QFrame(this);
+  buttonPanel->setObjectName("Panel1");
+  buttonPanel->setFixedHeight(kPanelHeight);
+  buttonPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  buttonPanel->setLineWidth(2);
+  saveButton = PanelButton(buttonPanel, "Save", SaveGlyph(), 8, true);
+  saveButton->setObjectName("BitBtn1");
+  UseMaroonArial(saveButton);
+  printButton = PanelButton(buttonPanel, "Print", PrintGlyph(), 96, false);
+  printButton->setObjectName("BitBtn4");
+  UseMaroonArial(printButton);
+  closeButton = PanelButton(buttonPanel, "Close", CloseGlyph(), 464, false);
+  closeButton->setObjectName("BitBtn2");
 
-  ScrollBox = new QScrollArea(this);
-  ScrollBox->setObjectName("ScrollBox");
-  ScrollBox->setFrameStyle(QFrame::NoFrame);
-  ScrollBox->setBackgroundRole(QPalette::Window);
+  scrollBox = new QScrollArea(this);
+  scrollBox->setObjectName("ScrollBox");
+  scrollBox->setFrameStyle(QFrame::NoFrame);
+  scrollBox->setBackgroundRole(QPalette::Window);
   auto* content = new QWidget;
   content->setFixedSize(kPlanSheetWidth, kPlanSheetHeight + kCloseButtonHeight + 16);
-  Image1 = new QLabel(content);
-  Image1->setObjectName("Image1");
-  Image1->setGeometry(0, 0, kPlanSheetWidth, kPlanSheetHeight);
-  Image1->setPixmap(QPixmap::fromImage(image1_.Image()));
+  sheetLabel = new QLabel(content);
+  sheetLabel->setObjectName("Image1");
+  sheetLabel->setGeometry(0, 0, kPlanSheetWidth, kPlanSheetHeight);
+  sheetLabel->setPixmap(QPixmap::fromImage(sheetPicture_.Image()));
   // The lower Close sits just under the sheet's lower left corner, where it covers no notes.
-  BitBtn3 = new QPushButton(CloseGlyph(), "Close", content);
-  BitBtn3->setObjectName("BitBtn3");
-  BitBtn3->setGeometry(8, kPlanSheetHeight + 8, 75, kCloseButtonHeight);
-  BitBtn3->setCursor(Qt::PointingHandCursor);
-  BitBtn3->setFocusPolicy(Qt::ClickFocus);
-  ScrollBox->setWidget(content);
+  lowerCloseButton = new QPushButton(CloseGlyph(), "Close", content);
+  lowerCloseButton->setObjectName("BitBtn3");
+  lowerCloseButton->setGeometry(8, kPlanSheetHeight + 8, 75, kCloseButtonHeight);
+  lowerCloseButton->setCursor(Qt::PointingHandCursor);
+  lowerCloseButton->setFocusPolicy(Qt::ClickFocus);
+  scrollBox->setWidget(content);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(Panel1);
-  layout->addWidget(ScrollBox, 1);
+  layout->addWidget(buttonPanel);
+  layout->addWidget(scrollBox, 1);
 
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { PressSave(); });
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { PressClose(); });
-  connect(BitBtn3, &QPushButton::clicked, this, [this] { PressLowerClose(); });
-  connect(BitBtn4, &QPushButton::clicked, this, [this] { PressPrint(); });
+  connect(saveButton, &QPushButton::clicked, this, [this] { PressSave(); });
+  connect(closeButton, &QPushButton::clicked, this, [this] { PressClose(); });
+  connect(lowerCloseButton, &QPushButton::clicked, this, [this] { PressLowerClose(); });
+  connect(printButton, &QPushButton::clicked, this, [this] { PressPrint(); });
 
   askSaveFileName = [this](const QString& folder, const QString& name) {
     return RunSaveDialog(folder, name);
@@ -110,19 +110,19 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
 }
 
 void PlansWindow::DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording) {
-  image1_.Draw([&](Canvas& canvas) { varnloft::DrawPlanSheet(record_, canvas, context); },
-               recording);
-  Image1->setPixmap(QPixmap::fromImage(image1_.Image()));
+  sheetPicture_.Draw([&](Canvas& canvas) { varnloft::DrawPlanSheet(record_, canvas, context); },
+                     recording);
+  sheetLabel->setPixmap(QPixmap::fromImage(sheetPicture_.Image()));
   SizeFromSheet();
 }
 
 void PlansWindow::SizeFromSheet() {
   // The restored size follows the sheet and the screen only, so pressing Plans again and again
   // gives the same window every time.
-  const int frame = 2 * ScrollBox->frameWidth();
+  const int frame = 2 * scrollBox->frameWidth();
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   int width = kPlanSheetWidth + scrollBar + frame;
-  int height = kPanelHeight + ScrollBox->widget()->height() + frame;
+  int height = kPanelHeight + scrollBox->widget()->height() + frame;
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
     width = std::min(width, available.width());
@@ -159,7 +159,7 @@ void PlansWindow::PressSave() {
   // The keyboard comes back here when the save dialog closes, window manager or not.
   activateWindow();
   if (path.isEmpty()) return;
-  const std::string error = SaveImageFile(image1_.Image(), path, "BMP");
+  const std::string error = SaveImageFile(sheetPicture_.Image(), path, "BMP");
   if (!error.empty()) prompts_.ShowError(error);
 }
 

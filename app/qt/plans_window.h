@@ -25,7 +25,7 @@ class PlansWindow : public QDialog {
   // `record` and `prompts` must outlive the window.
   PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent = nullptr);
 
-  // Redraws the plan sheet into Image1 from the record (and into `recording` too, when given).
+  // Redraws the plan sheet into sheetLabel from the record (and into `recording` too, when given).
   // The window's restored size follows the sheet, the same on every press. Throws ProgramError
   // when the sheet cannot be drawn; the picture keeps what was drawn so far.
   void DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording = nullptr);
@@ -47,15 +47,15 @@ class PlansWindow : public QDialog {
   // the home folder.
   static QString StartFolder();
 
-  const Picture& image1() const { return image1_; }
+  const Picture& sheetPicture() const { return sheetPicture_; }
 
-  QFrame* Panel1;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
-  QPushButton* BitBtn3;
-  QPushButton* BitBtn4;
-  QScrollArea* ScrollBox;
-  QLabel* Image1;
+  QFrame* buttonPanel;
+  QPushButton* saveButton;
+  QPushButton* closeButton;
+  QPushButton* lowerCloseButton;
+  QPushButton* printButton;
+  QScrollArea* scrollBox;
+  QLabel* sheetLabel;
 
  protected:
   bool event(QEvent* event) override;
@@ -66,7 +66,7 @@ class PlansWindow : public QDialog {
 
   DesignRecord& record_;
   Prompts& prompts_;
-  Picture image1_;
+  Picture sheetPicture_;
 };
 
 }  // namespace varnloft

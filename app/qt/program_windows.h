@@ -30,17 +30,17 @@ class ProgramWindows {
   void ShowMainWindow();
 
   MainWindow& state() { return *state_; }
-  MainWindowWidget& mainWindow() { return *byc_; }
+  MainWindowWidget& mainWindow() { return *mainWidget_; }
   ThicknessDialogWindow& okRightDlg() { return *okRightDlg_; }
   ScaleDialogWindow& okBottomDlg() { return *okBottomDlg_; }
-  Picture& image5() { return image5_; }
-  IllustrationsWindow& illustrations() { return *form7_; }
-  AboutWindow& aboutBox() { return *aboutBox_; }
-  PlansWindow& plansWindow() { return *form4_; }
+  Picture& image5() { return angleReportPicture_; }
+  IllustrationsWindow& illustrations() { return *illustrationsWindow_; }
+  AboutWindow& aboutWindow() { return *aboutWindow_; }
+  PlansWindow& plansWindow() { return *plansWindow_; }
   PlansPrinter& plansPrinter() { return printer_; }
 
  private:
-  void DrawDesignViewIntoImage1();
+  void RedrawDesignView();
   // The Plans and Print buttons, Printer Setup, and the plans window's Print.
   void ConnectPlans();
   // Wires an option dialog. While it is open, message boxes belong to it, so that they open
@@ -52,15 +52,15 @@ class ProgramWindows {
   QtPrompts prompts_;
   QtShell shell_;
   std::unique_ptr<MainWindow> state_;
-  std::unique_ptr<MainWindowWidget> byc_;
+  std::unique_ptr<MainWindowWidget> mainWidget_;
   std::unique_ptr<ThicknessDialogWindow> okRightDlg_;
   std::unique_ptr<ScaleDialogWindow> okBottomDlg_;
-  std::unique_ptr<AboutWindow> aboutBox_;
-  std::unique_ptr<PlansWindow> form4_;
-  std::unique_ptr<IllustrationsWindow> form7_;
-  Picture image1_;        // the main window's picture area
-  Picture image5_;        // the angle report of the Illustrations window
-  PlansPrinter printer_;  // one printer for Printer Setup and Print, so the set-up is kept
+  std::unique_ptr<AboutWindow> aboutWindow_;
+  std::unique_ptr<PlansWindow> plansWindow_;
+  std::unique_ptr<IllustrationsWindow> illustrationsWindow_;
+  Picture designViewPicture_;   // the main window's picture area
+  Picture angleReportPicture_;  // the angle report of the Illustrations window
+  PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
 };
 
 }  // namespace varnloft

@@ -17,7 +17,7 @@ using testing::Text;
 using testing::TextIndex;
 using K = CanvasOp::Kind;
 
-// The built-in table on the 681 x 1014 sheet: LineStep 18, LeftMargin 20, 40 pixels per foot.
+// The built-in table on the 681 x 1014 sheet: lineStep 18, leftMargin 20, 40 pixels per foot.
 constexpr int kLineStep = 18;
 constexpr int kLeftMargin = 20;
 
@@ -206,7 +206,7 @@ TEST(PlanSheet, SeatCaptionCountsBothSeats) {
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* seats = Text(p.sheet.Ops(), " 6  Seats    ");
   ASSERT_NE(seats, nullptr);
-  EXPECT_EQ(seats->x1, 30);  // 1.5 x LeftMargin
+  EXPECT_EQ(seats->x1, 30);  // 1.5 x leftMargin
 }
 
 TEST(PlanSheet, MetricAreaIsInSquareMetres) {

@@ -63,7 +63,7 @@ TEST(PrintedPlans, HeaderAndFontSizes) {
   PlannedWindow p;
   ASSERT_TRUE(p.PressPrint());
   const auto& o = p.pages->Recording().Ops();
-  // LineStep 6434 div 60 = 107, LeftMargin floor(4934 * 0.03) = 148.
+  // lineStep 6434 div 60 = 107, leftMargin floor(4934 * 0.03) = 148.
   const int title = TextIndex(o, p.w.rec.TitleText);
   ASSERT_GE(title, 0);
   EXPECT_EQ(o[title].x1, 148);
@@ -99,7 +99,7 @@ TEST(PrintedPlans, PrintRecalculatesFirst) {
 }
 
 // A design whose footer starts exactly at three quarters of a 2000 x 6000 page: 500 pixels
-// per foot, LineStep 100, and the member depths and the table height adding up to 3.5 ft, so
+// per foot, lineStep 100, and the member depths and the table height adding up to 3.5 ft, so
 // the footer starts at 3.5 * 500 + 27.5 * 100 = 4500. Every size is exact in binary.
 DesignRecord FooterAtThreeQuarters() {
   DesignRecord rec;
@@ -209,7 +209,7 @@ TEST_F(PageBreak, NotesStartingBelowThreeQuartersGoOnPageTwo) {
 TEST_F(PageBreak, APageTooShortForALineStepStillEnds) {
   DesignRecord rec = FooterAtThreeQuarters();
   rec.TableHeight = 0.1f;                                // 120 pixels per foot
-  sink = std::make_unique<RecordingPageSink>(2000, 50);  // LineStep 0
+  sink = std::make_unique<RecordingPageSink>(2000, 50);  // lineStep 0
   const PrintedPlansResult result =
       PrintPlans(rec, *sink, PlanContext{"Adult Standard Size Table", {}, {}, &clock});
   ASSERT_EQ(result.pages, 2);

@@ -38,11 +38,11 @@ struct Views {
   explicit Views(const DesignRecord& rec)
       : layout(ComputeDesignViewLayout(rec, kPictureHeight, kWindowWidth, kWindowHeight).figure) {}
   Pixel End(double x, double y) const {
-    return {layout.ViewLeft + x * layout.PixelsPerFoot, layout.ViewTop + y * layout.PixelsPerFoot};
+    return {layout.viewLeft + x * layout.pixelsPerFoot, layout.viewTop + y * layout.pixelsPerFoot};
   }
   Pixel Side(double x, double y) const {
-    return {layout.SideViewLeft + x * layout.PixelsPerFoot,
-            layout.ViewTop + y * layout.PixelsPerFoot};
+    return {layout.sideViewLeft + x * layout.pixelsPerFoot,
+            layout.viewTop + y * layout.pixelsPerFoot};
   }
   FigureLayout layout;
 };

@@ -19,18 +19,18 @@ TEST(DesignViewLayout, WorkedExampleOfTheBuiltInTable) {
   const DesignRecord rec = BuiltInDesign();
   const DesignViewLayout layout = ComputeDesignViewLayout(rec, 440, 1024, 740);
   ASSERT_TRUE(layout.problem.empty());
-  EXPECT_EQ(layout.figure.ViewLeft, 61);
-  EXPECT_EQ(layout.figure.DimStep, 22);
-  EXPECT_EQ(layout.figure.ViewTop, 66);
+  EXPECT_EQ(layout.figure.viewLeft, 61);
+  EXPECT_EQ(layout.figure.dimStep, 22);
+  EXPECT_EQ(layout.figure.viewTop, 66);
   EXPECT_EQ(layout.firstPixelsPerFoot, 143);
-  EXPECT_EQ(layout.figure.PixelsPerFoot, 64);
-  EXPECT_NEAR(layout.figure.SideViewLeft, 477.6, 0.05);
-  EXPECT_EQ(layout.figure.HeightDimensionLeft, layout.figure.SideViewLeft);
-  EXPECT_DOUBLE_EQ(layout.figure.BoltRadius, 1.0 / 24);
+  EXPECT_EQ(layout.figure.pixelsPerFoot, 64);
+  EXPECT_NEAR(layout.figure.sideViewLeft, 477.6, 0.05);
+  EXPECT_EQ(layout.figure.heightDimensionLeft, layout.figure.sideViewLeft);
+  EXPECT_DOUBLE_EQ(layout.figure.boltRadius, 1.0 / 24);
 }
 
 // A table 4 ft wide over the seats and 6 ft long, 2.5 ft high, in a 250 pixel high picture:
-// the first scale is 80 and the views need 5 * ViewLeft + 10 * s pixels across.
+// the first scale is 80 and the views need 5 * viewLeft + 10 * s pixels across.
 DesignRecord TenFeetAcross() {
   DesignRecord rec;
   rec.OverallWidth = 4;
@@ -40,20 +40,20 @@ DesignRecord TenFeetAcross() {
 }
 
 TEST(DesignViewLayout, FirstEstimateExactlyAtTheWindowWidthStands) {
-  // 1140 wide: ViewLeft 68, needed 340 + 800 = 1140.
+  // 1140 wide: viewLeft 68, needed 340 + 800 = 1140.
   const DesignViewLayout layout = ComputeDesignViewLayout(TenFeetAcross(), 250, 1140, 700);
-  EXPECT_EQ(layout.figure.ViewLeft, 68);
+  EXPECT_EQ(layout.figure.viewLeft, 68);
   EXPECT_EQ(layout.firstPixelsPerFoot, 80);
-  EXPECT_EQ(layout.figure.PixelsPerFoot, 80);
+  EXPECT_EQ(layout.figure.pixelsPerFoot, 80);
 }
 
 TEST(DesignViewLayout, OnceReducedTheScaleEndsStrictlyBelowTheWidth) {
   // One pixel narrower: 80 is too wide by one, 79 fits.
-  EXPECT_EQ(ComputeDesignViewLayout(TenFeetAcross(), 250, 1139, 700).figure.PixelsPerFoot, 79);
-  // 1125 wide: ViewLeft 67; 79 gives exactly 1125, which is not below it, so 78.
+  EXPECT_EQ(ComputeDesignViewLayout(TenFeetAcross(), 250, 1139, 700).figure.pixelsPerFoot, 79);
+  // 1125 wide: viewLeft 67; 79 gives exactly 1125, which is not below it, so 78.
   const DesignViewLayout layout = ComputeDesignViewLayout(TenFeetAcross(), 250, 1125, 700);
-  EXPECT_EQ(layout.figure.ViewLeft, 67);
-  EXPECT_EQ(layout.figure.PixelsPerFoot, 78);
+  EXPECT_EQ(layout.figure.viewLeft, 67);
+  EXPECT_EQ(layout.figure.pixelsPerFoot, 78);
 }
 
 // The step-down one pixel per foot at a time, as the reference the direct search must match.
@@ -99,7 +99,7 @@ TEST(DesignViewLayout, TinyTableHeightGetsAFittingScaleQuickly) {
   const DesignViewLayout layout = ComputeDesignViewLayout(rec, 440, 1024, 740);
   ASSERT_TRUE(layout.problem.empty());
   EXPECT_GT(layout.firstPixelsPerFoot, 1e11);
-  const double s = layout.figure.PixelsPerFoot;
+  const double s = layout.figure.pixelsPerFoot;
   const double across = static_cast<double>(rec.OverallWidth) + rec.OverallLength;
   EXPECT_LT(61 + across * s + 244, 1024);
   EXPECT_GE(61 + across * (s + 1) + 244, 1024);

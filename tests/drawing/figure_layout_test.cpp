@@ -20,16 +20,16 @@ using Kind = CanvasOp::Kind;
 // A sheet-like layout: small dimension step, its own scale and side-view edges.
 FigureLayout SheetLayout() {
   FigureLayout layout;
-  layout.ViewLeft = 20;
-  layout.ViewTop = 90;
-  layout.DimStep = 18;
-  layout.PixelsPerFoot = 40;
-  layout.HeightDimensionLeft = 300;
-  layout.SideViewLeft = 318;
-  layout.BoltRadius = 1.0 / 32;
-  layout.WidthLabelFontSize = kKeepFontSize;
-  layout.TextFontSize = kKeepFontSize;
-  layout.SetsColours = false;
+  layout.viewLeft = 20;
+  layout.viewTop = 90;
+  layout.dimStep = 18;
+  layout.pixelsPerFoot = 40;
+  layout.heightDimensionLeft = 300;
+  layout.sideViewLeft = 318;
+  layout.boltRadius = 1.0 / 32;
+  layout.widthLabelFontSize = kKeepFontSize;
+  layout.textFontSize = kKeepFontSize;
+  layout.setsColours = false;
   return layout;
 }
 
@@ -39,10 +39,10 @@ TEST(FigureLayout, HeightDimensionAndSideViewHaveTheirOwnLeftEdges) {
   RecordingCanvas canvas(700, 1000);
   DrawSideView(rec, canvas, layout);
   const auto& ops = canvas.Ops();
-  const double floorY = layout.ViewTop + rec.TableHeight * layout.PixelsPerFoot;
+  const double floorY = layout.viewTop + rec.TableHeight * layout.pixelsPerFoot;
   EXPECT_TRUE(HasPath(ops, {{300 - 1.25 * 18, 90}, {300 - 2.25 * 18, 90}}));
   EXPECT_TRUE(HasPath(ops, {{300 - 1.75 * 18, 90}, {300 - 1.75 * 18, floorY}}));
-  const double L = rec.OverallLength * layout.PixelsPerFoot;
+  const double L = rec.OverallLength * layout.pixelsPerFoot;
   EXPECT_TRUE(HasPath(ops, {{318, 90}, {318 + L, 90}}));  // table top starts at its own edge
   EXPECT_TRUE(HasPath(ops, {{318, 90 - 18}, {318 + L, 90 - 18}}));  // length dimension
 }
@@ -58,8 +58,8 @@ TEST(FigureLayout, FontSizesAndColoursAreLeftAloneWhenAsked) {
   EXPECT_EQ(CountKind(sheet.Ops(), Kind::Pen), 0);
 
   FigureLayout printed = SheetLayout();
-  printed.WidthLabelFontSize = 8;
-  printed.TextFontSize = 10;
+  printed.widthLabelFontSize = 8;
+  printed.textFontSize = 10;
   RecordingCanvas page(700, 1000);
   DrawBoardSections(rec, page, printed);
   std::vector<int> sizes;

@@ -19,17 +19,17 @@ struct OpenProgram {
     QApplication::processEvents();  // the first activation designs the built-in table
   }
   MainWindow& state() { return windows.state(); }
-  MainWindowWidget& byc() { return windows.mainWindow(); }
+  MainWindowWidget& mainWidget() { return windows.mainWindow(); }
 
   // The main window takes no input: its buttons and boxes ignore the mouse and the keyboard.
   void ExpectMainWindowTakesNoInput() {
-    EXPECT_FALSE(byc().isEnabled());
+    EXPECT_FALSE(mainWidget().isEnabled());
     EXPECT_FALSE(state().form.mainWindowEnabled);
-    QTest::mouseClick(byc().button("Metric"), Qt::LeftButton);
+    QTest::mouseClick(mainWidget().button("Metric"), Qt::LeftButton);
     EXPECT_TRUE(state().rec.ImperialUnits);
-    QTest::keyClicks(byc().edit("Edit1"), "9");
+    QTest::keyClicks(mainWidget().edit("Edit1"), "9");
     EXPECT_EQ(state().form.Text("Edit1"), "6");
-    QTest::mouseClick(byc().label("Label25"), Qt::LeftButton);
+    QTest::mouseClick(mainWidget().label("Label25"), Qt::LeftButton);
     EXPECT_FALSE(state().form.at("ComboBox1").visible);
   }
 
@@ -39,7 +39,7 @@ struct OpenProgram {
 TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   OpenProgram p;
   ThicknessDialogWindow& dialog = p.windows.okRightDlg();
-  p.byc().menuAction("LumberThickness2")->trigger();
+  p.mainWidget().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
   EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
@@ -60,19 +60,20 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   // Closed as a window manager closes it, neither OK nor Cancel.
   EXPECT_TRUE(dialog.close());
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(p.byc().isEnabled());
+  EXPECT_TRUE(p.mainWidget().isEnabled());
   QApplication::processEvents();  // the main window's activation
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
-  EXPECT_EQ(p.byc().statusPanel(0)->text(), "Custom Design Table");  // typed in the inches box
-  QTest::mouseClick(p.byc().button("Metric"), Qt::LeftButton);
+  EXPECT_EQ(p.mainWidget().statusPanel(0)->text(),
+            "Custom Design Table");  // typed in the inches box
+  QTest::mouseClick(p.mainWidget().button("Metric"), Qt::LeftButton);
   EXPECT_FALSE(p.state().rec.ImperialUnits);
 }
 
 TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   OpenProgram p;
   ThicknessDialogWindow& dialog = p.windows.okRightDlg();
-  p.byc().label("Label47")->setVisible(true);
-  QTest::mouseClick(p.byc().label("Label47"), Qt::LeftButton);
+  p.mainWidget().label("Label47")->setVisible(true);
+  QTest::mouseClick(p.mainWidget().label("Label47"), Qt::LeftButton);
   ASSERT_TRUE(dialog.isVisible());
   dialog.edit1()->selectAll();
   QTest::keyClicks(dialog.edit1(), "0");
@@ -82,14 +83,14 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   EXPECT_FALSE(dialog.isVisible());
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.0625f);
-  EXPECT_EQ(p.byc().label("Label47")->text(), "(  3/4\"  )");
+  EXPECT_EQ(p.mainWidget().label("Label47")->text(), "(  3/4\"  )");
 
   // Esc is the Cancel button: back to 1 1/2 inches.
-  p.byc().menuAction("LumberThickness2")->trigger();
+  p.mainWidget().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   QTest::keyClick(dialog.edit1(), Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(p.byc().isEnabled());
+  EXPECT_TRUE(p.mainWidget().isEnabled());
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
   EXPECT_EQ(dialog.edit2()->text(), "8");
@@ -98,7 +99,7 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
 TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
   OpenProgram p;
   ScaleDialogWindow& dialog = p.windows.okBottomDlg();
-  p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
+  p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
   EXPECT_EQ(dialog.windowTitle(), " Table   Model   Building   Tool");
@@ -109,19 +110,19 @@ TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
   QTest::keyClicks(dialog.select(), "50");
   EXPECT_TRUE(dialog.close());
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(p.byc().isEnabled());
+  EXPECT_TRUE(p.mainWidget().isEnabled());
   EXPECT_TRUE(p.state().form.mainWindowEnabled);
   EXPECT_FALSE(p.state().rec.ModelScale);
   EXPECT_EQ(dialog.select()->text(), "21.4");
   QApplication::processEvents();
-  QTest::mouseClick(p.byc().button("Metric"), Qt::LeftButton);
+  QTest::mouseClick(p.mainWidget().button("Metric"), Qt::LeftButton);
   EXPECT_FALSE(p.state().rec.ImperialUnits);
 }
 
 TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
   OpenProgram p;
   ScaleDialogWindow& dialog = p.windows.okBottomDlg();
-  p.byc().menuAction("UserDefinedPercentageSetting1")->trigger();
+  p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
 
   // A percentage of 0 is refused in a message box over the dialog, which the user can answer
@@ -149,8 +150,8 @@ TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   EXPECT_FALSE(dialog.isVisible());
   QApplication::processEvents();
-  EXPECT_TRUE(p.byc().isEnabled());
-  EXPECT_EQ(p.byc().statusPanel(0)->text(), "50.0% of size shown in design panel above. ");
+  EXPECT_TRUE(p.mainWidget().isEnabled());
+  EXPECT_EQ(p.mainWidget().statusPanel(0)->text(), "50.0% of size shown in design panel above. ");
   EXPECT_FLOAT_EQ(p.state().rec.ScaleFactor, 0.5f);
 }
 

@@ -47,9 +47,9 @@ struct PlansWindowTest : ::testing::Test {
 
 TEST_F(PlansWindowTest, ShowsTheSheetAndKeepsItsSizeOverRepeatedPlans) {
   Draw();
-  const QImage shown = form->Image1->pixmap().toImage();
+  const QImage shown = form->sheetLabel->pixmap().toImage();
   EXPECT_EQ(shown.size(), QSize(kPlanSheetWidth, kPlanSheetHeight));
-  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), form->image1().Image());
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), form->sheetPicture().Image());
   // The header's text is there, maroon on white.
   bool maroon = false;
   for (int x = 20; x < 200 && !maroon; ++x)
@@ -75,7 +75,7 @@ TEST_F(PlansWindowTest, SaveWritesTheSheetAsABitmapUnderThePlansName) {
   EXPECT_EQ(file.read(2), QByteArray("BM"));
   const QImage saved(answer, "BMP");
   ASSERT_EQ(saved.size(), QSize(kPlanSheetWidth, kPlanSheetHeight));
-  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form->image1().Image());
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form->sheetPicture().Image());
   EXPECT_TRUE(prompts.shown.empty());
   // Only the bitmap is left in the folder: no temporary file.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.bmp"});
@@ -137,14 +137,14 @@ TEST_F(PlansWindowTest, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
 TEST_F(PlansWindowTest, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) {
   int presses = 0;
   form->pressMainPrint = [&] { ++presses; };
-  form->BitBtn4->click();
+  form->printButton->click();
   EXPECT_EQ(presses, 1);
   form->FormActivate();
   EXPECT_EQ(form->windowTitle().toStdString(), "  " + state.rec.TitleText);
-  EXPECT_EQ(form->BitBtn1->text(), "Save");
-  EXPECT_EQ(form->BitBtn2->text(), "Close");
-  EXPECT_EQ(form->BitBtn3->text(), "Close");
-  EXPECT_EQ(form->BitBtn4->focusPolicy(), Qt::ClickFocus);
+  EXPECT_EQ(form->saveButton->text(), "Save");
+  EXPECT_EQ(form->closeButton->text(), "Close");
+  EXPECT_EQ(form->lowerCloseButton->text(), "Close");
+  EXPECT_EQ(form->printButton->focusPolicy(), Qt::ClickFocus);
 }
 
 }  // namespace

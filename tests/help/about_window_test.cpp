@@ -17,7 +17,7 @@ namespace varnloft {
 namespace {
 
 QStringList ShownLines(const AboutWindow& box) {
-  return box.RichEdit1->toPlainText().split('\n');
+  return box.aboutText->toPlainText().split('\n');
 }
 
 QStringList Expected(const std::string& notice) {
@@ -65,25 +65,27 @@ TEST_F(AboutBoxTest, LinkTurnsRedUnderTheMouseWhiteOverTheWindowAndOpensTheAddre
   AboutWindow box(shell_, record_);
   box.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-  const auto linkColour = [&] { return box.Label1->palette().color(QPalette::WindowText); };
+  const auto linkColour = [&] {
+    return box.webAddressLabel->palette().color(QPalette::WindowText);
+  };
   EXPECT_EQ(linkColour(), QColor(255, 255, 255));
 
   // Moves arrive through the window system, which finds the widget under the mouse.
   QWindow* window = box.windowHandle();
-  QTest::mouseMove(window, box.Label1->geometry().center());
+  QTest::mouseMove(window, box.webAddressLabel->geometry().center());
   EXPECT_EQ(linkColour(), QColor(255, 0, 0));
   QTest::mouseMove(window, QPoint(5, 270));  // bare background beside the OK button
   EXPECT_EQ(linkColour(), QColor(255, 255, 255));
 
-  QTest::mouseClick(box.Label1, Qt::LeftButton, {}, box.Label1->rect().center());
+  QTest::mouseClick(box.webAddressLabel, Qt::LeftButton, {}, box.webAddressLabel->rect().center());
   ASSERT_EQ(shell_.opened.size(), 1u);
   EXPECT_EQ(shell_.opened[0], kMakerWebAddress);
-  EXPECT_EQ(box.Label1->text(), kMakerWebAddressCapitalised);
+  EXPECT_EQ(box.webAddressLabel->text(), kMakerWebAddressCapitalised);
 }
 
 TEST_F(AboutBoxTest, OkClosesTheModalWindowWithResultOk) {
   AboutWindow box(shell_, record_);
-  QTimer::singleShot(50, &box, [&] { QTest::mouseClick(box.OKButton, Qt::LeftButton); });
+  QTimer::singleShot(50, &box, [&] { QTest::mouseClick(box.okButton, Qt::LeftButton); });
   EXPECT_EQ(box.exec(), QDialog::Accepted);
   EXPECT_FALSE(box.isVisible());
   EXPECT_EQ(ShownLines(box).size(), 11);  // exec() activated it
@@ -91,10 +93,11 @@ TEST_F(AboutBoxTest, OkClosesTheModalWindowWithResultOk) {
 
 TEST_F(AboutBoxTest, LinkFitsBesideTheIconInsideTheWindow) {
   AboutWindow box(shell_, record_);
-  const QRect link = box.Label1->geometry();
-  EXPECT_GE(link.left(), box.ProgramIcon->geometry().right() + 1);
+  const QRect link = box.webAddressLabel->geometry();
+  EXPECT_GE(link.left(), box.programIconLabel->geometry().right() + 1);
   EXPECT_LE(link.right(), box.width() - 1);
-  EXPECT_GE(link.width(), box.Label1->fontMetrics().horizontalAdvance(box.Label1->text()));
+  EXPECT_GE(link.width(),
+            box.webAddressLabel->fontMetrics().horizontalAdvance(box.webAddressLabel->text()));
 }
 
 }  // namespace

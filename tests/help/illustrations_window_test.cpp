@@ -39,23 +39,23 @@ TEST(IllustrationsWindow, NewDesignWhileOpenUpdatesTwoAnglesOnly) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(Qt::white));
 
-  DrawReport(form.Image5(), QColor(0, 0, 128));
-  form.RefreshImage5();
+  DrawReport(form.AngleReportImage(), QColor(0, 0, 128));
+  form.RefreshAngleReport();
   EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(0, 0, 128));
 
   // A report handed over as a picture of its own.
   QImage next(518, 237, QImage::Format_RGB32);
   next.fill(Qt::white);
   DrawReport(next, QColor(128, 0, 0));
-  form.SetImage5(next);
+  form.SetAngleReport(next);
   EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(128, 0, 0));
   EXPECT_EQ(ColourAtImage5(form, QPoint(300, 200)), QColor(Qt::white));
 }
 
 TEST(IllustrationsWindow, ReportDrawnWhileClosedIsThereWhenOpened) {
   IllustrationsWindow form;
-  DrawReport(form.Image5(), QColor(0, 0, 128));
-  form.RefreshImage5();
+  DrawReport(form.AngleReportImage(), QColor(0, 0, 128));
+  form.RefreshAngleReport();
   form.PageControl1->setCurrentWidget(form.TabSheet4);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -67,7 +67,7 @@ TEST(IllustrationsWindow, AngleReportKeepsItsFullSizeOnThePage) {
   form.PageControl1->setCurrentWidget(form.TabSheet4);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_EQ(form.Image5().size(), QSize(518, 237));
+  EXPECT_EQ(form.AngleReportImage().size(), QSize(518, 237));
   EXPECT_EQ(form.Image5View->size(), QSize(518, 237));
   const QRect onPage(form.Image5View->mapTo(form.TabSheet4, QPoint(0, 0)), QSize(518, 237));
   EXPECT_TRUE(form.TabSheet4->rect().contains(onPage))

@@ -16,8 +16,8 @@ namespace varnloft {
 namespace {
 
 // A table 5 ft across both views (2 ft wide, 3 ft long) and 2.5 ft high. On a 1014 pixel high
-// sheet the first scale is floor(202 / 2.5) = 80 and LineStep is 18, so the views end at
-// LeftMargin + 5 s + 72.
+// sheet the first scale is floor(202 / 2.5) = 80 and lineStep is 18, so the views end at
+// leftMargin + 5 s + 72.
 DesignRecord FiveFeetAcross(float height = 2.5f) {
   DesignRecord rec;
   rec.ImperialUnits = true;
@@ -30,41 +30,41 @@ DesignRecord FiveFeetAcross(float height = 2.5f) {
 
 TEST(PlanLayout, SheetMetricsComeFromThePicture) {
   const PlanLayout l = ComputePlanLayout(FiveFeetAcross(), 681, 1014, kSheetShape);
-  EXPECT_EQ(l.PageRight, 544);
-  EXPECT_EQ(l.ViewBudget, 202);
-  EXPECT_EQ(l.LineStep, 18);
-  EXPECT_EQ(l.TextY, 36);
-  EXPECT_EQ(l.LeftMargin, 20);
+  EXPECT_EQ(l.pageRight, 544);
+  EXPECT_EQ(l.viewBudget, 202);
+  EXPECT_EQ(l.lineStep, 18);
+  EXPECT_EQ(l.textY, 36);
+  EXPECT_EQ(l.leftMargin, 20);
   EXPECT_EQ(l.firstPixelsPerFoot, 80);
   EXPECT_TRUE(l.viewProblem.empty());
 }
 
 TEST(PlanLayout, PageMetricsComeFromThePrintableArea) {
   const PlanLayout l = ComputePlanLayout(FiveFeetAcross(), 4934, 6434, kPrintedPageShape);
-  EXPECT_EQ(l.PageRight, 4440);
-  EXPECT_EQ(l.ViewBudget, 1608);
-  EXPECT_EQ(l.LineStep, 107);
-  EXPECT_EQ(l.TextY, 535);
-  EXPECT_EQ(l.LeftMargin, 148);
+  EXPECT_EQ(l.pageRight, 4440);
+  EXPECT_EQ(l.viewBudget, 1608);
+  EXPECT_EQ(l.lineStep, 107);
+  EXPECT_EQ(l.textY, 535);
+  EXPECT_EQ(l.leftMargin, 148);
   EXPECT_EQ(l.firstPixelsPerFoot, 643);
 }
 
 TEST(PlanLayout, ViewsEndingExactlyAtPageRightKeepTheirScale) {
-  // 613 wide: PageRight 490, LeftMargin 18, and 18 + 5 * 80 + 72 = 490.
+  // 613 wide: pageRight 490, leftMargin 18, and 18 + 5 * 80 + 72 = 490.
   const PlanLayout l = ComputePlanLayout(FiveFeetAcross(), 613, 1014, kSheetShape);
-  ASSERT_EQ(l.PageRight, 490);
+  ASSERT_EQ(l.pageRight, 490);
   EXPECT_EQ(PlanViewsRightEdge(FiveFeetAcross(), l, 80), 490);
-  EXPECT_EQ(l.PixelsPerFoot, 80);
+  EXPECT_EQ(l.pixelsPerFoot, 80);
 }
 
 TEST(PlanLayout, OnceReducedTheViewsEndStrictlyLeftOfPageRight) {
-  // 612 wide: PageRight 489; 80 is one pixel too wide and 79 ends at 485.
-  EXPECT_EQ(ComputePlanLayout(FiveFeetAcross(), 612, 1014, kSheetShape).PixelsPerFoot, 79);
-  // 607 wide: PageRight 485; 79 ends exactly there, which is not left of it, so 78.
+  // 612 wide: pageRight 489; 80 is one pixel too wide and 79 ends at 485.
+  EXPECT_EQ(ComputePlanLayout(FiveFeetAcross(), 612, 1014, kSheetShape).pixelsPerFoot, 79);
+  // 607 wide: pageRight 485; 79 ends exactly there, which is not left of it, so 78.
   const PlanLayout l = ComputePlanLayout(FiveFeetAcross(), 607, 1014, kSheetShape);
-  ASSERT_EQ(l.PageRight, 485);
+  ASSERT_EQ(l.pageRight, 485);
   EXPECT_EQ(PlanViewsRightEdge(FiveFeetAcross(), l, 79), 485);
-  EXPECT_EQ(l.PixelsPerFoot, 78);
+  EXPECT_EQ(l.pixelsPerFoot, 78);
 }
 
 TEST(PlanLayout, ATinyTableHeightDoesNotCountDownPixelByPixel) {
@@ -74,7 +74,7 @@ TEST(PlanLayout, ATinyTableHeightDoesNotCountDownPixelByPixel) {
   const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_GT(l.firstPixelsPerFoot, 1e11);
   // The largest scale at which 20 + 5 s + 72 < 544.
-  EXPECT_EQ(l.PixelsPerFoot, 90);
+  EXPECT_EQ(l.pixelsPerFoot, 90);
   EXPECT_LT(elapsed, std::chrono::milliseconds(50));
 }
 
@@ -82,7 +82,7 @@ TEST(PlanLayout, NoPositiveTableHeightMeansNoViewsButAScaleThatFits) {
   for (float height : {0.0f, -2.0f}) {
     const PlanLayout l = ComputePlanLayout(FiveFeetAcross(height), 681, 1014, kSheetShape);
     EXPECT_NE(l.viewProblem.find("table height must be greater than 0"), std::string::npos);
-    EXPECT_EQ(l.PixelsPerFoot, 90);
+    EXPECT_EQ(l.pixelsPerFoot, 90);
   }
 }
 
