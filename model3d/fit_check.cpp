@@ -182,12 +182,19 @@ FitReport CheckFit(const TableModel& model, const LengthSettings& lengths) {
     }
   }
 
-  for (size_t i = 0; i < checked.size(); ++i) {
-    for (size_t j = i + 1; j < checked.size(); ++j) {
+  bool unlisted = false;
+  for (size_t i = 0; i < checked.size() && !unlisted; ++i) {
+    for (size_t j = i + 1; j < checked.size() && !unlisted; ++j) {
       const double allowed = depth * std::max(checked[i].largestFace, checked[j].largestFace);
       if (OverlapVolume(checked[i].box, checked[j].box) <= allowed) continue;
       PieceOverlap o = Overlap(checked[i], checked[j]);
       if (o.volume <= allowed) continue;
+      if (report.overlaps.size() == kMostOverlapsListed) {
+        unlisted = true;
+        report.findings.push_back("More pieces pass through each other than the " +
+                                  std::to_string(kMostOverlapsListed) + " listed.");
+        break;
+      }
       o.a = static_cast<int>(i);
       o.b = static_cast<int>(j);
       o.nameA = model.pieces[i].name;

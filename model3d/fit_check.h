@@ -3,6 +3,7 @@
 // two pieces share more than a rounding volume (pieces that only touch are fine), and the model's
 // box is compared with the overall length × overall width × table height, a difference being a
 // finding rather than a failure.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct FitReport {
   Vec3 boundingBox;            // the model's size, feet
   std::vector<std::string> findings;
 };
+
+// The check stops listing overlaps after this many, so that a design whose boards all lie in one
+// place cannot keep it busy; a finding then says that more were left unlisted.
+inline constexpr size_t kMostOverlapsListed = 100;
 
 // Two pieces may share up to this depth of wood over the larger face of the two without failing:
 // the lengths of the record are floats, so faces meant to touch can miss by a rounding.
