@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 
@@ -46,7 +47,8 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string LengthText(double feet, const LengthSettings& lengths) {
-  return Trimmed(FormatLength(static_cast<float>(feet), lengths));
+  const float f = std::fabs(feet) <= FLT_MAX ? static_cast<float>(feet) : HUGE_VALF;
+  return Trimmed(FormatLength(f, lengths));
 }
 
 // A volume as the lengths are shown: scaled as FormatLength scales a length.

@@ -31,8 +31,7 @@ struct YUp {
 };
 
 YUp ToYUp(const Vec3& v, double scale) {
-  return {static_cast<float>(v.x * scale), static_cast<float>(v.z * scale),
-          static_cast<float>(-v.y * scale)};
+  return {ToFloat(v.x * scale), ToFloat(v.z * scale), ToFloat(-v.y * scale)};
 }
 
 // Appends one buffer view with its accessor; returns the accessor's index.

@@ -71,9 +71,9 @@ std::string StlBytes(const TableModel& model) {
   std::string out = header;
   AppendU32(out, triangles);
   auto point = [&out](const Vec3& v) {
-    AppendF32(out, static_cast<float>(v.x));
-    AppendF32(out, static_cast<float>(v.y));
-    AppendF32(out, static_cast<float>(v.z));
+    AppendF32(out, ToFloat(v.x));
+    AppendF32(out, ToFloat(v.y));
+    AppendF32(out, ToFloat(v.z));
   };
   for (const ModelPiece& piece : model.pieces) {
     const auto& vs = piece.mesh.vertices;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model3d/binary_out.h"
+
 namespace varnloft {
 
 namespace {
@@ -90,7 +92,7 @@ void FillConvexPolygon(RenderTarget& target, const std::vector<ScreenPoint>& pol
     std::uint16_t* ids = target.piece.data() + base;
     double z = A * (first + 0.5) + B * yc + C;
     for (int x = first; x <= last; ++x, z += A) {
-      const float zf = static_cast<float>(z);
+      const float zf = ToFloat(z);
       if (zf > depth[x]) {
         depth[x] = zf;
         rgba[x] = colour;
@@ -132,7 +134,7 @@ void DrawDepthLine(RenderTarget& target, const ScreenPoint& a, const ScreenPoint
     const size_t at = static_cast<size_t>(y) * target.width + x;
     const double z = a.inverseDepth + (b.inverseDepth - a.inverseDepth) * t;
     if (z * 1.002 >= target.depth[at]) {
-      target.depth[at] = std::max(target.depth[at], static_cast<float>(z));
+      target.depth[at] = std::max(target.depth[at], ToFloat(z));
       target.rgba[at] = colour;
       target.piece[at] = piece;
     }

@@ -82,8 +82,8 @@ TEST(OddDesigns, AFailedCalculationGivesAnEmptyModelThatStillRendersAndWrites) {
 TEST(OddDesigns, AbsurdRecordsNeverThrowOrCrash) {
   const float inf = std::numeric_limits<float>::infinity();
   const float nan = std::numeric_limits<float>::quiet_NaN();
-  const float values[] = {0.0f,   -1.0f, 0.125f, 0.5f, 2.0f,  6.0f,  1e-30f, 1e30f,
-                          -1e30f, inf,   -inf,   nan,  90.0f, 45.0f, 3.0f,   1000.0f};
+  const float values[] = {0.0f, -1.0f, 0.125f, 0.5f,  2.0f,  6.0f, 1e-30f,  1e30f, -1e30f,
+                          inf,  -inf,  nan,    90.0f, 45.0f, 3.0f, 1000.0f, 3e38f, -3e38f};
   std::mt19937 random(20261208);
   auto pick = [&] { return values[random() % (sizeof values / sizeof values[0])]; };
   for (int run = 0; run < 300; ++run) {
