@@ -64,7 +64,7 @@ TableModel BuildTableModel(const DesignRecord& rec) {
   model.overallWidth = rec.OverallWidth;
   model.tableHeight = rec.TableHeight;
   if (rec.LastCalculationFailed) {
-    model.notes.push_back("The last calculation failed, so there is no table to model.");
+    model.notes.emplace_back("The last calculation failed, so there is no table to model.");
     return model;
   }
   const double thickness = rec.LumberThickness;

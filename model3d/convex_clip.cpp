@@ -112,6 +112,7 @@ ConvexSolid ClipByPlane(const ConvexSolid& solid, const Vec3& normal, double off
   Vec3 e1, e2;
   PlaneBasis(Normalized(normal), e1, e2);
   std::vector<Vec2> flat;
+  flat.reserve(section.size());
   for (const Vec3& p : section) flat.push_back({Dot(p, e1), Dot(p, e2)});
   if (flat.size() >= 3) {
     Polygon3 cap;

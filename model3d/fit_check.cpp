@@ -165,7 +165,7 @@ FitReport CheckFit(const TableModel& model, const LengthSettings& lengths) {
   FitReport report;
   report.findings = model.notes;
   if (model.pieces.empty() && model.notes.empty())
-    report.findings.push_back("The model has no pieces to check.");
+    report.findings.emplace_back("The model has no pieces to check.");
   std::vector<CheckedPiece> checked;
   for (const ModelPiece& p : model.pieces) checked.push_back(Prepare(p));
   const double depth = RoundingDepth(model);

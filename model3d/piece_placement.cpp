@@ -98,6 +98,7 @@ std::vector<Placement> Legs(const Outline& outline, const Frame& f) {
 std::vector<Placement> Supports(const Outline& outline, const std::vector<double>& bands,
                                 double left, double top) {
   std::vector<Placement> out;
+  out.reserve(bands.size());
   for (double band : bands)
     out.push_back(Anchored(outline, kUpperLeft, {band, left, top}, kY, kZ, kX));
   return out;

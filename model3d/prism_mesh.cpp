@@ -21,6 +21,7 @@ namespace {
 
 void AddFace(Mesh& mesh, std::vector<int> corners) {
   std::vector<Vec3> points;
+  points.reserve(corners.size());
   for (int c : corners) points.push_back(mesh.vertices[c]);
   mesh.faces.push_back({std::move(corners), PolygonNormal(points)});
 }
@@ -83,9 +84,9 @@ Mesh ExtrudeOutline(const Outline& outline, double thickness, const Placement& a
     } else {
       AddFace(mesh, {i, i + n, j + n, j});
     }
-    mesh.edges.push_back({i, j});
-    mesh.edges.push_back({i + n, j + n});
-    mesh.edges.push_back({i, i + n});
+    mesh.edges.emplace_back(i, j);
+    mesh.edges.emplace_back(i + n, j + n);
+    mesh.edges.emplace_back(i, i + n);
   }
   LinkEdgesToFaces(mesh);
   return mesh;

@@ -37,7 +37,7 @@ std::string WriteModelFile(const TableModel& model, const std::string& path) {
   if (extension == ".obj") {
     std::filesystem::path mtl = file;
     mtl.replace_extension(".mtl");
-    const std::string error = WriteBytes(mtl.string(), MtlText());
+    std::string error = WriteBytes(mtl.string(), MtlText());
     if (!error.empty()) return error;
     return WriteBytes(path, ObjText(model, mtl.filename().string()));
   }

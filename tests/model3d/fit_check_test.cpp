@@ -83,7 +83,7 @@ TEST(FitCheck, TypicalCustomDesignsPass) {
       const DesignRecord rec = BuiltInTableWith(boxes, exterior);
       const FitReport report = CheckFit(BuildTableModel(rec), rec.Lengths());
       std::string what;
-      for (const auto& [box, text] : boxes) what += box + "=" + text + " ";
+      for (const auto& [box, text] : boxes) what.append(box).append("=").append(text).append(" ");
       EXPECT_TRUE(report.ok) << what << (exterior ? "exterior" : "interior") << Findings(report);
     }
   }

@@ -116,7 +116,7 @@ TEST_F(ModelFiles, ObjHasOneNamedObjectPerPieceInMillimetres) {
   const std::string mtl = MtlText();
   EXPECT_NE(mtl.find("newmtl wood\n"), std::string::npos);
   EXPECT_NE(mtl.find("\nKd 0.8"), std::string::npos);
-  EXPECT_EQ(obj.find("usemtl wood"), obj.find("\n", obj.find("o Leg 1")) + 1);
+  EXPECT_EQ(obj.find("usemtl wood"), obj.find('\n', obj.find("o Leg 1")) + 1);
 }
 
 TEST_F(ModelFiles, StlIsOneSolidOfOutwardTrianglesInMillimetres) {
