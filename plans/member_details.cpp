@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "measure/angles.h"
+#include "design/table_members.h"
 #include "plans/member_texts.h"
 
 namespace varnloft {
@@ -139,88 +139,88 @@ struct Context {
   const PlanStyle& style;
   FontSizer& fonts;
 
-  MemberBlock Block(double topLength, double depth) {
-    return MemberBlock(rec, canvas, layout, style, fonts, topLength, depth);
+  MemberBlock Block(const TableMember& m) {
+    return MemberBlock(rec, canvas, layout, style, fonts, m.length, m.width);
   }
   void Advance(double feet, double lines) {
     layout.textY += feet * layout.pixelsPerFoot + lines * layout.lineStep;
   }
 };
 
-void DrawLegs(Context& c) {
+std::string Count(const TableMember& m) {
+  return CountText(m.count);
+}
+
+void DrawLegs(Context& c, const TableMember& leg) {
   const DesignRecord& rec = c.rec;
-  const double width = rec.LegWidth;
-  MemberBlock b = c.Block(rec.LegLength, width);
-  const double offsetFeet = TanDeg(rec.LegAngle) * width;
+  MemberBlock b = c.Block(leg);
+  const double offsetFeet = leg.cutOffset;
   const double offset = offsetFeet * b.s();
   b.Tick(b.lm());
   b.Tick(b.Right());
   b.Tick(offset + b.Right());
   b.Label(2 * offset + b.Right(), b.y() - 0.8 * b.u(), CutOffsetLabel(rec, offsetFeet));
   b.TopDimensionLine();
-  b.LengthLabel(2 * b.lm(), " " + rec.FormatLength(rec.LegLength));
+  b.LengthLabel(2 * b.lm(), " " + rec.FormatLength(static_cast<float>(leg.length)));
   b.Parallelogram(offset);
-  const double captionX = 1.5 * b.lm() + offset + rec.LegLength * b.s();
-  const double captionY = b.y() + width / 2 * b.s();
-  b.Caption(
-      captionX, captionY,
-      Degrees(rec.LegAngle) + "     4 Legs   " + MemberSizeLabel(rec, rec.LegWidth) + "  width.");
+  const double captionX = 1.5 * b.lm() + offset + leg.length * b.s();
+  const double captionY = b.y() + leg.width / 2 * b.s();
+  b.Caption(captionX, captionY,
+            Degrees(leg.cutAngle) + "     " + Count(leg) + " Legs   " +
+                MemberSizeLabel(rec, static_cast<float>(leg.width)) + "  width.");
+  const double lowerHole = leg.holes.at(0), topHole = leg.holes.at(1);
   b.Label(captionX, captionY + b.u(),
-          "Top Leg Hole From End: " + rec.FormatLength(rec.TopLegHole) +
-              "   Lower Leg Hole From Top End: " + rec.FormatLength(rec.LowerLegHole));
-  b.Holes({rec.LowerLegHole, rec.TopLegHole});
+          "Top Leg Hole From End: " + rec.FormatLength(static_cast<float>(topHole)) +
+              "   Lower Leg Hole From Top End: " + rec.FormatLength(static_cast<float>(lowerHole)));
+  b.Holes(leg.holes);
 }
 
 // Outer supports, centre support and seat supports: trapezoids cut at the leg angle.
-struct TrapezoidMember {
-  double length, depth;
-  const char* caption;    // "     2 Outer Supports   "
+struct TrapezoidCaption {
+  const char* name;       // " Outer Supports   ", after the count
   std::string holesNote;  // after the cut offset in the right-hand label, or empty
-  std::vector<double> holes;
   bool captionBeforeLowerDimension;
 };
 
-void DrawTrapezoid(Context& c, const TrapezoidMember& m) {
+void DrawTrapezoid(Context& c, const TableMember& m, const TrapezoidCaption& text) {
   const DesignRecord& rec = c.rec;
-  MemberBlock b = c.Block(m.length, m.depth);
-  const double offsetFeet = TanDeg(rec.LegAngle) * m.depth;
+  MemberBlock b = c.Block(m);
+  const double offsetFeet = m.cutOffset;
   const double offset = offsetFeet * b.s();
   b.TopDimension(2 * b.lm(), " " + rec.FormatLength(static_cast<float>(m.length)));
   b.Trapezoid(offset);
   auto caption = [&] {
-    b.Caption(2.5 * b.lm() + m.length * b.s(), b.y() + m.depth / 2 * b.s(),
-              Degrees(rec.LegAngle) + m.caption +
-                  MemberSizeLabel(rec, static_cast<float>(m.depth)) + "  width");
+    b.Caption(2.5 * b.lm() + m.length * b.s(), b.y() + m.width / 2 * b.s(),
+              Degrees(m.cutAngle) + "     " + Count(m) + text.name +
+                  MemberSizeLabel(rec, static_cast<float>(m.width)) + "  width");
   };
-  if (m.captionBeforeLowerDimension) caption();
-  b.LowerDimension(offset, offsetFeet, CutOffsetLabel(rec, offsetFeet) + m.holesNote);
-  if (!m.captionBeforeLowerDimension) caption();
+  if (text.captionBeforeLowerDimension) caption();
+  b.LowerDimension(offset, offsetFeet, CutOffsetLabel(rec, offsetFeet) + text.holesNote);
+  if (!text.captionBeforeLowerDimension) caption();
   if (!m.holes.empty()) b.Holes(m.holes);
 }
 
-void DrawBraces(Context& c) {
+void DrawBraces(Context& c, const TableMember& brace) {
   const DesignRecord& rec = c.rec;
-  const double width = rec.BraceCutWidth;
-  MemberBlock b = c.Block(rec.BraceLength, width);
-  const double offsetFeet = TanDeg(rec.BraceAngle) * width;
+  MemberBlock b = c.Block(brace);
+  const double offsetFeet = brace.cutOffset;
   const double offset = offsetFeet * b.s();
   b.Tick(b.lm());
   b.TopDimensionLine();
   b.Tick(b.Right());
   b.Tick(offset + b.Right());
   b.Label(2 * offset + b.Right(), b.y() - 0.8 * b.u(), CutOffsetLabel(rec, offsetFeet));
-  b.LengthLabel(b.lm() + b.u(), " " + rec.FormatLength(rec.BraceLength));
+  b.LengthLabel(b.lm() + b.u(), " " + rec.FormatLength(static_cast<float>(brace.length)));
   b.Parallelogram(offset);
-  b.Caption(1.5 * b.lm() + offset + rec.BraceLength * b.s(), b.y() + width / 2 * b.s(),
-            Degrees(rec.BraceAngle) + "     2 Braces    " +
-                MemberSizeLabel(rec, rec.BraceCutWidth) + "  width");
+  b.Caption(1.5 * b.lm() + offset + brace.length * b.s(), b.y() + brace.width / 2 * b.s(),
+            Degrees(brace.cutAngle) + "     " + Count(brace) + " Braces    " +
+                MemberSizeLabel(rec, static_cast<float>(brace.width)) + "  width");
 }
 
 // Seats, table tops and end caps: plain boards cut square.
-void DrawBoard(Context& c, double length, double width, double labelX,
-               const std::string& lengthLabel, double captionX, double captionY,
-               const std::string& caption) {
-  MemberBlock b = c.Block(length, width);
+void DrawBoard(Context& c, const TableMember& m, double labelX, const std::string& lengthLabel,
+               double captionX, double captionY, const std::string& caption) {
+  MemberBlock b = c.Block(m);
   b.TopDimension(labelX, lengthLabel);
   b.Rectangle();
   b.Caption(captionX, captionY, caption);
@@ -230,63 +230,65 @@ void DrawBoard(Context& c, double length, double width, double labelX,
 
 void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
                        const PlanStyle& style, FontSizer& fonts) {
+  const std::vector<TableMember> members = TableMembers(rec);
+  auto member = [&](MemberKind kind) -> const TableMember& { return *FindMember(members, kind); };
+  const TableMember& leg = member(MemberKind::Leg);
+  const TableMember& outer = member(MemberKind::OuterSupport);
+  const TableMember& centre = member(MemberKind::CentreSupport);
+  const TableMember& seatSupport = member(MemberKind::SeatSupport);
+  const TableMember& brace = member(MemberKind::Brace);
+  const TableMember& seat = member(MemberKind::Seat);
+  const TableMember& top = member(MemberKind::TableTop);
+
   Context c{rec, canvas, layout, style, fonts};
   const double tw = rec.TableTopWidth, lm = layout.leftMargin, u = layout.lineStep;
+  const double s = layout.pixelsPerFoot;
 
-  DrawLegs(c);
+  DrawLegs(c, leg);
 
-  c.Advance(rec.LegWidth, 2);
-  DrawTrapezoid(c, {tw,
-                    rec.OuterSupportDepth,
-                    "     2 Outer Supports   ",
-                    "  Outer Support Holes From End: " + rec.FormatLength(rec.OuterSupportHole),
-                    {rec.OuterSupportHole, tw - rec.OuterSupportHole},
-                    false});
+  // Each block advances by the width of another member, as the sheet has always been laid out.
+  c.Advance(leg.width, 2);
+  DrawTrapezoid(
+      c, outer,
+      {" Outer Supports   ",
+       "  Outer Support Holes From End: " + rec.FormatLength(static_cast<float>(outer.holes.at(0))),
+       false});
 
-  c.Advance(rec.SeatSupportDepth, 3.5);
-  DrawTrapezoid(c, {tw, rec.CentreSupportDepth, "     1 Centre Support   ", "", {}, true});
+  c.Advance(seatSupport.width, 3.5);
+  DrawTrapezoid(c, centre, {" Centre Support   ", "", true});
 
-  c.Advance(rec.OuterSupportDepth, 3.5);
-  const double w = rec.OverallWidth;
-  DrawTrapezoid(c, {w,
-                    rec.SeatSupportDepth,
-                    "     2 Seat Supports   ",
-                    "  Seat Holes From End: " + rec.FormatLength(rec.SeatHole),
-                    {rec.SeatHole, w - rec.SeatHole},
-                    true});
+  c.Advance(outer.width, 3.5);
+  DrawTrapezoid(
+      c, seatSupport,
+      {" Seat Supports   ",
+       "  Seat Holes From End: " + rec.FormatLength(static_cast<float>(seatSupport.holes.at(0))),
+       true});
 
-  c.Advance(rec.CentreSupportDepth, 3.5);
-  DrawBraces(c);
+  c.Advance(centre.width, 3.5);
+  DrawBraces(c, brace);
 
-  c.Advance(rec.BraceCutWidth, 2);
-  {
-    const double bw = rec.SeatBoardWidth, s = layout.pixelsPerFoot;
-    DrawBoard(c, rec.SeatLength, bw, lm + u, " " + rec.FormatLength(rec.SeatLength), 1.5 * lm,
-              layout.textY + bw / 1.85 * s,
-              " " + CountText(2.0 * rec.SeatBoardCount) + "  Seats    " +
-                  MemberSizeLabel(rec, rec.SeatBoardWidth) + "  width ");
-  }
+  c.Advance(brace.width, 2);
+  DrawBoard(c, seat, lm + u, " " + rec.FormatLength(static_cast<float>(seat.length)), 1.5 * lm,
+            layout.textY + seat.width / 1.85 * s,
+            " " + Count(seat) + "  Seats    " +
+                MemberSizeLabel(rec, static_cast<float>(seat.width)) + "  width ");
 
-  c.Advance(rec.SeatBoardWidth, 2);
-  rec.TableTopLength =
-      static_cast<float>(static_cast<double>(rec.OverallLength) - 2.0 * rec.EndCapWidth);
-  {
-    const double dw = rec.DeckBoardWidth, s = layout.pixelsPerFoot;
-    DrawBoard(c, rec.TableTopLength, dw, lm + u, " " + rec.FormatLength(rec.TableTopLength),
-              1.5 * lm, layout.textY + dw / 1.85 * s,
-              " " + CountText(rec.DeckBoardCount) + "  Table Tops   " +
-                  MemberSizeLabel(rec, rec.DeckBoardWidth) + "  width");
-  }
+  c.Advance(seat.width, 2);
+  rec.TableTopLength = static_cast<float>(top.length);
+  DrawBoard(c, top, lm + u, " " + rec.FormatLength(rec.TableTopLength), 1.5 * lm,
+            layout.textY + top.width / 1.85 * s,
+            " " + Count(top) + "  Table Tops   " +
+                MemberSizeLabel(rec, static_cast<float>(top.width)) + "  width");
 
-  if (rec.EndCapWidth > 0) {
-    c.Advance(rec.SeatBoardWidth, 2.25);
-    const double ec = rec.EndCapWidth, s = layout.pixelsPerFoot;
-    DrawBoard(c, tw, ec, 2 * lm, " " + MemberSizeLabel(rec, rec.TableTopWidth), 1.5 * lm + tw * s,
-              layout.textY + ec / 2 * s,
-              "      2 Table End Caps    " + rec.FormatLength(rec.EndCapWidth) + "  width");
-    c.Advance(rec.EndCapWidth, 2);
+  if (const TableMember* cap = FindMember(members, MemberKind::EndCap)) {
+    c.Advance(seat.width, 2.25);
+    DrawBoard(c, *cap, 2 * lm, " " + MemberSizeLabel(rec, rec.TableTopWidth), 1.5 * lm + tw * s,
+              layout.textY + cap->width / 2 * s,
+              "      " + Count(*cap) + " Table End Caps    " +
+                  rec.FormatLength(static_cast<float>(cap->width)) + "  width");
+    c.Advance(cap->width, 2);
   } else {
-    c.Advance(rec.DeckBoardWidth, 1.5);
+    c.Advance(top.width, 1.5);
   }
 }
 
