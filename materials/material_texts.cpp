@@ -1,0 +1,57 @@
+#include "materials/material_texts.h"
+
+#include <cmath>
+
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+namespace {
+
+// Lengths beyond this many sixteenths are written with the plain decimal form.
+constexpr double kLargestSixteenths = 1e15;
+
+std::string WholeText(double whole) {
+  return FixedText(whole, 0, 17);
+}
+
+}  // namespace
+
+std::string InchesText(double inches) {
+  if (!std::isfinite(inches)) return "--";
+  const bool negative = inches < 0;
+  const double sixteenths = std::round(std::fabs(inches) * 16);
+  if (sixteenths > kLargestSixteenths) return PlainDecimal(inches);
+  const double whole = std::floor(sixteenths / 16);
+  int numerator = static_cast<int>(sixteenths - whole * 16), denominator = 16;
+  while (numerator != 0 && numerator % 2 == 0) {
+    numerator /= 2;
+    denominator /= 2;
+  }
+  std::string text = negative && sixteenths != 0 ? "-" : "";
+  if (whole != 0 || numerator == 0) text += WholeText(whole);
+  if (numerator != 0) {
+    if (whole != 0) text += " ";
+    text += std::to_string(numerator) + "/" + std::to_string(denominator);
+  }
+  return text;
+}
+
+std::string MaterialLengthText(double feet, bool imperial) {
+  if (!std::isfinite(feet)) return "--";
+  if (!imperial) return WholeText(std::round(feet * kMillimetresPerFoot)) + " mm";
+  const double sixteenths = std::round(std::fabs(feet) * kInchesPerFoot * 16);
+  if (sixteenths > kLargestSixteenths) return PlainDecimal(feet) + "'";
+  const std::string sign = feet < 0 && sixteenths != 0 ? "-" : "";
+  const double wholeFeet = std::floor(sixteenths / (16 * kInchesPerFoot));
+  const double inches = (sixteenths - wholeFeet * 16 * kInchesPerFoot) / 16;
+  if (wholeFeet == 0) return sign + InchesText(inches) + "\"";
+  if (inches == 0) return sign + WholeText(wholeFeet) + "'";
+  return sign + WholeText(wholeFeet) + "' " + InchesText(inches) + "\"";
+}
+
+std::string MoneyText(const std::string& currency, double amount) {
+  return currency + FixedText(amount, 2, 17);
+}
+
+}  // namespace varnloft
