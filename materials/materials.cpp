@@ -47,7 +47,11 @@ LumberInput InputFor(const std::string& lumber, const std::vector<Piece>& pieces
     li.input.types[type].count += p.count;
   }
   li.stock = StockOf(settings.table, lumber, imperial);
-  for (const StockLength& s : li.stock) li.input.stock.push_back({s.length, s.price});
+  // The design record keeps its lengths in single floats, so stock lengths are compared at that
+  // precision too: 3 600 mm table tops (11.811023712 ft as a float, a little over 3.6 m) fit
+  // 3.6 m stock.
+  for (const StockLength& s : li.stock)
+    li.input.stock.push_back({static_cast<float>(s.length), s.price});
   li.input.kerf = settings.kerf;
   li.input.trim = settings.trim;
   return li;

@@ -75,6 +75,16 @@ TEST(Materials, MetricDesignsBuyMetricStock) {
   EXPECT_DOUBLE_EQ(m.kerf, 3 / 304.8);
 }
 
+TEST(Materials, MetricPiecesAsLongAsAStockLengthFitIt) {
+  // 3.6 m is no whole number of feet, and the record keeps single floats (its 3.6 m is a little
+  // over the double): the 3.6 m table tops and seats must still fit 3.6 m boards exactly.
+  const Materials m = Of(PresetRecord(0, false, {{"Edit1", "3"}, {"Edit2", "600"}}));
+  EXPECT_TRUE(m.missing.empty());
+  int exact = 0;
+  for (const MaterialBoard& b : m.boards) exact += std::fabs(b.length * 304.8 - 3600) < 1e-6;
+  EXPECT_EQ(exact, 10);
+}
+
 TEST(Materials, TableTopsLongerThanAnyStockAreMissingAndTheRestIsBought) {
   DesignRecord rec = PresetRecord(0, true);
   rec.OverallLength = 20;
