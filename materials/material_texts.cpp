@@ -8,11 +8,12 @@ namespace varnloft {
 
 namespace {
 
-// Lengths beyond this many sixteenths are written with the plain decimal form.
-constexpr double kLargestSixteenths = 1e15;
+// Counts of sixteenths or millimetres beyond this are written in the plain decimal form.
+constexpr double kLargestWhole = 1e15;
 
+// A whole number below kLargestWhole (callers see to it).
 std::string WholeText(double whole) {
-  return FixedText(whole, 0, 17);
+  return std::to_string(static_cast<long long>(whole));
 }
 
 }  // namespace
@@ -21,7 +22,7 @@ std::string InchesText(double inches) {
   if (!std::isfinite(inches)) return "--";
   const bool negative = inches < 0;
   const double sixteenths = std::round(std::fabs(inches) * 16);
-  if (sixteenths > kLargestSixteenths) return PlainDecimal(inches);
+  if (sixteenths > kLargestWhole) return PlainDecimal(inches);
   const double whole = std::floor(sixteenths / 16);
   int numerator = static_cast<int>(sixteenths - whole * 16), denominator = 16;
   while (numerator != 0 && numerator % 2 == 0) {
@@ -39,9 +40,13 @@ std::string InchesText(double inches) {
 
 std::string MaterialLengthText(double feet, bool imperial) {
   if (!std::isfinite(feet)) return "--";
-  if (!imperial) return WholeText(std::round(feet * kMillimetresPerFoot)) + " mm";
+  if (!imperial) {
+    const double mm = std::round(feet * kMillimetresPerFoot);
+    if (std::fabs(mm) > kLargestWhole) return PlainDecimal(mm) + " mm";
+    return WholeText(mm) + " mm";
+  }
   const double sixteenths = std::round(std::fabs(feet) * kInchesPerFoot * 16);
-  if (sixteenths > kLargestSixteenths) return PlainDecimal(feet) + "'";
+  if (sixteenths > kLargestWhole) return PlainDecimal(feet) + "'";
   const std::string sign = feet < 0 && sixteenths != 0 ? "-" : "";
   const double wholeFeet = std::floor(sixteenths / (16 * kInchesPerFoot));
   const double inches = (sixteenths - wholeFeet * 16 * kInchesPerFoot) / 16;

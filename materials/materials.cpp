@@ -335,4 +335,15 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
   return out;
 }
 
+std::vector<BoardsToBuy> ShoppingList(const Materials& materials) {
+  std::vector<BoardsToBuy> list;
+  for (const MaterialBoard& b : materials.boards) {
+    if (list.empty() || list.back().lumber != b.lumber || list.back().length != b.length)
+      list.push_back({b.lumber, b.length, 0, b.price, std::nullopt});
+    ++list.back().count;
+    if (b.price) list.back().cost = list.back().count * *b.price;
+  }
+  return list;
+}
+
 }  // namespace varnloft

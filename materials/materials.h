@@ -73,4 +73,16 @@ struct Materials {
 
 Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings);
 
+// One line of the shopping list: the boards of one lumber and length.
+struct BoardsToBuy {
+  std::string lumber;
+  double length = 0;
+  int count = 0;
+  std::optional<double> price;  // one board
+  std::optional<double> cost;   // all of them
+};
+
+// The boards grouped by lumber and length, in the order of Materials::boards.
+std::vector<BoardsToBuy> ShoppingList(const Materials& materials);
+
 }  // namespace varnloft

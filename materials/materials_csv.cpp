@@ -1,6 +1,6 @@
 #include "materials/materials_csv.h"
 
-#include <map>
+#include <algorithm>
 
 #include "materials/csv_text.h"
 #include "materials/material_texts.h"
@@ -22,25 +22,19 @@ std::string Optional(const std::optional<double>& v) {
 // One row, filled by column name.
 class Row {
  public:
-  explicit Row(const char* section) { cells_["section"] = section; }
+  explicit Row(const char* section) : cells_(MaterialsCsvColumns().size()) { cells_[0] = section; }
   Row& Set(const std::string& column, const std::string& cell) {
-    cells_[column] = cell;
+    const auto& columns = MaterialsCsvColumns();
+    cells_[std::find(columns.begin(), columns.end(), column) - columns.begin()] = cell;
     return *this;
   }
   Row& Text(const std::string& column, const std::string& text) {
     return Set(column, CsvTextField(text));
   }
-  std::string Line() const {
-    std::vector<std::string> fields;
-    for (const std::string& column : MaterialsCsvColumns()) {
-      const auto it = cells_.find(column);
-      fields.push_back(it == cells_.end() ? "" : it->second);
-    }
-    return CsvLine(fields);
-  }
+  std::string Line() const { return CsvLine(cells_); }
 
  private:
-  std::map<std::string, std::string> cells_;
+  std::vector<std::string> cells_;
 };
 
 }  // namespace
@@ -71,6 +65,16 @@ std::string MaterialsCsv(const Materials& m) {
                .Text("lumber", s.lumber)
                .Set("length", Number(s.length))
                .Set("price", Optional(s.price))
+               .Line();
+  }
+  for (const BoardsToBuy& buy : ShoppingList(m)) {
+    out += Row("buy")
+               .Text("lumber", buy.lumber)
+               .Set("length", Number(buy.length))
+               .Set("count", Number(buy.count))
+               .Set("price", Optional(buy.price))
+               .Set("cost", Optional(buy.cost))
+               .Text("text", MaterialLengthText(buy.length, m.imperial))
                .Line();
   }
   for (const Piece& p : m.pieces) {

@@ -1,8 +1,8 @@
 #pragma once
-// The materials as one CSV table for a spreadsheet: a header, then one row per stock length,
-// piece, board, cut, hardware line, missing piece, near miss, setting and total, told apart by
-// the first column. Lengths in feet and numbers as in the JSON file; an empty cell where the JSON
-// has null.
+// The materials as one CSV table for a spreadsheet: a header, then one row per setting, stock
+// length, shopping-list line (the boards of one lumber and length), piece, board, cut, hardware
+// line, missing piece, near miss and total, told apart by the first column. Lengths in feet and
+// numbers as in the JSON file; an empty cell where the JSON has null.
 #include <string>
 #include <vector>
 

@@ -21,7 +21,7 @@ bool Positive(double v) {
 }
 
 // Sign of the turn a -> b -> c.
-int Turn(const FlatPoint& a, const FlatPoint& b, const FlatPoint& c) {
+int TurnOf(const FlatPoint& a, const FlatPoint& b, const FlatPoint& c) {
   const double cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
   return cross > 0 ? 1 : (cross < 0 ? -1 : 0);
 }
@@ -32,7 +32,7 @@ bool Between(double a, double b, double v) {
 
 // Whether the closed segments ab and cd share a point.
 bool SegmentsMeet(const FlatPoint& a, const FlatPoint& b, const FlatPoint& c, const FlatPoint& d) {
-  const int d1 = Turn(c, d, a), d2 = Turn(c, d, b), d3 = Turn(a, b, c), d4 = Turn(a, b, d);
+  const int d1 = TurnOf(c, d, a), d2 = TurnOf(c, d, b), d3 = TurnOf(a, b, c), d4 = TurnOf(a, b, d);
   if (d1 * d2 < 0 && d3 * d4 < 0) return true;
   // A point on the other segment's line lies on that segment when it lies in its box.
   auto within = [](const FlatPoint& p, const FlatPoint& q, const FlatPoint& r) {
@@ -80,7 +80,7 @@ bool IsSimpleCounterClockwise(const std::vector<FlatPoint>& polygon) {
     const FlatPoint& b = polygon[(i + 1) % n];
     // A neighbour may only share the corner: it must not fold back along this edge.
     const FlatPoint& c = polygon[(i + 2) % n];
-    if (Turn(a, b, c) == 0 && (c.x - b.x) * (b.x - a.x) + (c.y - b.y) * (b.y - a.y) < 0)
+    if (TurnOf(a, b, c) == 0 && (c.x - b.x) * (b.x - a.x) + (c.y - b.y) * (b.y - a.y) < 0)
       return false;
     for (size_t j = i + 2; j < n; ++j) {
       if (i == 0 && j == n - 1) continue;  // neighbours through the first corner

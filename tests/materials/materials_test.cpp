@@ -41,6 +41,14 @@ TEST(Materials, TheBuiltInTableIsPlannedCheapestWithItsTableTopNearMiss) {
       EXPECT_EQ(b.length, 8);
     }
   EXPECT_EQ(twoBySix, 10);
+  const std::vector<BoardsToBuy> list = ShoppingList(m);
+  ASSERT_FALSE(list.empty());
+  EXPECT_EQ(list[0].lumber, "2 X 6");
+  EXPECT_EQ(list[0].count, 10);
+  EXPECT_NEAR(*list[0].cost, 64.8, 1e-9);
+  int bought = 0;
+  for (const BoardsToBuy& b : list) bought += b.count;
+  EXPECT_EQ(bought, m.totals.boards);
   // ... unless the table tops are cut 1/16 in short: then 12 ft boards hold two.
   ASSERT_FALSE(m.nearMisses.empty());
   const NearMiss& first = m.nearMisses.front();

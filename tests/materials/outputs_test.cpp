@@ -138,6 +138,7 @@ TEST(MaterialsCsv, ReadsBackWithItsQuoting) {
   EXPECT_TRUE(formula);  // a spreadsheet takes it as text, not a formula
   EXPECT_TRUE(currency);
   EXPECT_EQ(sections["board"], static_cast<int>(m.boards.size()));
+  EXPECT_EQ(sections["buy"], static_cast<int>(ShoppingList(m).size()));
   EXPECT_EQ(sections["hardware"], static_cast<int>(m.hardware.size()));
   int cut = 0;
   for (const MaterialBoard& b : m.boards) cut += static_cast<int>(b.cuts.size());
