@@ -208,8 +208,7 @@ void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t in
   const std::vector<double>& matter = plan.shorteningsThatMatter[type];
   const bool imperial = out.imperial;
   const double step = NearMissStep(imperial), before = Measure(plan);
-  double bestGain = 0, gain = 0;
-  size_t boards = plan.boards.size();
+  double bestGain = 0;
   constexpr double kMargin = 1e-12;
   for (int k = 1; k <= NearMissSteps(imperial); ++k) {
     const double by = k * step;
@@ -221,8 +220,8 @@ void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t in
     const LumberPlan replanned = PlanLumber(shorter.input);
     out.steps += replanned.steps;
     if (!replanned.proven || Missing(replanned) > Missing(plan)) continue;
-    gain = before - Measure(replanned);
-    boards = replanned.boards.size();
+    const double gain = before - Measure(replanned);
+    const size_t boards = replanned.boards.size();
     if (!(gain > 0 && CostsLess(bestGain, gain))) continue;
     bestGain = gain;
     NearMiss miss;

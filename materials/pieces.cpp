@@ -102,8 +102,11 @@ PieceList ListPieces(const DesignRecord& rec) {
     const std::string words = MemberWords(m->name, m->count);
     const std::string leftOut = m->count == 1 ? ", so it is left out." : ", so they are left out.";
     auto problem = [&](const std::string& why) {
-      list.problems.push_back(
-          {m->name, m->count, m->length, Capitalised(words) + ": " + why + leftOut});
+      std::string text = Capitalised(words);
+      text += ": ";
+      text += why;
+      text += leftOut;
+      list.problems.push_back({m->name, m->count, m->length, std::move(text)});
     };
     const std::string count = PlainDecimal(m->count);
     if (!std::isfinite(m->count)) {

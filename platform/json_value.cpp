@@ -16,11 +16,11 @@ JsonValue JsonValue::Boolean(bool b) {
   return v;
 }
 
-JsonValue JsonValue::Number(double n) {
-  JsonValue v;
-  v.type_ = Type::Number;
-  v.number_ = n;
-  return v;
+JsonValue JsonValue::Number(double v) {
+  JsonValue value;
+  value.type_ = Type::Number;
+  value.number_ = v;
+  return value;
 }
 
 JsonValue JsonValue::String(std::string s) {
