@@ -1,9 +1,11 @@
 // Whole design cycles as a user drives them: random texts in every box, the measure, the support
 // side, the lumber thickness, the model scale, the presets, the option dialogs and the answers to
 // the questions, then Design, with the angle report, the design view, the plan sheet and the
-// printed plans drawn on recording canvases. Nothing may crash, hang or trip a sanitizer, and no
+// printed plans drawn on recording canvases, and the materials of the last design (the cutting
+// plan, the files and the cutting diagram). Nothing may crash, hang or trip a sanitizer, and no
 // error may escape as anything but one of the program's own messages. The input is a script, see
 // design_script.h.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstddef>
@@ -21,6 +23,10 @@
 #include "design_script.h"
 #include "drawing/design_view.h"
 #include "fuzz_check.h"
+#include "materials/cutting_diagram.h"
+#include "materials/materials.h"
+#include "materials/materials_csv.h"
+#include "materials/materials_json.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/clock.h"
@@ -300,6 +306,49 @@ void RunLine(Session& s, const ScriptLine& line) {
   }
 }
 
+// The materials of the last design, as the Materials window lists them: every copy of every
+// piece cut once or listed as missing, a proven plan's bound equal to its cost, the files
+// written, and a diagram drawn without an error or a non-number. (The unit tests read the files
+// back; here that would cost more than all the rest.)
+void CheckMaterials(const Session& s) {
+  const DesignRecord& rec = s.window.rec;
+  const Materials m = BuildMaterials(rec, DefaultMaterialsSettings(rec.ImperialUnits));
+  FUZZ_CHECK(rec.LastCalculationFailed == !m.problem.empty(),
+             "materials listed for a failed design, or refused for a good one: " + m.problem);
+  if (!m.problem.empty()) return;
+  std::vector<int> cut(m.pieces.size(), 0);
+  double boards = 0;
+  for (const MaterialBoard& b : m.boards) {
+    if (b.price) boards += *b.price;
+    for (const MaterialCut& c : b.cuts) ++cut.at(c.piece);
+  }
+  for (size_t i = 0; i < m.pieces.size(); ++i) {
+    double missing = 0;
+    for (const MissingPiece& p : m.missing)
+      if (p.member == m.pieces[i].member) missing += p.count;
+    FUZZ_CHECK(cut[i] + missing == m.pieces[i].count,
+               "the " + m.pieces[i].member + " are neither all cut nor all missing");
+  }
+  if (m.optimal)
+    FUZZ_CHECK(std::fabs(m.lowerBoundCost - boards) <= 1e-9 * std::max(1.0, boards),
+               "a proven plan's bound is not its cost");
+
+  FUZZ_CHECK(MaterialsJson(m).find("\"totals\"") != std::string::npos, "no totals in the JSON");
+  FUZZ_CHECK(MaterialsCsv(m).find("\ntotal,") != std::string::npos, "no totals in the CSV");
+
+  const int height = static_cast<int>(std::ceil(CuttingDiagramHeight(m, 800)));
+  RecordingCanvas diagram(800, height);
+  try {
+    DrawCuttingDiagram(m, diagram);
+  } catch (const std::exception& e) {
+    FUZZ_CHECK(false, std::string("the cutting diagram failed: ") + e.what());
+  }
+  for (const CanvasOp& op : diagram.Ops()) {
+    if (op.kind == CanvasOp::Kind::Text)
+      FUZZ_CHECK(!HasNonFiniteNumber(op.text), "diagram text with a non-number: " + op.text);
+  }
+}
+
 // What a replayed input did, for looking into a kept regression by hand.
 void Describe(const Session& s) {
   const DesignRecord& rec = s.window.rec;
@@ -336,6 +385,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PressDesign(s);
   CheckBoxes(s, seenBoxes);
   CheckTexts(s);
+  CheckMaterials(s);
   if (std::getenv("VARNLOFT_FUZZ_VERBOSE")) Describe(s);
   return 0;
 }

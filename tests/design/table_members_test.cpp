@@ -46,7 +46,8 @@ void ExpectOutline(const TableMember& m, const std::vector<FlatPoint>& expected)
 TEST(TableMembers, BuiltInTableInDrawingOrderWithCountsShapesAndOutlines) {
   const std::vector<TableMember> members = TableMembers(BuiltInRecord());
   std::vector<std::string> names;
-  for (const TableMember& m : members) names.push_back(m.name);
+  names.reserve(members.size());
+  for (const TableMember& m : members) names.emplace_back(m.name);
   EXPECT_EQ(names, (std::vector<std::string>{"Leg", "Outer Support", "Centre Support",
                                              "Seat Support", "Brace", "Seat", "Table Top"}));
 

@@ -1,0 +1,72 @@
+// Any text as a stock and price file. The reader either refuses it with a message or gives a
+// table every row of which can be used; such a table, written and read again, is the same
+// table. Any text the JSON reader takes is written and read back to the same value.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "materials/stock.h"
+#include "materials/stock_file.h"
+#include "platform/json_value.h"
+
+namespace varnloft::fuzz {
+namespace {
+
+bool SameTable(const StockTable& a, const StockTable& b) {
+  if (a.currency != b.currency || a.stock.size() != b.stock.size() ||
+      a.hardware.size() != b.hardware.size())
+    return false;
+  for (size_t i = 0; i < a.stock.size(); ++i) {
+    if (a.stock[i].lumber != b.stock[i].lumber || a.stock[i].length != b.stock[i].length ||
+        a.stock[i].price != b.stock[i].price)
+      return false;
+  }
+  for (size_t i = 0; i < a.hardware.size(); ++i) {
+    if (a.hardware[i].item != b.hardware[i].item || a.hardware[i].pack != b.hardware[i].pack ||
+        a.hardware[i].price != b.hardware[i].price)
+      return false;
+  }
+  return true;
+}
+
+void CheckJson(const std::string& text) {
+  const JsonParseResult parsed = ParseJson(text);
+  FUZZ_CHECK(parsed.value.has_value() != !parsed.error.empty(),
+             "the JSON reader gave both or neither of a value and an error");
+  if (!parsed.value) {
+    FUZZ_CHECK(parsed.error.rfind("line ", 0) == 0 || parsed.error.rfind("the text is", 0) == 0,
+               "a JSON error without its place: " + parsed.error);
+    return;
+  }
+  const std::string written = WriteJson(*parsed.value);
+  const JsonParseResult again = ParseJson(written);
+  FUZZ_CHECK(again.value.has_value(), "written JSON does not read back: " + again.error);
+  FUZZ_CHECK(WriteJson(*again.value) == written, "JSON read back differs: " + written);
+}
+
+void CheckStockFile(const std::string& text, bool imperial) {
+  const StockTable base = DefaultMaterialsSettings(imperial).table;
+  const StockFileResult read = ReadStockFile(text, base, imperial);
+  FUZZ_CHECK(read.table.has_value() != !read.error.empty(),
+             "the stock reader gave both or neither of a table and an error");
+  if (!read.table) return;
+  FUZZ_CHECK(StockTableProblem(*read.table, imperial).empty(),
+             "an accepted stock file has a row that cannot be used");
+  const std::string written = StockFileJson(*read.table);
+  const StockFileResult again = ReadStockFile(written, StockTable{}, imperial);
+  FUZZ_CHECK(again.table.has_value(), "a written stock file is refused: " + again.error);
+  FUZZ_CHECK(SameTable(*again.table, *read.table), "a stock file read back differs");
+}
+
+}  // namespace
+}  // namespace varnloft::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace varnloft::fuzz;
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  CheckJson(text);
+  CheckStockFile(text, true);
+  CheckStockFile(text, false);
+  return 0;
+}

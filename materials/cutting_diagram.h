@@ -1,0 +1,24 @@
+#pragma once
+// The cutting diagram: every board bought, one below the other, drawn to one scale along and
+// across, with each piece's outline as it is cut, its name and length under it, and the offcut
+// crossed out and labelled. Drawn through the Canvas, so the same picture shows, prints and
+// exports.
+#include "materials/materials.h"
+#include "platform/canvas.h"
+
+namespace varnloft {
+
+struct DiagramStyle {
+  int fontSize = 8;      // points
+  double lineStep = 16;  // pixels: one line of text
+  double margin = 20;    // pixels around the boards
+  double tallest = 120;  // pixels: no board is drawn wider across than this
+};
+
+// The height the diagram takes on a canvas this wide.
+double CuttingDiagramHeight(const Materials& materials, int width, const DiagramStyle& style = {});
+
+// Clears the canvas to white and draws every board, top to bottom, as wide as the canvas.
+void DrawCuttingDiagram(const Materials& materials, Canvas& canvas, const DiagramStyle& style = {});
+
+}  // namespace varnloft

@@ -1,0 +1,74 @@
+#pragma once
+// The cheapest way to cut the pieces of one lumber from the stock lengths sold. Identical pieces
+// form one piece type, so the search runs over how many of each type are still to cut: an
+// exact dynamic programme over those count vectors, each step laying one board with one
+// pattern (a multiset of pieces that fits on a stock length, in its shortest arrangement).
+//
+// The plan minimises the cost, then the number of boards, then maximises the longest single
+// offcut. A lumber with any stock length lacking a price is planned by the fewest boards, then
+// the least length bought, then the longest offcut. The search counts its steps against a fixed
+// budget (never time), so the answer is the same on every machine: within the budget the plan is
+// proven best; past it, the best plan found is returned, marked not proven, with a lower bound.
+#include <optional>
+#include <vector>
+
+#include "materials/piece_layout.h"
+
+namespace varnloft {
+
+// Enough for every design the lists offer, with room to spare.
+inline constexpr long long kPlanStepBudget = 4'000'000;
+
+struct PlanPieceType {
+  std::vector<LaidPiece> ways;  // from WaysToLay; the first is as drawn
+  int count = 0;
+};
+
+struct PlanStock {
+  double length = 0;  // feet
+  std::optional<double> price;
+};
+
+struct PlanInput {
+  std::vector<PlanPieceType> types;
+  std::vector<PlanStock> stock;
+  double boardWidth = 0;
+  double kerf = 0;
+  double trim = 0;
+  // When above 0: list, per type, the shortenings up to this far that could change the plan.
+  double shorteningReach = 0;
+};
+
+struct PlacedPiece {
+  int type = 0;
+  int way = 0;          // index into the type's ways
+  double position = 0;  // where the laid piece's frame starts, from the board's left end
+};
+
+struct PlanBoard {
+  int stock = 0;                    // index into PlanInput::stock
+  std::vector<PlacedPiece> pieces;  // left to right
+  double offcut = 0;                // after the last piece's rightmost point and its cut
+};
+
+struct LumberPlan {
+  std::vector<PlanBoard> boards;
+  std::vector<int> missing;  // per type: copies no stock length holds (all or none of them)
+  bool priced = false;       // every stock length has a price
+  double cost = 0;           // the boards' prices; 0 when not priced
+  bool proven = false;
+  double lowerBound = 0;  // of the cost (priced) or of the number of boards (not priced)
+  long long steps = 0;    // search steps spent
+  // Per type, when PlanInput::shorteningReach asks for them and every pattern was found: the
+  // lengths by which shortening some or all pieces of the type (at one end, square) first lets
+  // some multiset fit a stock length it does not fit now. Shortened by less than the least of them,
+  // or between two of them, the pieces fit exactly as they fit now, and the plan stays the same.
+  std::vector<std::vector<double>> shorteningsThatMatter;
+};
+
+// Two lengths closer than this are equal; a piece that fits exactly fits.
+inline constexpr double kSameLength = 1e-9;
+
+LumberPlan PlanLumber(const PlanInput& input, long long stepBudget = kPlanStepBudget);
+
+}  // namespace varnloft
