@@ -1,8 +1,7 @@
 #pragma once
-// Message boxes and questions. The Qt back end shows real boxes; the scripted one answers from
-// a fixed choice and records what was shown.
+// Message boxes and questions. The Qt back end shows real boxes; ScriptedPrompts
+// (platform/testing/) answers from a fixed choice and records what was shown.
 #include <string>
-#include <vector>
 
 namespace varnloft {
 
@@ -21,22 +20,6 @@ struct ShownBox {
   std::string kind;  // "error", "info", "question"
   std::string text;
   std::string answer;  // "Yes", "No", "Cancel" or empty
-};
-
-class ScriptedPrompts : public Prompts {
- public:
-  void ShowError(const std::string& text) override { shown.push_back({"error", text, ""}); }
-  void ShowInfo(const std::string& text) override { shown.push_back({"info", text, ""}); }
-  Answer AskYesNoCancel(const std::string& text) override {
-    static const char* names[] = {"Yes", "No", "Cancel"};
-    shown.push_back({"question", text, names[static_cast<int>(answer)]});
-    return answer;
-  }
-  void Beep() override { ++beeps; }
-
-  Answer answer = Answer::Yes;
-  std::vector<ShownBox> shown;
-  int beeps = 0;
 };
 
 }  // namespace varnloft

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 #include "platform/web_address.h"
 
 namespace varnloft {

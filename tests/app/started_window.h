@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 

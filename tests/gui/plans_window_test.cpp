@@ -16,9 +16,9 @@
 #include "app/main_window.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 namespace {

@@ -1,0 +1,23 @@
+#include "platform/testing/scripted_prompts.h"
+
+namespace varnloft {
+
+void ScriptedPrompts::ShowError(const std::string& text) {
+  shown.push_back({"error", text, ""});
+}
+
+void ScriptedPrompts::ShowInfo(const std::string& text) {
+  shown.push_back({"info", text, ""});
+}
+
+Answer ScriptedPrompts::AskYesNoCancel(const std::string& text) {
+  static const char* const names[] = {"Yes", "No", "Cancel"};
+  shown.push_back({"question", text, names[static_cast<int>(answer)]});
+  return answer;
+}
+
+void ScriptedPrompts::Beep() {
+  ++beeps;
+}
+
+}  // namespace varnloft
