@@ -13,33 +13,25 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/main_window.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
-#include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
+#include "tests/app/started_window.h"
 
 namespace varnloft {
 namespace {
 
-struct PlansWindowTest : ::testing::Test {
-  PlansWindowTest() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
-    state.FormCreate();
-    state.HandleUserEvent([this] { state.FormActivate(); });
-    form = std::make_unique<PlansWindow>(state.rec, prompts);
+struct PlansWindowTest : ::testing::Test, StartedWindow {
+  // 5 January 2007 at 09:05:07, a Friday.
+  PlansWindowTest() : StartedWindow(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}) {
+    form = std::make_unique<PlansWindow>(w.rec, prompts);
     form->askSaveFileName = [this](const QString& folder, const QString& name) {
       askedFolder = folder;
       askedName = name;
       return answer;
     };
   }
-  void Draw() { form->DrawPlanSheet(PlanContextOf(state)); }
+  void Draw() { form->DrawPlanSheet(PlanContextOf(w)); }
 
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow state;
   std::unique_ptr<PlansWindow> form;
   QString askedFolder, askedName, answer;
   QTemporaryDir dir;
@@ -102,9 +94,9 @@ TEST_F(PlansWindowTest, AFailedSaveIsReportedAndLeavesNoFile) {
 }
 
 TEST_F(PlansWindowTest, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
-  state.form.statusPanel0 = "50.0% of size/scale";
+  w.form.statusPanel0 = "50.0% of size/scale";
   Draw();
-  ASSERT_EQ(state.rec.PlanName, "50.0% of size/scale");
+  ASSERT_EQ(w.rec.PlanName, "50.0% of size/scale");
   answer = QString();
   form->PressSave();
   EXPECT_EQ(askedName, "50.0% of size-scale.bmp");
@@ -112,8 +104,8 @@ TEST_F(PlansWindowTest, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
 
 TEST_F(PlansWindowTest, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
   Draw();
-  PlansWindow real(state.rec, prompts);
-  real.DrawPlanSheet(PlanContextOf(state));
+  PlansWindow real(w.rec, prompts);
+  real.DrawPlanSheet(PlanContextOf(w));
   QStringList filters;
   QString suffix;
   bool confirms = false;
@@ -140,7 +132,7 @@ TEST_F(PlansWindowTest, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) 
   form->printButton->click();
   EXPECT_EQ(presses, 1);
   form->FormActivate();
-  EXPECT_EQ(form->windowTitle().toStdString(), "  " + state.rec.TitleText);
+  EXPECT_EQ(form->windowTitle().toStdString(), "  " + w.rec.TitleText);
   EXPECT_EQ(form->saveButton->text(), "Save");
   EXPECT_EQ(form->closeButton->text(), "Close");
   EXPECT_EQ(form->lowerCloseButton->text(), "Close");
