@@ -8,8 +8,9 @@
 
 namespace varnloft {
 
-// "PNG" for a name ending in ".png" (any case), otherwise "BMP" (a Windows bitmap).
-const char* ImageFormatFor(const QString& path);
+// The format a file name asks for: "PNG" for the extension ".png", "BMP" (a Windows bitmap)
+// for ".bmp", in any case; nullptr for any other name, which is not a picture file of ours.
+const char* ImageFormatFor(const std::string& path);
 
 // Writes `image` to `path` in `format` ("BMP", "PNG"). Returns an empty text on success,
 // otherwise the message for the user (naming the file and the reason, e.g. no permission or a

@@ -108,6 +108,13 @@ TEST_F(Validation, FilesMustNameTheirFormat) {
   EXPECT_EQ(ErrorOf("--save-view", "view.png.txt"),
             "--save-view writes .png or .bmp files, not 'view.png.txt'");
   EXPECT_EQ(ErrorOf("--print-pdf", "x.ps"), "--print-pdf writes .pdf files, not 'x.ps'");
+  // The plans and the pictures agree: a name that is only an extension is a hidden file with
+  // none, wherever it is.
+  EXPECT_EQ(ErrorOf("--save-plan", ".png"), "--save-plan writes .bmp or .png files, not '.png'");
+  EXPECT_EQ(ErrorOf("--save-view", ".png"), "--save-view writes .png or .bmp files, not '.png'");
+  EXPECT_EQ(ErrorOf("--save-angles", "out/.bmp"),
+            "--save-angles writes .png or .bmp files, not 'out/.bmp'");
+  EXPECT_EQ(ErrorOf("--print-pdf", "out/.pdf"), "--print-pdf writes .pdf files, not 'out/.pdf'");
   // Bytes beyond ASCII are compared safely and never taken for letters.
   EXPECT_EQ(ErrorOf("--save-plan", "plan.\xD0\xA0NG"),
             "--save-plan writes .bmp or .png files, not 'plan.\xD0\xA0NG'");
