@@ -126,8 +126,8 @@ Actions:
   pressed and prints into a throwaway PDF. Both happen after the last action and before the
   JSON is written, so the record shows the PlanName they set.
   A file that cannot be written is reported on stderr after the JSON, with exit status 1;
-  a saved plan or PDF is written to a temporary file first, so a failed write leaves the
-  target as it was.
+  a saved picture, plan or PDF is written to a temporary file first, so a failed write
+  leaves the target as it was.
 
 Settings:
   --now YYYY-MM-DDTHH:MM:SS   fixes the clock (start-up date and time stamps); default: now

@@ -51,8 +51,7 @@ void CliPlans::ShowPlans() {
   // The window is shown; Save runs when the run asked for it, then Close, and the main
   // window becomes active again.
   if (!saveTarget_.empty()) {
-    const std::string error = SaveImageFile(sheet.Image(), QString::fromStdString(saveTarget_),
-                                            ImageFormatFor(saveTarget_));
+    const std::string error = SaveImageFile(sheet.Image(), QString::fromStdString(saveTarget_));
     if (!error.empty()) ReportWriteError(error);
   }
   window_.HandleUserEvent([this] { window_.FormActivate(); });

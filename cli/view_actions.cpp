@@ -1,6 +1,5 @@
 #include "cli/view_actions.h"
 
-#include <QFile>
 #include <cstdio>
 
 #include "design/angle_report.h"
@@ -114,8 +113,9 @@ bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction&
     pictures.SetWindowSize(w, h);
   } else if (action.option == "--save-view" || action.option == "--save-angles") {
     const Picture& picture = action.option == "--save-view" ? pictures.view : pictures.angles;
-    if (!picture.Save(QString::fromStdString(action.argument)))
-      error = "cannot write " + action.argument;
+    const std::string failure =
+        SaveImageFile(picture.Image(), QString::fromStdString(action.argument));
+    if (error.empty()) error = failure;  // the first file that could not be written
   } else if (action.option == "--ops") {
     auto eq = action.argument.find('=');
     pictures.AddOpsFile(action.argument.substr(0, eq), action.argument.substr(eq + 1));

@@ -22,7 +22,9 @@ const char* ImageFormatFor(const std::string& path) {
   return nullptr;
 }
 
-std::string SaveImageFile(const QImage& image, const QString& path, const char* format) {
+std::string SaveImageFile(const QImage& image, const QString& path) {
+  const char* format = ImageFormatFor(path.toStdString());
+  if (!format) return Failure(path, "its name ends in neither .bmp nor .png");
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
   if (!image.save(&file, format)) {
