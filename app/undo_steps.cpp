@@ -57,25 +57,11 @@ std::string MainWindow::BoxStepName(const char* verb, const std::string& box) co
 }
 
 WindowSnapshot MainWindow::Snapshot() const {
-  return WindowSnapshot{form, rec};
+  return TakeSnapshot(form, rec);
 }
 
 void MainWindow::Restore(const WindowSnapshot& snapshot) {
-  // The window's size and the program's own texts are no part of a design.
-  const int width = form.windowWidth, height = form.windowHeight;
-  const int panelWidth = form.statusPanel0Width;
-  const std::string caption = form.caption;
-  const std::string title = rec.TitleText, notice = rec.NoticeText;
-  const std::string separator = rec.ThousandsSeparator;
-  form = snapshot.form;
-  rec = snapshot.rec;
-  form.windowWidth = width;
-  form.windowHeight = height;
-  form.statusPanel0Width = panelWidth;
-  form.caption = caption;
-  rec.TitleText = title;
-  rec.NoticeText = notice;
-  rec.ThousandsSeparator = separator;
+  RestoreSnapshot(snapshot, form, rec);
   // A snapshot taken while a button was held down keeps its red caption; no button is held now.
   for (const char* button : {"Imperial", "Metric", "BitBtn3", "BitBtn4", "BitBtn5"})
     form.at(button).color = kMaroon;
