@@ -498,6 +498,8 @@ void MainWindowWidget::closeEvent(QCloseEvent* event) {
   Run([&] { mayClose = state_.ConfirmCloseDesign(); });
   if (!mayClose) {
     event->ignore();
+    // The keyboard comes back from the question, window manager or not.
+    activateWindow();
     return;
   }
   QMainWindow::closeEvent(event);
