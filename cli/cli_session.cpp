@@ -266,9 +266,8 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (plans_->Apply(action)) {
-  } else if (files_->Apply(action)) {
-  } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
+  } else if (!plans_->Apply(action) && !files_->Apply(action) &&
+             !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }
 }

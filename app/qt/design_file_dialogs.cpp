@@ -44,10 +44,10 @@ QString RunSaveDesignDialog(QWidget* parent, const QString& folder, const QStrin
 
 QString DesignFolder(const QString& designPath) {
   if (!designPath.isEmpty()) {
-    const QString folder = QFileInfo(designPath).absolutePath();
+    QString folder = QFileInfo(designPath).absolutePath();
     if (QDir(folder).exists()) return folder;
   }
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QDir(documents).exists()) return documents;
   return QDir::homePath();
 }
