@@ -41,6 +41,7 @@ std::string CliHelpText();
 
 class CliPictures;
 class CliPlans;
+class CliFiles;
 
 class CliSession {
  public:
@@ -52,6 +53,7 @@ class CliSession {
   // Runs one action as the user would; errors of the program go to the error box.
   void Apply(const CliAction& action);
   // FormCreate, then the activation that presses Design, at the first --window size if any.
+  // A run with a file option reports the design's file and history too.
   void Start(const std::vector<CliAction>& actions = {});
 
   // After the last action: the drawings the --ops files of the plans need (see --help).
@@ -74,6 +76,8 @@ class CliSession {
   std::unique_ptr<CliPictures> pictures_;
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
+  std::unique_ptr<CliFiles> files_;
+  bool reportDocument_ = false;
 };
 
 }  // namespace varnloft

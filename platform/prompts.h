@@ -13,13 +13,15 @@ class Prompts {
   virtual void ShowError(const std::string& text) = 0;         // the general error box
   virtual void ShowInfo(const std::string& text) = 0;          // an information box, OK only
   virtual Answer AskYesNoCancel(const std::string& text) = 0;  // question icon, Yes/No/Cancel
+  // The unsaved-changes question, with Save (Yes), Discard (No) and Cancel.
+  virtual Answer AskSaveChanges(const std::string& text) = 0;
   virtual void Beep() {}
 };
 
 struct ShownBox {
   std::string kind;  // "error", "info", "question"
   std::string text;
-  std::string answer;  // "Yes", "No", "Cancel" or empty
+  std::string answer;  // "Yes", "No", "Cancel", "Save", "Discard" or empty
 };
 
 }  // namespace varnloft

@@ -13,6 +13,7 @@ class ScriptedPrompts : public Prompts {
   void ShowError(const std::string& text) override;
   void ShowInfo(const std::string& text) override;
   Answer AskYesNoCancel(const std::string& text) override;
+  Answer AskSaveChanges(const std::string& text) override;
   void Beep() override;
 
   Answer answer = Answer::Yes;  // the answer to every question

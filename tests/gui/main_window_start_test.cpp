@@ -31,7 +31,8 @@ TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
   EXPECT_EQ(w.window->edit("Edit5")->text(), "5");
   EXPECT_EQ(w.window->edit("Edit20")->text(), "4");
   EXPECT_EQ(w.window->windowTitle(),
-            "   Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
+            "   Untitled[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
+  EXPECT_FALSE(w.window->isWindowModified());
   EXPECT_EQ(w.window->statusPanel(0)->text(), "Adult Standard Size Table");
   EXPECT_EQ(w.window->statusPanel(1)->text(), "Complimentary Software and Plans Version 6.0.0.2.");
 
