@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model3d/orbit_camera.h"
+#include "model3d/painting_order.h"
 #include "model3d/render_target.h"
 #include "model3d/shading.h"
 #include "model3d/table_renderer.h"
@@ -65,9 +66,10 @@ OrbitCamera CameraFor(const TableModel& model, const AssemblyPictureOptions& o, 
   return camera;
 }
 
-// Every face turned towards the camera, projected into the drawing area, farthest first.
+// Every face turned towards the camera, in the camera's picture, in painting order: piece by
+// piece as PaintingOrder gives them, each piece's faces farthest first.
 std::vector<Face> VisibleFaces(const TableModel& model, const std::vector<Vec3>& offsets,
-                               const ViewTransform& view, const PictureFrame& area) {
+                               const ViewTransform& view) {
   std::vector<Face> faces;
   for (size_t i = 0; i < model.pieces.size(); ++i) {
     const Mesh& mesh = model.pieces[i].mesh;
@@ -81,20 +83,24 @@ std::vector<Face> VisibleFaces(const TableModel& model, const std::vector<Vec3>&
         const Vec3 v = view.ToView(mesh.vertices[c] + offsets[i]);
         inFront = inFront && v.z > view.nearDepth;
         out.depth += v.z / static_cast<double>(face.corners.size());
-        out.corners.push_back({area.left + view.centreX + view.focal * v.x / v.z,
-                               area.top + view.centreY - view.focal * v.y / v.z});
+        out.corners.push_back(
+            {view.centreX + view.focal * v.x / v.z, view.centreY - view.focal * v.y / v.z});
       }
       if (inFront) faces.push_back(std::move(out));
     }
   }
-  std::stable_sort(faces.begin(), faces.end(),
-                   [](const Face& a, const Face& b) { return a.depth > b.depth; });
+  std::vector<size_t> rank(model.pieces.size());
+  const std::vector<int> order = PaintingOrder(model, offsets, view);
+  for (size_t k = 0; k < order.size(); ++k) rank[order[k]] = k;
+  std::stable_sort(faces.begin(), faces.end(), [&rank](const Face& a, const Face& b) {
+    return rank[a.piece] != rank[b.piece] ? rank[a.piece] < rank[b.piece] : a.depth > b.depth;
+  });
   return faces;
 }
 
-// A visible point of every piece, found in a small z-buffer picture of the same view: the pixel
-// of the piece nearest the middle of what shows of it. Pieces hidden entirely point at their
-// centre.
+// A visible point of every piece in the camera's picture, found in a small z-buffer picture of
+// the same view: the pixel of the piece nearest the middle of what shows of it. Pieces hidden
+// entirely point at their centre.
 std::vector<CanvasPoint> Anchors(const TableModel& model, const AssemblyPictureOptions& o,
                                  const std::vector<Vec3>& offsets, const PictureFrame& area) {
   const double scale = std::min(1.0, 480 / std::max(area.width, area.height));
@@ -137,10 +143,32 @@ std::vector<CanvasPoint> Anchors(const TableModel& model, const AssemblyPictureO
       if (v.z > view.nearDepth)
         p = {view.centreX + view.focal * v.x / v.z, view.centreY - view.focal * v.y / v.z};
     }
-    anchors[i] = {area.left + std::clamp(p.x / scale, 0.0, area.width),
-                  area.top + std::clamp(p.y / scale, 0.0, area.height)};
+    anchors[i] = {p.x / scale, p.y / scale};
   }
   return anchors;
+}
+
+// Moves and scales the camera's picture so that the drawing (not merely the box around the
+// exploded table, whose corners lie far beyond it) fills the area.
+struct Fit2d {
+  double scale = 1, dx = 0, dy = 0;
+  CanvasPoint operator()(CanvasPoint p) const { return {dx + scale * p.x, dy + scale * p.y}; }
+};
+
+Fit2d FitInto(const std::vector<Face>& faces, const PictureFrame& area) {
+  double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
+  for (const Face& f : faces)
+    for (const CanvasPoint& p : f.corners) {
+      minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+      minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+    }
+  Fit2d fit;
+  if (!(maxX > minX && maxY > minY)) return fit;
+  constexpr double kFill = 0.96;
+  fit.scale = std::min(area.width * kFill / (maxX - minX), area.height * kFill / (maxY - minY));
+  fit.dx = area.left + (area.width - fit.scale * (maxX - minX)) / 2 - fit.scale * minX;
+  fit.dy = area.top + (area.height - fit.scale * (maxY - minY)) / 2 - fit.scale * minY;
+  return fit;
 }
 
 // Stacks the labels of one column from top to bottom in the order of their anchors, each as
@@ -275,13 +303,22 @@ void DrawAssemblyPicture(const TableModel& model, Canvas& canvas, const PictureF
   const ViewTransform view = ViewOf(CameraFor(model, options, width, height), width, height);
   const std::vector<Vec3> offsets = ExplodeOffsets(model, options.explode);
 
-  DrawFaces(model, canvas, VisibleFaces(model, offsets, view, area), view, options);
+  std::vector<Face> faces = VisibleFaces(model, offsets, view);
+  const Fit2d fit = FitInto(faces, area);
+  for (Face& face : faces)
+    for (CanvasPoint& p : face.corners) p = fit(p);
+  DrawFaces(model, canvas, faces, view, options);
 
   const std::vector<CanvasPoint> anchors = Anchors(model, options, offsets, area);
   std::vector<Label> labels;
-  for (size_t i = 0; i < model.pieces.size(); ++i)
-    labels.push_back({static_cast<int>(i), anchors[i],
-                      model.pieces[i].name.size() * kCharacterWidth * FontPixels(options), 0});
+  for (size_t i = 0; i < model.pieces.size(); ++i) {
+    const CanvasPoint at = fit(anchors[i]);
+    labels.push_back({static_cast<int>(i),
+                      {std::clamp(at.x, area.left, area.left + area.width),
+                       std::clamp(at.y, area.top, area.top + area.height)},
+                      model.pieces[i].name.size() * kCharacterWidth * FontPixels(options),
+                      0});
+  }
   DrawLabels(model, canvas, std::move(labels), frame, layout, options);
 }
 
