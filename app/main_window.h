@@ -24,6 +24,8 @@ struct MainWindowHooks {
   std::function<void()> closeMainWindow;      // ends the program
   std::function<void()> showThicknessDialog;  // the lumber thickness dialog, not modal
   std::function<void()> showScaleDialog;      // the model-building scale dialog, not modal
+  // After every design cycle, the calculation done or failed: the windows that follow the design.
+  std::function<void()> designChanged;
 };
 
 class MainWindow {

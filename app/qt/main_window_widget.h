@@ -55,6 +55,8 @@ class MainWindowWidget : public QMainWindow {
   QRadioButton* radio(const QString& name) { return radios_.value(name); }
   QAction* menuAction(const QString& name) { return actions_.value(name); }
   QLabel* statusPanel(int i) { return i == 0 ? status0_ : status1_; }
+  QMenu* exportMenu() { return exportMenu_; }  // File > Export
+  QMenu* viewMenu() { return viewMenu_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -86,6 +88,8 @@ class MainWindowWidget : public QMainWindow {
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
   PictureArea* designView_ = nullptr;
+  QMenu* exportMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
 };
 
 }  // namespace varnloft
