@@ -41,6 +41,7 @@ std::string CliHelpText();
 
 class CliPictures;
 class CliPlans;
+class CliModel3d;
 
 class CliSession {
  public:
@@ -74,6 +75,7 @@ class CliSession {
   std::unique_ptr<CliPictures> pictures_;
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
+  std::unique_ptr<CliModel3d> model3d_;
 };
 
 }  // namespace varnloft
