@@ -39,7 +39,7 @@ std::string FitMessage(const TableModel& model, const FitReport& fit) {
   if (!wrongVolume.empty())
     lines.push_back("The solid of " + NameList(wrongVolume) + " is not its outline times the " +
                     "thickness.");
-  if (lines.empty()) lines.push_back("The fit check failed.");
+  if (lines.empty()) lines.emplace_back("The fit check failed.");
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
   return text;

@@ -212,20 +212,20 @@ void DrawFaces(const TableModel& model, Canvas& canvas, const std::vector<Face>&
     // The piece's real edges along this face (not the diagonals of a face cut into triangles).
     const std::vector<int>& corners = mesh.faces[face.face].corners;
     for (size_t k = 0; k < corners.size(); ++k) {
-      const int a = corners[k], b = corners[(k + 1) % corners.size()];
-      for (size_t e = 0; e < mesh.edges.size(); ++e) {
-        const auto [u, v] = mesh.edges[e];
-        if (!((u == a && v == b) || (u == b && v == a))) continue;
-        const size_t next = (k + 1) % corners.size();
-        canvas.MoveTo(face.corners[k].x, face.corners[k].y);
-        canvas.LineTo(face.corners[next].x, face.corners[next].y);
-        break;
-      }
+      const size_t next = (k + 1) % corners.size();
+      const int a = corners[k], b = corners[next];
+      const bool realEdge =
+          std::any_of(mesh.edges.begin(), mesh.edges.end(), [a, b](const auto& edge) {
+            return (edge.first == a && edge.second == b) || (edge.first == b && edge.second == a);
+          });
+      if (!realEdge) continue;
+      canvas.MoveTo(face.corners[k].x, face.corners[k].y);
+      canvas.LineTo(face.corners[next].x, face.corners[next].y);
     }
   }
 }
 
-void DrawLabels(const TableModel& model, Canvas& canvas, std::vector<Label> labels,
+void DrawLabels(const TableModel& model, Canvas& canvas, const std::vector<Label>& labels,
                 const PictureFrame& frame, const Layout& layout, const AssemblyPictureOptions& o) {
   // Left of the drawing's middle to the left column, the rest to the right; the fuller column
   // gives its labels nearest the middle to the other.
@@ -319,7 +319,7 @@ void DrawAssemblyPicture(const TableModel& model, Canvas& canvas, const PictureF
                       model.pieces[i].name.size() * kCharacterWidth * FontPixels(options),
                       0});
   }
-  DrawLabels(model, canvas, std::move(labels), frame, layout, options);
+  DrawLabels(model, canvas, labels, frame, layout, options);
 }
 
 }  // namespace varnloft

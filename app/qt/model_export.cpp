@@ -29,7 +29,7 @@ QString RunSaveDialog(QWidget* parent, const QString& folder, const QString& pro
 
 QString StartFolder() {
   for (auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::DesktopLocation}) {
-    const QString folder = QStandardPaths::writableLocation(location);
+    QString folder = QStandardPaths::writableLocation(location);
     if (!folder.isEmpty() && QDir(folder).exists()) return folder;
   }
   return QDir::homePath();

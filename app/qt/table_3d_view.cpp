@@ -29,12 +29,8 @@ Table3dView::Table3dView(QWidget* parent) : QWidget(parent) {
 void Table3dView::SetScene(const Table3dScene* scene) {
   scene_ = scene;
   hovered_ = -1;
-  if (scene_ && scene_->HasTable()) {
-    if (viewPending_)
-      ResetView();
-    else
-      AimAtTable();
-  }
+  // The first table waits for the first picture, when the view has its real size.
+  if (!viewPending_) AimAtTable();
   Changed();
 }
 
@@ -45,6 +41,11 @@ QSize Table3dView::PixelSize() const {
 }
 
 void Table3dView::ResetView() {
+  FitStartingView();
+  Changed();
+}
+
+void Table3dView::FitStartingView() {
   const OrbitCamera start;
   camera_.azimuth = start.azimuth;
   camera_.elevation = start.elevation;
@@ -53,7 +54,7 @@ void Table3dView::ResetView() {
     camera_.FitView(ExplodedBounds(scene_->model, explode_), size.width(), size.height());
     viewPending_ = false;
   }
-  Changed();
+  stale_ = true;
 }
 
 void Table3dView::AimAtTable() {
@@ -83,6 +84,7 @@ void Table3dView::Changed() {
 }
 
 const RenderTarget& Table3dView::Rendered() {
+  if (viewPending_ && scene_ && scene_->HasTable()) FitStartingView();
   const QSize size = PixelSize();
   if (target_.width != size.width() || target_.height != size.height()) {
     target_.Resize(size.width(), size.height());
@@ -114,7 +116,6 @@ void Table3dView::paintEvent(QPaintEvent*) {
                      scene_ ? QString::fromStdString(scene_->message) : QString());
     return;
   }
-  if (viewPending_) ResetView();
   const RenderTarget& picture = Rendered();
   // The buffer's bytes are R, G, B, A in memory order: the layout of Format_RGBA8888, so the
   // image only wraps them.

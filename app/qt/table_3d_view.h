@@ -53,6 +53,7 @@ class Table3dView : public QWidget {
   void Changed();  // the picture must be drawn again
   void SetHovered(int piece);
   void AimAtTable();  // target and radius from the (exploded) table, direction and zoom kept
+  void FitStartingView();
   QSize PixelSize() const;
 
   const Table3dScene* scene_ = nullptr;

@@ -137,10 +137,10 @@ TEST(Table3dWindow, DragTurnsWheelZoomsHoverNamesAndResetRestores) {
   OpenProgram p;
   p.Open3dView();
   Table3dView& view = p.view();
+  const RenderTarget& shown = view.Rendered();
   const OrbitCamera start = view.camera();
 
   // The piece under the mouse is named with its length and lumber, and drawn lighter.
-  const RenderTarget& shown = view.Rendered();
   const int leg = 0;  // "Leg 1"
   const QPoint onLeg = PointOn(shown, leg);
   ASSERT_GE(onLeg.x(), 0);
@@ -267,7 +267,7 @@ TEST(Table3dWindow, ExportNamesTheReasonOfAFailedWrite) {
   DesignedWindow d;
   ModelExport exporter(d.w.rec, d.prompts);
   QTemporaryDir dir;
-  const QString target = dir.filePath("missing folder/table.glb");
+  QString target = dir.filePath("missing folder/table.glb");
   exporter.askSaveFileName = [&](QWidget*, const QString&, const QString&, QString&) {
     return target;
   };

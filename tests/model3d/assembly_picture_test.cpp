@@ -30,7 +30,8 @@ bool Inside(const std::vector<PixelPoint>& polygon, double x, double y) {
   for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
     const PixelPoint& a = polygon[i];
     const PixelPoint& b = polygon[j];
-    if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / double(b.y - a.y) + a.x)
+    if ((a.y > y) != (b.y > y) &&
+        x < (b.x - a.x) * (y - a.y) / static_cast<double>(b.y - a.y) + a.x)
       inside = !inside;
   }
   return inside;
@@ -91,10 +92,10 @@ TEST(AssemblyPicture, LeadersPointAtTheDrawingAndLabelsDoNotOverprint) {
       leaderEnds.emplace_back(op.x1, op.y1);
   }
   ASSERT_EQ(leaderEnds.size(), model.pieces.size());
-  for (const auto& [x, y] : leaderEnds) {
-    const bool onAFace = std::any_of(faces.begin(), faces.end(), [&](const auto& face) {
-      return Inside(face, x + 0.25, y + 0.25);
-    });
+  for (const auto& end : leaderEnds) {
+    const double x = end.first + 0.25, y = end.second + 0.25;
+    const bool onAFace = std::any_of(faces.begin(), faces.end(),
+                                     [x, y](const auto& face) { return Inside(face, x, y); });
     EXPECT_TRUE(onAFace) << x << ", " << y;
   }
   // Two columns, left and right of the drawing, their rows at least a text's height apart.
@@ -122,7 +123,7 @@ TEST(AssemblyPicture, MarkedPiecesAreRed) {
 
 TEST(AssemblyPicture, AModelWithoutPiecesIsExplained) {
   TableModel model;
-  model.notes.push_back("The last calculation failed, so there is no table to model.");
+  model.notes.emplace_back("The last calculation failed, so there is no table to model.");
   const std::vector<CanvasOp> ops = Draw(model);
   std::vector<std::string> texts;
   for (const CanvasOp& op : ops) {
