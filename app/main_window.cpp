@@ -232,8 +232,15 @@ void MainWindow::FormActivate() {
 }
 
 void MainWindow::DesignCycle() {
-  CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
+  try {
+    CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
+  } catch (...) {
+    // The record now says the calculation failed: the following windows show that too.
+    if (hooks.designChanged) hooks.designChanged();
+    throw;
+  }
   if (hooks.drawDesignView) hooks.drawDesignView();
+  if (hooks.designChanged) hooks.designChanged();
 }
 
 void MainWindow::PressDesign() {

@@ -37,6 +37,8 @@ struct MainWindowHooks {
   std::function<void()> activate;
   std::function<void(const std::string& path)> rememberRecentFile;  // opened or saved
   std::function<void(const std::string& error)> saveFailed;         // after its error box
+  // After every design cycle, the calculation done or failed: the windows that follow the design.
+  std::function<void()> designChanged;
 };
 
 // The window's caption and the status bar's second text as the program starts.

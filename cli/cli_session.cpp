@@ -5,6 +5,7 @@
 #include "app/state_report.h"
 #include "cli/file_actions.h"
 #include "cli/input_actions.h"
+#include "cli/model3d_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/view_actions.h"
 
@@ -40,7 +41,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
                Contains(PlanOptionsWithArgument(), arg) ||
-               Contains(FileOptionsWithArgument(), arg)) {
+               Contains(FileOptionsWithArgument(), arg) ||
+               Contains(Model3dOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -168,6 +170,29 @@ Design files and undo (File and Edit menus):
   with the texts the File menu's title and the Edit menu's items would show. The driver reads
   and writes no saved settings (recent files, window state).
 
+  --export-3d FILE   at the end, write the assembled table of the final design as a 3D model:
+                     .obj (Wavefront OBJ, millimetres, z up, one named object a piece, and its
+                     materials in FILE's name with .mtl), .stl (binary STL, millimetres, z up,
+                     one solid) or .glb (binary glTF 2.0, metres, y up, one named node a piece);
+                     any other name exits 2
+  --save-3d FILE     at the end, write the table as the 3D view draws it into FILE (.png),
+                     seen from --camera, the pieces of a failed fit check in red
+  --size-3d WxH      the size of every --save-3d picture (default 1024x768; each side 16 to
+                     8192, at most 4096 x 4096 pixels in all; the last --size-3d counts)
+  --camera AZIMUTH,ELEVATION
+                     degrees, for every --save-3d picture (default -35,25; the last counts):
+                     azimuth 0 looks at the front of the table, 90 at its right end; the
+                     elevation is the angle above the horizon, -90 to 90 (kept within 89)
+  --fit FILE         at the end, write the fit check of the final design's model as one line of
+                     JSON: {"ok": true|false, "overlaps": [{"a": "Leg 1", "b": "Leg 2",
+                     "volume": V}], "bounding_box": [X, Y, Z], "findings": ["..."]}, in feet
+                     and cubic feet; "ok" is false when two pieces pass through each other, a
+                     piece is left out of the model, or the last calculation failed
+  The 3D files are built from the record as it stands after the last action (and after the
+  drawings of the --ops files), whatever their place on the command line, and written after
+  the JSON document, each to a temporary file first. After a failed calculation --export-3d
+  and --save-3d write nothing and exit 1; --fit writes its JSON with "ok": false.
+
 Settings:
   --now YYYY-MM-DDTHH:MM:SS   fixes the clock (start-up date and time stamps); default: now
   --locale NAME               day and month names and thousands separator of the locale NAME
@@ -186,7 +211,8 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       window_(prompts_, clock_, shell_, std::move(locale)),
       pictures_(std::make_unique<CliPictures>(window_)),
       plans_(std::make_unique<CliPlans>(window_, writeError_)),
-      files_(std::make_unique<CliFiles>(window_, writeError_)) {}
+      files_(std::make_unique<CliFiles>(window_, writeError_)),
+      model3d_(std::make_unique<CliModel3d>(window_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -195,7 +221,8 @@ bool CliSession::Finish(std::string& error) {
     error = writeError_;
     return false;
   }
-  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error);
+  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error) &&
+         model3d_->WriteFiles(error);
 }
 
 void CliSession::Start(const std::vector<CliAction>& actions) {
@@ -236,6 +263,8 @@ void CliSession::Validate(const CliAction& action) const {
   } else if (std::find(PlanOptionsWithArgument().begin(), PlanOptionsWithArgument().end(),
                        action.option) != PlanOptionsWithArgument().end()) {
     ValidatePlanAction(action);
+  } else if (Contains(Model3dOptionsWithArgument(), action.option)) {
+    ValidateModel3dAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -266,7 +295,7 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (!plans_->Apply(action) && !files_->Apply(action) &&
+  } else if (!plans_->Apply(action) && !files_->Apply(action) && !model3d_->Apply(action) &&
              !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

@@ -42,6 +42,7 @@ std::string CliHelpText();
 class CliPictures;
 class CliPlans;
 class CliFiles;
+class CliModel3d;
 
 class CliSession {
  public:
@@ -78,6 +79,7 @@ class CliSession {
   std::unique_ptr<CliPlans> plans_;
   std::unique_ptr<CliFiles> files_;
   bool reportDocument_ = false;
+  std::unique_ptr<CliModel3d> model3d_;
 };
 
 }  // namespace varnloft

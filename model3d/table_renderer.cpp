@@ -4,16 +4,15 @@
 #include <cmath>
 
 #include "model3d/raster.h"
+#include "model3d/shading.h"
 
 namespace varnloft {
 
 namespace {
 
 std::uint32_t Shade(Rgb c, double light) {
-  auto channel = [light](std::uint8_t v) {
-    return static_cast<std::uint8_t>(std::clamp(v * light, 0.0, 255.0));
-  };
-  return PackRgba(channel(c.r), channel(c.g), channel(c.b));
+  const Rgb shaded = Shaded(c, light);
+  return PackRgba(shaded.r, shaded.g, shaded.b);
 }
 
 // Cuts a polygon in view space to the part in front of the near plane.
@@ -57,9 +56,7 @@ void RenderTable(const TableModel& model, const OrbitCamera& camera, const Rende
   std::fill(target.piece.begin(), target.piece.end(), kNoPiece);
 
   const ViewTransform view = ViewOf(camera, target.width, target.height);
-  // A light from over the viewer's left shoulder, so that the three visible sides of a board
-  // each get their own shade.
-  const Vec3 light = Normalized(-view.forward * 1.0 + view.up * 0.8 - view.right * 0.45);
+  const Vec3 light = LightDirection(view);
   const std::vector<Vec3> offsets = ExplodeOffsets(model, options.explode);
   const size_t count = std::min<size_t>(model.pieces.size(), kNoPiece);
 
@@ -92,8 +89,7 @@ void RenderTable(const TableModel& model, const OrbitCamera& camera, const Rende
       if (behind) polygon = ClipToNear(polygon, view.nearDepth);
       screen.clear();
       for (const Vec3& v : polygon) screen.push_back(Project(view, v));
-      const double lit = 0.45 + 0.55 * std::max(0.0, Dot(face.normal, light));
-      FillConvexPolygon(target, screen, Shade(colours.face, lit), id);
+      FillConvexPolygon(target, screen, Shade(colours.face, Lightness(face.normal, light)), id);
     }
 
     if (!options.edges) continue;

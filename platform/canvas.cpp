@@ -21,4 +21,12 @@ int RoundToPixel(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
+void Canvas::FillPolygon(const std::vector<CanvasPoint>& corners, Rgb fill) {
+  if (corners.size() < 3) return;
+  std::vector<PixelPoint> pixels;
+  pixels.reserve(corners.size());
+  for (const CanvasPoint& c : corners) pixels.push_back({RoundToPixel(c.x), RoundToPixel(c.y)});
+  DoFillPolygon(pixels, fill);
+}
+
 }  // namespace varnloft

@@ -3,6 +3,7 @@
 // pixels here, ties to even, and only whole pixels reach a back end.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace varnloft {
 
@@ -19,6 +20,15 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 
 std::string HexColor(Rgb c);  // "#RRGGBB"
+
+// A corner of a filled polygon as a figure gives it, and as whole pixels for a back end.
+struct CanvasPoint {
+  double x = 0, y = 0;
+};
+struct PixelPoint {
+  int x = 0, y = 0;
+  bool operator==(const PixelPoint&) const = default;
+};
 
 // Rounds a coordinate to the nearest whole pixel, ties to even. Throws ProgramError when the
 // value is not finite or lies outside the range a device coordinate can hold.
@@ -44,6 +54,9 @@ class Canvas {
   void TextOut(double x, double y, const std::string& text) {
     DoTextOut(RoundToPixel(x), RoundToPixel(y), text);
   }
+  // The polygon through `corners` filled with `fill`, without an outline (edges are drawn with
+  // the pen where a figure wants them). Fewer than three corners draw nothing.
+  void FillPolygon(const std::vector<CanvasPoint>& corners, Rgb fill);
 
   virtual void SetPenColor(Rgb c) = 0;
   virtual void SetPenWidth(int width) = 0;
@@ -60,6 +73,7 @@ class Canvas {
   virtual void DoRectangle(int x1, int y1, int x2, int y2) = 0;
   virtual void DoEllipse(int x1, int y1, int x2, int y2) = 0;
   virtual void DoTextOut(int x, int y, const std::string& text) = 0;
+  virtual void DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) = 0;
 };
 
 }  // namespace varnloft

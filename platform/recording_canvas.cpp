@@ -44,6 +44,13 @@ std::string OpToJson(const CanvasOp& op) {
     case K::Page:
       return "{\"op\":\"page\",\"number\":" + Num(op.x1) + ",\"width\":" + Num(op.x2) +
              ",\"height\":" + Num(op.y2) + "}";
+    case K::Polygon: {
+      std::string json =
+          "{\"op\":\"polygon\",\"color\":\"" + HexColor(op.color) + "\",\"points\":[";
+      for (size_t i = 0; i < op.points.size(); ++i)
+        json += (i ? ",[" : "[") + Num(op.points[i].x) + "," + Num(op.points[i].y) + "]";
+      return json + "]}";
+    }
   }
   return "{}";
 }
@@ -117,6 +124,13 @@ void RecordingCanvas::DoTextOut(int x, int y, const std::string& text) {
   op.x1 = x;
   op.y1 = y;
   op.text = text;
+  ops_.push_back(op);
+}
+
+void RecordingCanvas::DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) {
+  CanvasOp op = MakeOp(CanvasOp::Kind::Polygon);
+  op.color = fill;
+  op.points = corners;
   ops_.push_back(op);
 }
 

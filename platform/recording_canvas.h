@@ -8,12 +8,13 @@
 namespace varnloft {
 
 struct CanvasOp {
-  enum class Kind { MoveTo, LineTo, Rect, Ellipse, Text, Pen, Font, Page };
+  enum class Kind { MoveTo, LineTo, Rect, Ellipse, Text, Pen, Font, Page, Polygon };
   Kind kind = Kind::MoveTo;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // MoveTo/LineTo/Text use x1, y1; Page: number, w, h
   std::string text;                    // Text: the text; Font: the font name
-  Rgb color;                           // Pen and Font colour
+  Rgb color;                           // Pen and Font colour; Polygon: the fill
   int size = 0;                        // Pen width or font size
+  std::vector<PixelPoint> points;      // Polygon: the corners
 };
 
 // One JSON object on one line, in the --ops format.
@@ -45,6 +46,7 @@ class RecordingCanvas : public Canvas {
   void DoRectangle(int x1, int y1, int x2, int y2) override;
   void DoEllipse(int x1, int y1, int x2, int y2) override;
   void DoTextOut(int x, int y, const std::string& text) override;
+  void DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) override;
 
  private:
   void PushPen();

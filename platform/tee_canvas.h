@@ -30,6 +30,13 @@ class TeeCanvas : public Canvas {
   void DoTextOut(int x, int y, const std::string& t) override {
     first_.TextOut(x, y, t), second_.TextOut(x, y, t);
   }
+  void DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) override {
+    std::vector<CanvasPoint> whole;
+    whole.reserve(corners.size());
+    for (const PixelPoint& p : corners)
+      whole.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
+    first_.FillPolygon(whole, fill), second_.FillPolygon(whole, fill);
+  }
 
  private:
   Canvas& first_;

@@ -350,6 +350,11 @@ void MainWindowWidget::BuildMenus() {
   };
   QMenu* file = addMenu("File1");
   BuildFileMenu(file);
+  // Export and View hold the commands of the windows added to the program; the program's
+  // windows put their items there (they are not controls of the form state).
+  exportMenu_ = file->addMenu("&Export");
+  exportMenu_->setObjectName("Export");
+  file->addSeparator();
   AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
   file->addSeparator();
   AddMenuItem(file, "Exit1", [this] { state_.Exit(); })->setShortcut(QKeySequence("Ctrl+Q"));
@@ -370,6 +375,9 @@ void MainWindowWidget::BuildMenus() {
   AddMenuItem(options, "UserDefinedPercentageSetting1", [this] { state_.ShowScaleDialog(); });
   AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
               [this] { state_.ToggleModelScale(); });
+
+  viewMenu_ = bar->addMenu("&View");
+  viewMenu_->setObjectName("View");
 
   QMenu* help = addMenu("Help1");
   AddMenuItem(help, "About2", [this] { state_.ShowAbout(); });

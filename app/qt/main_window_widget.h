@@ -71,6 +71,8 @@ class MainWindowWidget : public QMainWindow {
   // The list behind Open Recent; none (nullptr) keeps no list.
   void SetRecentFiles(RecentFiles* recent);
   QLabel* statusPanel(int i) { return i == 0 ? status0_ : status1_; }
+  QMenu* exportMenu() { return exportMenu_; }  // File > Export
+  QMenu* viewMenu() { return viewMenu_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -117,6 +119,8 @@ class MainWindowWidget : public QMainWindow {
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
   PictureArea* designView_ = nullptr;
+  QMenu* exportMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
 };
 
 }  // namespace varnloft

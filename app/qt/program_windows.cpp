@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMenu>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
@@ -45,6 +46,7 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   };
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   ConnectPlans();
+  Connect3d();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -120,6 +122,23 @@ void ProgramWindows::ConnectPlans() {
   };
   hooks.printerSetup = [this] { printer_.Setup(mainWidget_.get()); };
   plansWindow_->pressMainPrint = [this] { mainWidget_->button("BitBtn5")->click(); };
+}
+
+void ProgramWindows::Connect3d() {
+  table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
+  table3dWindow_->setWindowIcon(ProgramIcon());
+  state_->hooks.designChanged = [this] { table3dWindow_->DesignChanged(); };
+  QAction* view = mainWidget_->viewMenu()->addAction("&3D View\u2026");
+  view->setObjectName("View3d");
+  view->setShortcut(QKeySequence("Ctrl+3"));
+  QObject::connect(view, &QAction::triggered, table3dWindow_.get(),
+                   [this] { table3dWindow_->ShowAndRaise(); });
+
+  modelExport_ = std::make_unique<ModelExport>(state_->rec, prompts_);
+  QAction* exportModel = mainWidget_->exportMenu()->addAction("&3D model\u2026");
+  exportModel->setObjectName("Export3dModel");
+  QObject::connect(exportModel, &QAction::triggered, mainWidget_.get(),
+                   [this] { modelExport_->Run(mainWidget_.get()); });
 }
 
 void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {

@@ -8,10 +8,12 @@
 
 #include "app/main_window.h"
 #include "app/qt/main_window_widget.h"
+#include "app/qt/model_export.h"
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
 #include "app/qt/recent_files.h"
 #include "app/qt/scale_dialog_window.h"
+#include "app/qt/table_3d_window.h"
 #include "app/qt/thickness_dialog_window.h"
 #include "help/about_window.h"
 #include "help/illustrations_window.h"
@@ -45,6 +47,8 @@ class ProgramWindows {
   AboutWindow& aboutWindow() { return *aboutWindow_; }
   PlansWindow& plansWindow() { return *plansWindow_; }
   PlansPrinter& plansPrinter() { return printer_; }
+  Table3dWindow& table3dWindow() { return *table3dWindow_; }
+  ModelExport& modelExport() { return *modelExport_; }
 
  private:
   void RedrawDesignView();
@@ -54,6 +58,8 @@ class ProgramWindows {
   // over the dialog rather than over the disabled main window; closing it activates the main
   // window.
   void ConnectOptionDialog(OptionDialogWindow& dialog);
+  // View > 3D View… and File > Export > 3D model….
+  void Connect3d();
 
   SystemClock clock_;
   QtPrompts prompts_;
@@ -65,6 +71,8 @@ class ProgramWindows {
   std::unique_ptr<AboutWindow> aboutWindow_;
   std::unique_ptr<PlansWindow> plansWindow_;
   std::unique_ptr<IllustrationsWindow> illustrationsWindow_;
+  std::unique_ptr<Table3dWindow> table3dWindow_;
+  std::unique_ptr<ModelExport> modelExport_;
   Picture designViewPicture_;   // the main window's picture area
   Picture angleReportPicture_;  // the angle report of the Illustrations window
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept

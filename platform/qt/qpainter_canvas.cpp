@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPolygon>
 #include <QRect>
 #include <algorithm>
 #include <cmath>
@@ -122,6 +123,20 @@ void QPainterCanvas::DoTextOut(int x, int y, const std::string& text) {
   painter_.setPen(ToQColor(settings_.fontColor));
   painter_.drawText(QPoint(x, y + metrics.ascent()), qtext);
   painter_.setPen(linePen);
+}
+
+void QPainterCanvas::DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) {
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(corners.size()));
+  for (const PixelPoint& p : corners) polygon << QPoint(p.x, p.y);
+  // Filled only: the pen and the white brush of the other drawings stay as they were.
+  const QPen pen = painter_.pen();
+  const QBrush brush = painter_.brush();
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(QBrush(ToQColor(fill), Qt::SolidPattern));
+  painter_.drawPolygon(polygon);
+  painter_.setPen(pen);
+  painter_.setBrush(brush);
 }
 
 }  // namespace varnloft

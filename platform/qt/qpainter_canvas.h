@@ -45,6 +45,7 @@ class QPainterCanvas : public Canvas {
   void DoRectangle(int x1, int y1, int x2, int y2) override;
   void DoEllipse(int x1, int y1, int x2, int y2) override;
   void DoTextOut(int x, int y, const std::string& text) override;
+  void DoFillPolygon(const std::vector<PixelPoint>& corners, Rgb fill) override;
 
  private:
   void ApplyPen();

@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/recording_canvas.h"
+#include "platform/tee_canvas.h"
+
 namespace varnloft {
 namespace {
 
@@ -163,6 +166,32 @@ TEST(QPainterCanvas, SettingsCarryOverToTheNextDrawing) {
   EXPECT_EQ(painter.pen().color(), QColor(0, 0, 128));
   EXPECT_EQ(painter.font().pixelSize(), 12);
   EXPECT_EQ(next.Width(), 10);
+}
+
+// A filled polygon paints its inside in its colour and no outline; the pen and the white brush
+// of the next drawings are as before, and a tee hands the same corners to both canvases.
+TEST(QPainterCanvas, FillsAPolygonWithoutAnOutlineAndKeepsThePen) {
+  QImage image = BlackImage(40, 40);
+  RecordingCanvas recording(40, 40);
+  {
+    QPainter painter(&image);
+    QPainterCanvas canvas(painter);
+    canvas.SetPenColor(kNavy);
+    TeeCanvas both(canvas, recording);
+    both.FillPolygon({{10, 10}, {30.4, 10}, {30, 29.6}, {10, 30}}, Rgb{214, 170, 116});
+    both.FillPolygon({{1, 1}, {5, 5}}, kRed);  // two corners: nothing
+    EXPECT_EQ(painter.pen().color(), QColor(0, 0, 128));
+    EXPECT_EQ(painter.brush().color(), QColor(Qt::white));
+  }
+  EXPECT_EQ(image.pixel(20, 20), qRgb(214, 170, 116));
+  EXPECT_EQ(image.pixel(11, 11), qRgb(214, 170, 116));
+  EXPECT_EQ(image.pixel(5, 5), kBlackPixel);
+  EXPECT_EQ(image.pixel(35, 20), kBlackPixel);
+  EXPECT_EQ(PaintedArea(image), QRect(10, 10, 20, 20));
+  ASSERT_EQ(recording.Ops().size(), 1u);
+  EXPECT_EQ(
+      recording.ToJsonLines(),
+      "{\"op\":\"polygon\",\"color\":\"#D6AA74\",\"points\":[[10,10],[30,10],[30,30],[10,30]]}\n");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -241,6 +243,20 @@ TEST_F(ModelFiles, WritesByExtensionAndSaysWhyItCannot) {
   EXPECT_EQ(WriteModelFile(model, missing)
                 .rfind("The 3D model could not be written to '" + missing + "'", 0),
             0u);
+
+  // A target that cannot be replaced (here a folder) is left as it was and no temporary file
+  // stays behind; the material file, written first and always the same, is in place.
+  std::filesystem::create_directories(dir / "busy.obj" / "inside");
+  const std::string busy = (dir / "busy.obj").string();
+  EXPECT_EQ(WriteModelFile(model, busy),
+            "The 3D model could not be written to '" + busy + "': " + std::strerror(EISDIR) + ".");
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "busy.obj" / "inside"));
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    left.push_back(entry.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"Table.OBJ", "Table.mtl", "busy.mtl", "busy.obj",
+                                            "t.glb", "t.stl"}));
   std::filesystem::remove_all(dir);
 }
 
