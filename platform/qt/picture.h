@@ -24,6 +24,8 @@ class Picture {
   void Draw(const std::function<void(Canvas&)>& draw, RecordingCanvas* recording = nullptr);
 
   const QImage& Image() const { return image_; }
+  // The pen and font the next drawing starts from (those the last one left).
+  const CanvasSettings& NextSettings() const { return settings_; }
   // Writes the bitmap; the format follows the file's extension (.png or .bmp).
   bool Save(const QString& path) const;
 
