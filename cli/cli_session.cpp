@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/state_report.h"
+#include "cli/export_actions.h"
 #include "cli/input_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/view_actions.h"
@@ -38,7 +39,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
       options.help = true;
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
-               Contains(PlanOptionsWithArgument(), arg)) {
+               Contains(PlanOptionsWithArgument(), arg) ||
+               Contains(ExportOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -121,6 +123,21 @@ Actions:
                      notes do not fit; the page is the printable area inside the default
                      margins of 10 points
   --page a4|letter   the paper of every print of the run (default letter; the last --page counts)
+  --export-packet FILE
+                     File > Export > Build packet (PDF): Design is pressed first (as Print
+                     does), then the build packet is written into the PDF file FILE (.pdf) on
+                     the --page paper: the printed plans' pages as Print draws them, the
+                     materials (shopping list with prices and totals, hardware, cut list), the
+                     cutting diagrams and the full-size templates of the angled cuts, each
+                     template page with a calibration square (4 in, or 100 mm in metric). Its
+                     title is the plan's name, its creator "Varnloft" and the version. After a
+                     failed calculation it is refused with an error box and nothing is written.
+  --export-svg WHAT=FILE
+                     write one picture as an SVG file FILE (.svg), drawn as the program draws
+                     it: view (the main window's picture as it stands), plan (the plan sheet,
+                     681 x 1014, drawn as Plans draws it, without the beep and the window) or
+                     materials (the cutting diagrams of the materials, 1000 pixels wide); like
+                     the packet, it is written to a temporary file first
   At the end of a run with --ops plan=FILE but no --save-plan, the sheet is drawn as Plans draws
   it (without the beep and the window); with --ops print=FILE but no --print-pdf, Print is
   pressed and prints into a throwaway PDF. Both happen after the last action and before the
@@ -146,7 +163,8 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
     : clock_(now),
       window_(prompts_, clock_, shell_, std::move(locale)),
       pictures_(std::make_unique<CliPictures>(window_)),
-      plans_(std::make_unique<CliPlans>(window_, writeError_)) {}
+      plans_(std::make_unique<CliPlans>(window_, writeError_)),
+      exports_(std::make_unique<CliExports>(window_, *pictures_, writeError_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -168,6 +186,7 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
     }
   }
   plans_->UsePaperOf(actions);
+  exports_->UsePaperOf(actions);
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
 }
@@ -195,6 +214,9 @@ void CliSession::Validate(const CliAction& action) const {
   } else if (std::find(PlanOptionsWithArgument().begin(), PlanOptionsWithArgument().end(),
                        action.option) != PlanOptionsWithArgument().end()) {
     ValidatePlanAction(action);
+  } else if (std::find(ExportOptionsWithArgument().begin(), ExportOptionsWithArgument().end(),
+                       action.option) != ExportOptionsWithArgument().end()) {
+    ValidateExportAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -224,6 +246,7 @@ void CliSession::Apply(const CliAction& action) {
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
   } else if (plans_->Apply(action)) {
+  } else if (exports_->Apply(action)) {
   } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

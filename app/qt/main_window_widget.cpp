@@ -338,6 +338,9 @@ void MainWindowWidget::BuildMenus() {
   };
   QMenu* file = addMenu("File1");
   AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
+  // File > Export; its items are added by the windows that export (program_windows.cpp).
+  exportMenu_ = file->addMenu("&Export");
+  exportMenu_->setObjectName("Export1");
   file->addSeparator();
   AddMenuItem(file, "Exit1", [this] { state_.Exit(); });
 

@@ -54,6 +54,9 @@ class MainWindowWidget : public QMainWindow {
   QPushButton* button(const QString& name) { return buttons_.value(name); }
   QRadioButton* radio(const QString& name) { return radios_.value(name); }
   QAction* menuAction(const QString& name) { return actions_.value(name); }
+  QMenu* menu(const QString& name) { return menus_.value(name); }
+  // File > Export, filled by the windows that export (it mirrors no control of the state).
+  QMenu* exportMenu() { return exportMenu_; }
   QLabel* statusPanel(int i) { return i == 0 ? status0_ : status1_; }
 
  protected:
@@ -86,6 +89,7 @@ class MainWindowWidget : public QMainWindow {
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
   PictureArea* designView_ = nullptr;
+  QMenu* exportMenu_ = nullptr;
 };
 
 }  // namespace varnloft

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMenu>
 #include <QSaveFile>
 #include <QScreen>
 
@@ -45,6 +46,7 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   hooks.closeMainWindow = [this] { mainWidget_->close(); };
   ConnectPlans();
+  ConnectExports();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -104,6 +106,27 @@ void ProgramWindows::ConnectPlans() {
   };
   hooks.printerSetup = [this] { printer_.Setup(mainWidget_.get()); };
   plansWindow_->pressMainPrint = [this] { mainWidget_->button("BitBtn5")->click(); };
+}
+
+void ProgramWindows::ConnectExports() {
+  exports_ =
+      std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(), prompts_);
+  exports_->dialogParent = mainWidget_.get();
+  QMenu* menu = mainWidget_->exportMenu();
+  auto add = [this, menu](const char* name, const QString& caption,
+                          const std::function<void()>& handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, mainWidget_.get(),
+                     [this, handler] { mainWidget_->Run(handler); });
+  };
+  add("ExportPlanSheetSvg", "Plan sheet as SVG\u2026", [this] { exports_->ExportPlanSheetSvg(); });
+  add("ExportDesignViewSvg", "Design view as SVG\u2026",
+      [this] { exports_->ExportDesignViewSvg(); });
+  add("ExportDesignViewPng", "Design view as PNG\u2026",
+      [this] { exports_->ExportDesignViewPng(); });
+  menu->addSeparator();
+  add("ExportBuildPacket", "Build packet (PDF)\u2026", [this] { exports_->ExportBuildPacket(); });
 }
 
 void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/qt/export_commands.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
@@ -38,11 +39,14 @@ class ProgramWindows {
   AboutWindow& aboutWindow() { return *aboutWindow_; }
   PlansWindow& plansWindow() { return *plansWindow_; }
   PlansPrinter& plansPrinter() { return printer_; }
+  ExportCommands& exports() { return *exports_; }
 
  private:
   void RedrawDesignView();
   // The Plans and Print buttons, Printer Setup, and the plans window's Print.
   void ConnectPlans();
+  // File > Export: the single pictures and the build packet.
+  void ConnectExports();
   // Wires an option dialog. While it is open, message boxes belong to it, so that they open
   // over the dialog rather than over the disabled main window; closing it activates the main
   // window.
@@ -61,6 +65,7 @@ class ProgramWindows {
   Picture designViewPicture_;   // the main window's picture area
   Picture angleReportPicture_;  // the angle report of the Illustrations window
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
+  std::unique_ptr<ExportCommands> exports_;
 };
 
 }  // namespace varnloft
