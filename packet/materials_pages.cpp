@@ -190,10 +190,11 @@ int DrawMaterialsPages(const DesignRecord& rec, const Materials& m, PacketPages&
 
 int DrawCuttingDiagramPages(const Materials& m, PacketPages& pages) {
   if (!m.problem.empty() || m.boards.empty()) return 0;
-  // The screen's diagram at the page's resolution: its type in points, its spacing in inches.
+  // The screen's diagram at the page's resolution: its type in points, a size smaller than the
+  // text so that the names of short pieces side by side stay apart, its spacing in inches.
   DiagramStyle style;
-  style.fontSize = kPacketSmallPoints;
-  style.lineStep = pages.LineStep(kPacketSmallPoints);
+  style.fontSize = kPacketSmallPoints - 1;
+  style.lineStep = pages.LineStep(kPacketSmallPoints - 1);
   style.margin = pages.Inches(0.05);
   style.tallest = pages.Inches(0.8);
   const int penScale = std::max(1, pages.DotsPerInch() / 200);
