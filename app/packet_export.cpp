@@ -5,12 +5,9 @@
 namespace varnloft {
 
 PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch) {
-  PacketContents contents;
-  contents.plans = PlanContextOf(window);
-  contents.materials = DefaultMaterialsSettings(window.rec.ImperialUnits);
-  contents.dotsPerInch = dotsPerInch;
-  // contents.drawAssembly stays empty until the 3D model can draw its assembly on a Canvas.
-  return contents;
+  // drawAssembly stays empty until the 3D model draws its exploded assembly on a Canvas.
+  return PacketContents{
+      PlanContextOf(window), DefaultMaterialsSettings(window.rec.ImperialUnits), dotsPerInch, {}};
 }
 
 void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket) {

@@ -245,8 +245,7 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (plans_->Apply(action)) {
-  } else if (exports_->Apply(action)) {
+  } else if (plans_->Apply(action) || exports_->Apply(action)) {
   } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

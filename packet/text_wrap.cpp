@@ -1,6 +1,7 @@
 #include "packet/text_wrap.h"
 
 #include <sstream>
+#include <utility>
 
 namespace varnloft {
 
@@ -27,12 +28,14 @@ std::vector<std::string> WrapText(const std::string& text, double widthPoints, i
   std::istringstream words(text);
   std::string word, line;
   while (words >> word) {
-    const std::string longer = line.empty() ? word : line + " " + word;
+    std::string longer = line;
+    if (!longer.empty()) longer += ' ';
+    longer += word;
     if (!line.empty() && EstimatedTextWidth(longer, points) > widthPoints) {
       lines.push_back(line);
       line = word;
     } else {
-      line = longer;
+      line = std::move(longer);
     }
   }
   if (!line.empty()) lines.push_back(line);

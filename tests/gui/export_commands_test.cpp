@@ -220,7 +220,7 @@ Square FirstSquare(MainWindow& state) {
 // one edge's line to the centre of the opposite edge's, across and down, in inches.
 void MeasureSquare(MainWindow& state, ExportCommands& commands, const QString& dir, double& across,
                    double& down) {
-  const QString pdf = QDir(dir).filePath("packet.pdf");
+  QString pdf = QDir(dir).filePath("packet.pdf");
   commands.askSaveFileName = [pdf](const QString&, const QString&, const QString&) { return pdf; };
   ASSERT_TRUE(state.HandleUserEvent([&] { commands.ExportBuildPacket(); }));
   const Square square = FirstSquare(state);
