@@ -153,6 +153,18 @@ TEST_F(ExportCommandsTest, ThePacketsPaperIsThatOfThePrinterSetUp) {
   EXPECT_EQ(commands.PacketPaper(), PaperSize::Letter);
 }
 
+TEST_F(ExportCommandsTest, TheMaterialsWindowWritesItsDiagramsAsSvg) {
+  const Materials materials = BuildMaterials(state.rec, DefaultMaterialsSettings(true));
+  const QString path = dir.filePath("diagrams.svg");
+  EXPECT_EQ(SaveCuttingDiagramSvg(materials, path, 800), "");
+  const QByteArray svg = Read(path);
+  EXPECT_TRUE(svg.contains("viewBox=\"0 0 800 "));
+  EXPECT_TRUE(svg.contains("Board 14 of 14:"));
+  EXPECT_NE(
+      SaveCuttingDiagramSvg(materials, dir.filePath("missing/d.svg")).find("could not be written"),
+      std::string::npos);
+}
+
 TEST(ExportMenu, FileHasAnExportSubmenuWithTheFourExports) {
   ProgramWindows windows;
   QMenu* menu = windows.mainWindow().exportMenu();
