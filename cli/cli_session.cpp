@@ -4,6 +4,7 @@
 
 #include "app/state_report.h"
 #include "cli/file_actions.h"
+#include "cli/export_actions.h"
 #include "cli/input_actions.h"
 #include "cli/model3d_actions.h"
 #include "cli/plan_actions.h"
@@ -42,7 +43,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
                Contains(ViewOptionsWithArgument(), arg) ||
                Contains(PlanOptionsWithArgument(), arg) ||
                Contains(FileOptionsWithArgument(), arg) ||
-               Contains(Model3dOptionsWithArgument(), arg)) {
+               Contains(Model3dOptionsWithArgument(), arg) ||
+               Contains(ExportOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -126,6 +128,21 @@ Actions:
                      notes do not fit; the page is the printable area inside the default
                      margins of 10 points
   --page a4|letter   the paper of every print of the run (default letter; the last --page counts)
+  --export-packet FILE
+                     File > Export > Build packet (PDF): Design is pressed first (as Print
+                     does), then the build packet is written into the PDF file FILE (.pdf) on
+                     the --page paper: the printed plans' pages as Print draws them, the
+                     materials (shopping list with prices and totals, hardware, cut list), the
+                     cutting diagrams and the full-size templates of the angled cuts, each
+                     template page with a calibration square (4 in, or 100 mm in metric). Its
+                     title is the plan's name, its creator "Varnloft" and the version. After a
+                     failed calculation it is refused with an error box and nothing is written.
+  --export-svg WHAT=FILE
+                     write one picture as an SVG file FILE (.svg), drawn as the program draws
+                     it: view (the main window's picture as it stands), plan (the plan sheet,
+                     681 x 1014, drawn as Plans draws it, without the beep and the window) or
+                     materials (the cutting diagrams of the materials, 1000 pixels wide); like
+                     the packet, it is written to a temporary file first
   At the end of a run with --ops plan=FILE but no --save-plan, the sheet is drawn as Plans draws
   it (without the beep and the window); with --ops print=FILE but no --print-pdf, Print is
   pressed and prints into a throwaway PDF. Both happen after the last action and before the
@@ -212,7 +229,8 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       pictures_(std::make_unique<CliPictures>(window_)),
       plans_(std::make_unique<CliPlans>(window_, writeError_)),
       files_(std::make_unique<CliFiles>(window_, writeError_)),
-      model3d_(std::make_unique<CliModel3d>(window_)) {}
+      model3d_(std::make_unique<CliModel3d>(window_)),
+      exports_(std::make_unique<CliExports>(window_, *pictures_, writeError_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -236,6 +254,7 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
   }
   plans_->UsePaperOf(actions);
   reportDocument_ = UsesFileOptions(actions);
+  exports_->UsePaperOf(actions);
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
 }
@@ -265,6 +284,9 @@ void CliSession::Validate(const CliAction& action) const {
     ValidatePlanAction(action);
   } else if (Contains(Model3dOptionsWithArgument(), action.option)) {
     ValidateModel3dAction(action);
+  } else if (std::find(ExportOptionsWithArgument().begin(), ExportOptionsWithArgument().end(),
+                       action.option) != ExportOptionsWithArgument().end()) {
+    ValidateExportAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -296,6 +318,7 @@ void CliSession::Apply(const CliAction& action) {
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
   } else if (!plans_->Apply(action) && !files_->Apply(action) && !model3d_->Apply(action) &&
+             !exports_->Apply(action) &&
              !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

@@ -43,6 +43,7 @@ class CliPictures;
 class CliPlans;
 class CliFiles;
 class CliModel3d;
+class CliExports;
 
 class CliSession {
  public:
@@ -80,6 +81,7 @@ class CliSession {
   std::unique_ptr<CliFiles> files_;
   bool reportDocument_ = false;
   std::unique_ptr<CliModel3d> model3d_;
+  std::unique_ptr<CliExports> exports_;
 };
 
 }  // namespace varnloft

@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
 
 # dpkg-shlibdeps adds the libraries the programs link (Qt 6, whose GUI library also holds the X11
-# platform plugin; libjpeg; the C++ runtime). The list below holds what it cannot see: Liberation
-# Sans (the metric twin of the Arial the windows and plans ask for) and the MIME database, whose
-# trigger registers the design files' type. Further packages go into this list.
+# platform plugin, and its SVG library for the SVG exports; libjpeg; the C++ runtime). The list
+# below holds what it cannot see: Liberation Sans (the metric twin of the Arial the windows and
+# plans ask for) and the MIME database, whose trigger registers the design files' type. Further
+# packages go into this list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(VARNLOFT_DEB_DEPENDS fonts-liberation shared-mime-info)
 list(JOIN VARNLOFT_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)

@@ -28,8 +28,18 @@ double Scale(const Materials& m, int width, const DiagramStyle& style) {
 // Lines above each board (its title) and below it (each piece's name and length).
 constexpr double kLinesAbove = 1.25, kLinesBelow = 3;
 
+bool WithNote(const Materials& m, const DiagramStyle& style) {
+  return m.modelScale && style.firstBoard == 0;
+}
+
 double Lead(const Materials& m, const DiagramStyle& style) {
-  return style.margin + (m.modelScale ? style.lineStep * 1.5 : 0);
+  return style.margin + (WithNote(m, style) ? style.lineStep * 1.5 : 0);
+}
+
+// The boards the style asks for: [first, end).
+size_t EndBoard(const Materials& m, const DiagramStyle& style) {
+  const size_t first = std::min(style.firstBoard, m.boards.size());
+  return first + std::min(style.boardCount, m.boards.size() - first);
 }
 
 std::string Title(const Materials& m, size_t index) {
@@ -89,8 +99,8 @@ double CuttingDiagramHeight(const Materials& m, int width, const DiagramStyle& s
   if (!m.problem.empty() || m.boards.empty()) return 2 * style.margin + style.lineStep;
   const double s = Scale(m, width, style);
   double y = Lead(m, style);
-  for (const MaterialBoard& b : m.boards)
-    y += kLinesAbove * style.lineStep + b.width * s + kLinesBelow * style.lineStep;
+  for (size_t i = std::min(style.firstBoard, m.boards.size()); i < EndBoard(m, style); ++i)
+    y += kLinesAbove * style.lineStep + m.boards[i].width * s + kLinesBelow * style.lineStep;
   return y + style.margin;
 }
 
@@ -110,11 +120,12 @@ void DrawCuttingDiagram(const Materials& m, Canvas& canvas, const DiagramStyle& 
     canvas.TextOut(style.margin, style.margin, "No boards to buy.");
     return;
   }
-  if (m.modelScale)
+  if (WithNote(m, style))
     canvas.TextOut(style.margin, style.margin, "The list is for the full-size table.");
   const double s = Scale(m, canvas.Width(), style);
   double y = Lead(m, style);
-  for (size_t i = 0; i < m.boards.size(); ++i) y = DrawBoard(m, i, canvas, y, s, style);
+  for (size_t i = std::min(style.firstBoard, m.boards.size()); i < EndBoard(m, style); ++i)
+    y = DrawBoard(m, i, canvas, y, s, style);
 }
 
 }  // namespace varnloft

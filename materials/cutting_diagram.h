@@ -3,6 +3,9 @@
 // across, with each piece's outline as it is cut, its name and length under it, and the offcut
 // crossed out and labelled. Drawn through the Canvas, so the same picture shows, prints and
 // exports.
+#include <cstddef>
+#include <limits>
+
 #include "materials/materials.h"
 #include "platform/canvas.h"
 
@@ -13,6 +16,10 @@ struct DiagramStyle {
   double lineStep = 16;  // pixels: one line of text
   double margin = 20;    // pixels around the boards
   double tallest = 120;  // pixels: no board is drawn wider across than this
+  // The boards drawn, for a diagram spread over printed pages: the scale and the numbering stay
+  // those of the whole diagram, and the note above the first board comes only with it.
+  std::size_t firstBoard = 0;
+  std::size_t boardCount = std::numeric_limits<std::size_t>::max();
 };
 
 // The height the diagram takes on a canvas this wide.

@@ -356,7 +356,6 @@ void MainWindowWidget::BuildMenus() {
   exportMenu_->setObjectName("Export");
   file->addSeparator();
   AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
-  file->addSeparator();
   AddMenuItem(file, "Exit1", [this] { state_.Exit(); })->setShortcut(QKeySequence("Ctrl+Q"));
   BuildEditMenu();
 

@@ -47,6 +47,7 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   ConnectPlans();
   Connect3d();
+  ConnectExports();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -139,6 +140,27 @@ void ProgramWindows::Connect3d() {
   exportModel->setObjectName("Export3dModel");
   QObject::connect(exportModel, &QAction::triggered, mainWidget_.get(),
                    [this] { modelExport_->Run(mainWidget_.get()); });
+}
+
+void ProgramWindows::ConnectExports() {
+  exports_ =
+      std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(), prompts_);
+  exports_->dialogParent = mainWidget_.get();
+  QMenu* menu = mainWidget_->exportMenu();
+  auto add = [this, menu](const char* name, const QString& caption,
+                          const std::function<void()>& handler) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, mainWidget_.get(),
+                     [this, handler] { mainWidget_->Run(handler); });
+  };
+  add("ExportPlanSheetSvg", "Plan sheet as SVG\u2026", [this] { exports_->ExportPlanSheetSvg(); });
+  add("ExportDesignViewSvg", "Design view as SVG\u2026",
+      [this] { exports_->ExportDesignViewSvg(); });
+  add("ExportDesignViewPng", "Design view as PNG\u2026",
+      [this] { exports_->ExportDesignViewPng(); });
+  menu->addSeparator();
+  add("ExportBuildPacket", "Build packet (PDF)\u2026", [this] { exports_->ExportBuildPacket(); });
 }
 
 void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/qt/export_commands.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/model_export.h"
 #include "app/qt/plans_printer.h"
@@ -49,11 +50,14 @@ class ProgramWindows {
   PlansPrinter& plansPrinter() { return printer_; }
   Table3dWindow& table3dWindow() { return *table3dWindow_; }
   ModelExport& modelExport() { return *modelExport_; }
+  ExportCommands& exports() { return *exports_; }
 
  private:
   void RedrawDesignView();
   // The Plans and Print buttons, Printer Setup, and the plans window's Print.
   void ConnectPlans();
+  // File > Export: the single pictures and the build packet.
+  void ConnectExports();
   // Wires an option dialog. While it is open, message boxes belong to it, so that they open
   // over the dialog rather than over the disabled main window; closing it activates the main
   // window.
@@ -77,6 +81,7 @@ class ProgramWindows {
   Picture angleReportPicture_;  // the angle report of the Illustrations window
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
   std::unique_ptr<RecentFiles> recentFiles_;
+  std::unique_ptr<ExportCommands> exports_;
 };
 
 }  // namespace varnloft

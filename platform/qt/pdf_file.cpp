@@ -18,13 +18,22 @@ std::string Failure(const std::string& path, const QString& reason) {
 
 std::string PrintToPdfFile(const std::string& path, PaperSize paper, RecordingCanvas* recording,
                            const std::function<void(PageSink&)>& print) {
+  PdfDocumentInfo info;
+  info.paper = paper;
+  return PrintToPdfFile(path, info, recording, print);
+}
+
+std::string PrintToPdfFile(const std::string& path, const PdfDocumentInfo& info,
+                           RecordingCanvas* recording,
+                           const std::function<void(PageSink&)>& print) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
   {
     QPdfWriter writer(&file);
     writer.setResolution(kPdfDotsPerInch);
-    writer.setPageSize(QPageSize(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
-    writer.setCreator("Tellwick Picnic Tables Varnloft");
+    writer.setPageSize(QPageSize(info.paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
+    writer.setCreator(QString::fromStdString(info.creator));
+    if (!info.title.empty()) writer.setTitle(QString::fromStdString(info.title));
     PaintDevicePageSink sink(writer, recording);
     try {
       print(sink);

@@ -25,6 +25,8 @@ class Picture {
 
   // The bitmap; SaveImageFile (platform/qt/image_file.h) writes it to a file.
   const QImage& Image() const { return image_; }
+  // The pen and font the next drawing starts from (those the last one left).
+  const CanvasSettings& NextSettings() const { return settings_; }
 
  private:
   int width_, height_;

@@ -53,7 +53,7 @@ check "Description summary" "$description" '^design picnic tables'
 check "Description body" "$description" '^ Varnloft designs wooden picnic tables'
 # dpkg-shlibdeps's libraries first, then the packages it cannot see, as one list of names.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for want in 'libqt6widgets6' 'libqt6printsupport6' 'libjpeg62?(-turbo)?' 'libstdc\+\+6' \
+for want in 'libqt6widgets6' 'libqt6printsupport6' 'libqt6svg6' 'libjpeg62?(-turbo)?' 'libstdc\+\+6' \
             'fonts-liberation' 'shared-mime-info'; do
   check "Depends" "$depends" "^($want)$"
 done

@@ -189,5 +189,48 @@ TEST(CuttingDiagram, DrawsEveryBoardWithItsPiecesNamedAndItsOffcutMarked) {
                                "The materials cannot be listed: the last calculation failed."});
 }
 
+TEST(CuttingDiagram, APrintedPageTakesARunOfBoardsAtTheWholeDiagramsScaleAndNumbering) {
+  Materials m = BuildMaterials(PresetRecord(0, true), DefaultMaterialsSettings(true));
+  m.modelScale = true;  // the note above the first board
+  const int width = 800;
+  auto rects = [](const RecordingCanvas& c) {
+    std::vector<int> widths;
+    for (const CanvasOp& op : c.Ops())
+      if (op.kind == CanvasOp::Kind::Rect && op.x1 > 0) widths.push_back(op.x2 - op.x1);
+    return widths;
+  };
+  RecordingCanvas whole(width, static_cast<int>(std::ceil(CuttingDiagramHeight(m, width))));
+  DrawCuttingDiagram(m, whole);
+
+  DiagramStyle part;
+  part.firstBoard = 10;
+  part.boardCount = 3;
+  const double height = CuttingDiagramHeight(m, width, part);
+  EXPECT_LT(height, CuttingDiagramHeight(m, width) / 3);
+  RecordingCanvas page(width, static_cast<int>(std::ceil(height)));
+  DrawCuttingDiagram(m, page, part);
+  std::vector<std::string> titles;
+  for (const std::string& t : page.Texts())
+    if (t.rfind("Board ", 0) == 0 || t.rfind("The list is", 0) == 0)
+      titles.push_back(t.substr(0, 14));
+  EXPECT_EQ(titles,
+            (std::vector<std::string>{"Board 11 of 14", "Board 12 of 14", "Board 13 of 14"}));
+  const std::vector<int> all = rects(whole), some = rects(page);
+  ASSERT_EQ(some.size(), 3u);
+  EXPECT_EQ(some, std::vector<int>(all.begin() + 10, all.begin() + 13));  // one scale
+  for (const CanvasOp& op : page.Ops()) {
+    if (op.kind == CanvasOp::Kind::Text) {
+      EXPECT_LT(op.y1, page.Height());
+    }
+  }
+
+  // A run past the last board draws what there is.
+  part.firstBoard = 13;
+  part.boardCount = 5;
+  RecordingCanvas last(width, 400);
+  DrawCuttingDiagram(m, last, part);
+  EXPECT_EQ(rects(last).size(), 1u);
+}
+
 }  // namespace
 }  // namespace varnloft

@@ -1,0 +1,31 @@
+#include "app/packet_export.h"
+
+#include "app/plan_context_of.h"
+
+#include "model3d/assembly_picture.h"
+#include "model3d/build_table_model.h"
+
+namespace varnloft {
+
+PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch) {
+  // The assembly page: the exploded, labelled table of the last design, filling its canvas.
+  const DesignRecord rec = window.rec;
+  auto drawAssembly = [rec, dotsPerInch](Canvas& canvas) {
+    AssemblyPictureOptions options;
+    options.dotsPerInch = dotsPerInch;
+    DrawAssemblyPicture(BuildTableModel(rec), canvas,
+                        PictureFrame{0, 0, double(canvas.Width()), double(canvas.Height())},
+                        options);
+  };
+  return PacketContents{PlanContextOf(window),
+                        DefaultMaterialsSettings(window.rec.ImperialUnits), dotsPerInch,
+                        drawAssembly};
+}
+
+void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket) {
+  window.PressDesign();
+  RefusePacketIfDesignIncomplete(window.rec);
+  if (writePacket) writePacket();
+}
+
+}  // namespace varnloft

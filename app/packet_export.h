@@ -1,0 +1,20 @@
+#pragma once
+// File > Export on the main window's plain state: what the build packet takes from the window,
+// and the packet's handler, which presses Design first and refuses after a failed calculation
+// as Print does.
+#include <functional>
+
+#include "app/main_window.h"
+#include "packet/build_packet.h"
+
+namespace varnloft {
+
+// The packet's contents for pages of `dotsPerInch`. The one place where the packet learns the
+// materials' settings and, once it exists, the drawing of the assembly page.
+PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch);
+
+// File > Export > Build packet (PDF): presses Design, then refuses (ProgramError) while the last
+// calculation failed, and only then runs `writePacket` (which asks for the file and writes it).
+void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket);
+
+}  // namespace varnloft

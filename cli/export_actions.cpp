@@ -1,0 +1,114 @@
+#include "cli/export_actions.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/packet_export.h"
+#include "app/plan_context_of.h"
+#include "materials/materials.h"
+#include "packet/exported_pictures.h"
+#include "platform/qt/svg_file.h"
+
+namespace varnloft {
+
+namespace {
+
+bool EndsWithNoCase(const std::string& s, const std::string& tail) {
+  return s.size() > tail.size() &&
+         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
+                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+}  // namespace
+
+CliExports::CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError)
+    : window_(window), pictures_(pictures), writeError_(writeError) {}
+
+void CliExports::UsePaperOf(const std::vector<CliAction>& actions) {
+  for (const auto& action : actions)
+    if (action.option == "--page")
+      paper_ = action.argument == "a4" ? PaperSize::A4 : PaperSize::Letter;
+}
+
+void CliExports::ReportWriteError(const std::string& error) {
+  if (writeError_.empty()) writeError_ = error;
+}
+
+bool CliExports::Apply(const CliAction& action) {
+  if (action.option == "--export-packet") {
+    if (window_.form.mainWindowEnabled) ExportPacket(action.argument);
+  } else if (action.option == "--export-svg") {
+    const auto eq = action.argument.find('=');
+    if (window_.form.mainWindowEnabled)
+      ExportSvg(action.argument.substr(0, eq), action.argument.substr(eq + 1));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void CliExports::ExportPacket(const std::string& file) {
+  MainWindow& w = window_;
+  w.HandleUserEvent([&] {
+    PressBuildPacket(w, [&] {
+      const LocalDateTime now = w.clock().Now();
+      PacketContents contents = PacketContentsOf(w, kPdfDotsPerInch);
+      PdfDocumentInfo info;
+      info.paper = paper_;
+      info.title = PacketTitle(contents.plans, now);
+      info.creator = PacketCreator();
+      const std::string error = PrintToPdfFile(file, info, nullptr, [&](PageSink& sink) {
+        WriteBuildPacket(w.rec, sink, contents, now);
+      });
+      if (!error.empty()) ReportWriteError(error);
+    });
+  });
+}
+
+void CliExports::ExportSvg(const std::string& what, const std::string& file) {
+  MainWindow& w = window_;
+  w.HandleUserEvent([&] {
+    SvgPicture svg;
+    ExportedPicture picture;
+    Materials materials;
+    if (what == "view") {
+      picture = DesignViewPicture(w.rec, pictures_.view.Width(), pictures_.view.Height(),
+                                  w.form.windowWidth, w.form.windowHeight);
+      svg.start = pictures_.view.NextSettings();
+    } else if (what == "plan") {
+      picture = PlanSheetPicture(w.rec, PlanContextOf(w));
+    } else {
+      materials = BuildMaterials(w.rec, PacketContentsOf(w, kPdfDotsPerInch).materials);
+      picture = CuttingDiagramPicture(materials, kCuttingDiagramExportWidth);
+    }
+    svg.width = picture.width;
+    svg.height = picture.height;
+    svg.title = picture.title;
+    const std::string error = WriteSvgFile(file, svg, picture.draw);
+    if (!error.empty()) ReportWriteError(error);
+  });
+}
+
+const std::vector<std::string>& ExportOptionsWithArgument() {
+  static const std::vector<std::string> options = {"--export-packet", "--export-svg"};
+  return options;
+}
+
+void ValidateExportAction(const CliAction& action) {
+  if (action.option == "--export-packet") {
+    if (!EndsWithNoCase(action.argument, ".pdf"))
+      throw UsageError("--export-packet writes .pdf files, not '" + action.argument + "'");
+  } else if (action.option == "--export-svg") {
+    const auto eq = action.argument.find('=');
+    const std::string what = action.argument.substr(0, eq);
+    if (eq == std::string::npos || eq + 1 == action.argument.size())
+      throw UsageError("--export-svg needs WHAT=FILE, got '" + action.argument + "'");
+    if (what != "view" && what != "plan" && what != "materials")
+      throw UsageError("--export-svg knows view, plan and materials, not '" + what + "'");
+    if (!EndsWithNoCase(action.argument.substr(eq + 1), ".svg"))
+      throw UsageError("--export-svg writes .svg files, not '" + action.argument.substr(eq + 1) +
+                       "'");
+  }
+}
+
+}  // namespace varnloft

@@ -1,0 +1,64 @@
+#include "platform/qt/svg_file.h"
+
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+
+#include "platform/tee_canvas.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr int kSvgDotsPerInch = 96;
+
+std::string Failure(const std::string& path, const QString& reason) {
+  return "The file \"" + path + "\" could not be written: " + reason.toStdString() + ".";
+}
+
+}  // namespace
+
+std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
+                         const std::function<void(Canvas&)>& draw, RecordingCanvas* recording) {
+  const int width = std::max(picture.width, 1), height = std::max(picture.height, 1);
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  {
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setResolution(kSvgDotsPerInch);
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setTitle(QString::fromStdString(picture.title));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+      file.cancelWriting();
+      return Failure(path, "the SVG document could not be started");
+    }
+    QPainterCanvas canvas(painter, kSvgDotsPerInch, picture.start);
+    try {
+      if (recording) {
+        *recording = RecordingCanvas(width, height);
+        TeeCanvas both(canvas, *recording);
+        draw(both);
+      } else {
+        draw(canvas);
+      }
+    } catch (...) {
+      painter.end();
+      file.cancelWriting();
+      throw;
+    }
+    painter.end();
+  }
+  if (file.error() != QFileDevice::NoError) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return Failure(path, reason);
+  }
+  if (!file.commit()) return Failure(path, file.errorString());
+  return "";
+}
+
+}  // namespace varnloft
