@@ -77,6 +77,7 @@ std::vector<std::string> NumberedBoxes(std::string_view kind) {
     }
   std::sort(found.begin(), found.end());
   std::vector<std::string> names;
+  names.reserve(found.size());
   for (auto& [number, name] : found) names.push_back(name);
   return names;
 }

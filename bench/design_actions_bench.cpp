@@ -2,47 +2,14 @@
 // report and the design view drawn into the picture through QPainter.
 #include <benchmark/benchmark.h>
 
-#include "app/main_window.h"
+#include "bench/drawn_program.h"
 #include "bench/offscreen_benchmark_main.h"
-#include "design/angle_report.h"
-#include "drawing/design_view.h"
-#include "platform/qt/picture.h"
-#include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
 
 namespace {
 
 using namespace varnloft;
 
-struct Program {
-  Program()
-      : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}),
-        window(prompts, clock, shell),
-        view(1920 - 8, 1080 - 300),
-        angles(518, 237) {
-    window.form.windowWidth = 1920;
-    window.form.windowHeight = 1080;
-    window.hooks.drawDesignView = [this] {
-      view.Draw([this](Canvas& c) { DrawDesignView(window.rec, c, 1920, 1080); });
-    };
-    window.hooks.drawAngleReport = [this] {
-      angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
-    };
-    window.FormCreate();
-    window.HandleUserEvent([&] { window.FormActivate(); });
-  }
-  void Run(const std::function<void()>& action) {
-    window.HandleUserEvent(action);
-    prompts.shown.clear();
-  }
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow window;
-  Picture view;
-  Picture angles;
-};
+using Program = DrawnProgram;
 
 void BM_DesignButton(benchmark::State& state) {
   Program p;

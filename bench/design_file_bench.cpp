@@ -7,52 +7,24 @@
 #include <QTemporaryDir>
 
 #include "app/design_file.h"
-#include "app/main_window.h"
+#include "bench/drawn_program.h"
 #include "bench/offscreen_benchmark_main.h"
-#include "design/angle_report.h"
-#include "drawing/design_view.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/qt/picture.h"
-#include "platform/shell.h"
-#include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
 
 namespace {
 
 using namespace varnloft;
 
-struct Program {
-  Program()
-      : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}),
-        window(prompts, clock, shell),
-        view(1920 - 8, 1080 - 300),
-        angles(518, 237) {
-    window.form.windowWidth = 1920;
-    window.form.windowHeight = 1080;
-    window.hooks.drawDesignView = [this] {
-      view.Draw([this](Canvas& c) { DrawDesignView(window.rec, c, 1920, 1080); });
-    };
-    window.hooks.drawAngleReport = [this] {
-      angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
-    };
+// A design with something of everything: a preset, typed texts, the interior side; the file
+// dialogs answer with one file in a scratch folder.
+struct Program : DrawnProgram {
+  Program() {
     window.hooks.askSaveDesignFile = [this](const std::string&) { return file; };
     window.hooks.askOpenDesignFile = [this] { return file; };
-    window.FormCreate();
-    window.HandleUserEvent([&] { window.FormActivate(); });
-    // A design with something of everything: a preset, typed texts, the interior side.
     window.HandleUserEvent([&] { window.ApplyPreset("Adultwheelchairbothends1"); });
     window.HandleUserEvent([&] { window.TypeIntoBox("Edit17", "4"); });
     window.HandleUserEvent([&] { window.ClickSupportSide("RadioButton2"); });
     file = folder.filePath("bench.varnloft").toStdString();
   }
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow window;
-  Picture view;
-  Picture angles;
   QTemporaryDir folder;
   std::string file;
 };

@@ -98,7 +98,8 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
   for (const auto& [target, reason] :
        {std::pair{notAFolder + "/t.varnloft", std::string("Not a directory")},
         std::pair{folder.File("missing/t.varnloft"), std::string("No such file or directory")}}) {
-    s.w.hooks.askSaveDesignFile = [&](const std::string&) { return target; };
+    std::string chosen = target;  // clang 14 cannot capture a structured binding
+    s.w.hooks.askSaveDesignFile = [chosen](const std::string&) { return chosen; };
     EXPECT_FALSE(s.w.SaveDesignAs());
     const std::string expected =
         "Cannot save \"t.varnloft\": " + reason + ". The design is not saved.";
@@ -117,7 +118,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
 TEST(FileMenu, ASavedFileKeepsTheModeOfTheFileItReplaces) {
   ScratchFolder folder;
   StartedWindow s;
-  const std::string path = folder.Write("shared.varnloft", "old");
+  std::string path = folder.Write("shared.varnloft", "old");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
   s.w.hooks.askSaveDesignFile = [&](const std::string&) { return path; };
   ASSERT_TRUE(s.w.SaveDesignAs());

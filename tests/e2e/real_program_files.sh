@@ -5,48 +5,12 @@
 # the state the program writes (VARNLOFT_STATE_DUMP) is read and the screen kept.
 set -u
 bin=$1
-for tool in Xvfb xdotool import; do
-  command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-shots=${VARNLOFT_E2E_SHOTS:-$work/shots}
-mkdir -p "$shots"
-state=$work/state.json
-for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { disp=":$n"; break; }; done
-Xvfb "$disp" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-cleanup() { [ -n "$app" ] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
+source "$(dirname "$0")/lib/x_session.sh"
 # The user's settings (Open Recent) and the dialogs' start folder live in the scratch folder.
-export DISPLAY=$disp LC_ALL=C TZ=UTC QT_QPA_PLATFORM=xcb HOME=$work XDG_CONFIG_HOME=$work/config
-sleep 1
-fail=0
-step=0
+export HOME=$work XDG_CONFIG_HOME=$work/config
 
 start() { VARNLOFT_STATE_DUMP=$state "$bin/varnloft" "$@" >>"$work/app.log" 2>&1 & app=$!; }
 stop() { kill $app 2>/dev/null; wait $app 2>/dev/null; app=""; rm -f "$state" "$state.geometry"; }
-# expect TEXT: the state holds TEXT within 10 seconds.
-expect() {
-  for _ in $(seq 100); do
-    grep -qF -- "$1" "$state" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  echo "FAIL (step $step): state lacks: $1"
-  fail=1
-  return 1
-}
-shot() { step=$((step + 1)); import -window root "$shots/$(printf %02d $step)-$1.png"; }
-centre() {
-  local g
-  g=$(grep -o "\"$1\": \[[-0-9, ]*\]" "$state.geometry" | grep -o '\[.*\]' | tr -d '[],')
-  [ -n "$g" ] || { echo "FAIL: no control $1 on screen"; fail=1; return 1; }
-  set -- $g
-  echo "$(($1 + $3 / 2)) $(($2 + $4 / 2))"
-}
-click() { local c; c=$(centre "$1") || return 1; xdotool mousemove $c click 1; sleep 0.3; }
-type_into() { click "$1" && xdotool key ctrl+a && xdotool type --delay 30 "$2"; sleep 0.2; }
-menu() { xdotool key "alt+$1"; sleep 0.4; for _ in $(seq "$2"); do xdotool key Down; done; xdotool key Return; sleep 0.5; }
 # The record and controls of a state file.
 design_of() { sed -n '/^  "record": {/,/^  "dialogs":/p' "$1" | sed '$d'; }
 

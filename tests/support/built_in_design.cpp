@@ -1,5 +1,7 @@
 #include "tests/support/built_in_design.h"
 
+#include <stdexcept>
+
 #include "design/calculate_design.h"
 #include "design/design_inputs.h"
 #include "design/preset_table.h"
@@ -21,11 +23,15 @@ DesignRecord Read(const InputTexts& texts, bool supportsExterior, bool imperial,
 }
 
 DesignRecord Calculate(const InputTexts& texts, bool supportsExterior, bool imperial,
-                       float thickness) {
+                       float thickness, Answer answer = Answer::No, bool* asked = nullptr) {
   DesignRecord rec = Read(texts, supportsExterior, imperial, thickness);
   ScriptedPrompts prompts;
-  prompts.answer = Answer::No;
+  prompts.answer = answer;
   CalculateGeometry(rec, prompts, nullptr);
+  if (asked) {
+    *asked = false;
+    for (const ShownBox& box : prompts.shown) *asked = *asked || box.kind == "question";
+  }
   return rec;
 }
 
@@ -45,10 +51,21 @@ DesignRecord CalculatedDesign(const InputTexts& texts, bool supportsExterior, bo
   return Calculate(texts, supportsExterior, imperial, 0.125f);
 }
 
-DesignRecord PresetDesign(size_t index, bool imperial, bool supportsExterior) {
+void ChangeTexts(InputTexts& texts, const TextChanges& changes) {
+  for (const auto& [key, text] : changes) {
+    const auto colon = key.find(':');
+    if (colon == std::string::npos) throw std::invalid_argument("no slot in " + key);
+    texts.at(key.substr(0, colon)).at(std::stoul(key.substr(colon + 1))) = text;
+  }
+}
+
+DesignRecord PresetDesign(size_t index, bool imperial, bool supportsExterior,
+                          const TextChanges& changes, Answer answer, bool* asked) {
   InputTexts texts;
   for (auto& [role, slots] : PresetTexts(index, imperial)) texts[role] = slots;
-  return Calculate(texts, supportsExterior, imperial, PresetDesigns().at(index).lumberThickness);
+  ChangeTexts(texts, changes);
+  return Calculate(texts, supportsExterior, imperial, PresetDesigns().at(index).lumberThickness,
+                   answer, asked);
 }
 
 }  // namespace varnloft::testing

@@ -3,9 +3,11 @@
 // table's texts, with no window.
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/design_record.h"
+#include "platform/prompts.h"
 
 namespace varnloft::testing {
 
@@ -30,8 +32,15 @@ inline DesignRecord BuiltInDesign(bool supportsExterior = true) {
   return CalculatedDesign(BuiltInTexts(), supportsExterior);
 }
 
-// A preset (menu order, 0 = Adult Standard) in either measure, calculated as above with the
-// preset's lumber thickness.
-DesignRecord PresetDesign(size_t index, bool imperial = true, bool supportsExterior = true);
+// Changes of single texts, each named "role:slot": {"deckBoardCount:0", "2"}.
+using TextChanges = std::vector<std::pair<std::string, std::string>>;
+void ChangeTexts(InputTexts& texts, const TextChanges& changes);
+
+// A preset (menu order, 0 = Adult Standard, the built-in design) in either measure, with
+// `changes` typed over its texts, calculated with the preset's lumber thickness; the overlap
+// question, if asked, gets `answer`, and `asked` (when given) tells whether it was.
+DesignRecord PresetDesign(size_t index, bool imperial = true, bool supportsExterior = true,
+                          const TextChanges& changes = {}, Answer answer = Answer::No,
+                          bool* asked = nullptr);
 
 }  // namespace varnloft::testing
