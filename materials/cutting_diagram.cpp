@@ -85,13 +85,25 @@ double DrawBoard(const Materials& m, size_t index, Canvas& canvas, double y, dou
 
 }  // namespace
 
+double CuttingDiagramBoardHeight(const Materials& m, size_t board, int width,
+                                 const DiagramStyle& style) {
+  return (kLinesAbove + kLinesBelow) * style.lineStep +
+         m.boards.at(board).width * Scale(m, width, style);
+}
+
 double CuttingDiagramHeight(const Materials& m, int width, const DiagramStyle& style) {
   if (!m.problem.empty() || m.boards.empty()) return 2 * style.margin + style.lineStep;
-  const double s = Scale(m, width, style);
   double y = Lead(m, style);
-  for (const MaterialBoard& b : m.boards)
-    y += kLinesAbove * style.lineStep + b.width * s + kLinesBelow * style.lineStep;
+  for (size_t i = 0; i < m.boards.size(); ++i) y += CuttingDiagramBoardHeight(m, i, width, style);
   return y + style.margin;
+}
+
+double DrawCuttingDiagramBoards(const Materials& m, Canvas& canvas, size_t first, size_t last,
+                                double top, const DiagramStyle& style) {
+  const double s = Scale(m, canvas.Width(), style);
+  for (size_t i = first; i < last && i < m.boards.size(); ++i)
+    top = DrawBoard(m, i, canvas, top, s, style);
+  return top;
 }
 
 void DrawCuttingDiagram(const Materials& m, Canvas& canvas, const DiagramStyle& style) {
@@ -112,9 +124,7 @@ void DrawCuttingDiagram(const Materials& m, Canvas& canvas, const DiagramStyle& 
   }
   if (m.modelScale)
     canvas.TextOut(style.margin, style.margin, "The list is for the full-size table.");
-  const double s = Scale(m, canvas.Width(), style);
-  double y = Lead(m, style);
-  for (size_t i = 0; i < m.boards.size(); ++i) y = DrawBoard(m, i, canvas, y, s, style);
+  DrawCuttingDiagramBoards(m, canvas, 0, m.boards.size(), Lead(m, style), style);
 }
 
 }  // namespace varnloft
