@@ -163,6 +163,8 @@ void MainWindow::BuildControls() {
   menu("UserDefinedPercentageSetting1", "User Defined Percentage Setting", true);
   menu("MinitureModelTables214reductionofactualsize1",
        "Miniture Model Tables   (21.4% reduction of actual size)   ", true);
+  menu("View1", "&View", true);
+  menu("Materials1", "&Materials\xE2\x80\xA6", true);
   menu("Help1", "&Help", true);
   menu("About2", "&About", true);
   menu("Illustrations1", "&Illustrations", true);
@@ -218,8 +220,15 @@ void MainWindow::FormActivate() {
 }
 
 void MainWindow::DesignCycle() {
-  CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
-  if (hooks.drawDesignView) hooks.drawDesignView();
+  try {
+    CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
+    if (hooks.drawDesignView) hooks.drawDesignView();
+  } catch (...) {
+    // A design that stopped on an error has no materials; the Materials window says so.
+    if (hooks.listMaterials) hooks.listMaterials();
+    throw;
+  }
+  if (hooks.listMaterials) hooks.listMaterials();
 }
 
 void MainWindow::PressDesign() {
@@ -331,6 +340,10 @@ void MainWindow::ShowAbout() {
 void MainWindow::ShowIllustrations() {
   prompts_.Beep();
   if (hooks.showIllustrations) hooks.showIllustrations();
+}
+
+void MainWindow::ShowMaterials() {
+  if (hooks.showMaterials) hooks.showMaterials();
 }
 
 void MainWindow::HoverWebAddress() {

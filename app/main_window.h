@@ -24,6 +24,10 @@ struct MainWindowHooks {
   std::function<void()> closeMainWindow;      // ends the program
   std::function<void()> showThicknessDialog;  // the lumber thickness dialog, not modal
   std::function<void()> showScaleDialog;      // the model-building scale dialog, not modal
+  std::function<void()> showMaterials;        // the Materials window, not modal
+  // After every design, whether it succeeded or stopped on an error: the Materials window lists
+  // the new design's materials, or says they cannot be listed.
+  std::function<void()> listMaterials;
 };
 
 class MainWindow {
@@ -89,6 +93,7 @@ class MainWindow {
   void PrinterSetup();
   void ShowAbout();
   void ShowIllustrations();
+  void ShowMaterials();  // View > Materials
 
   // The maker's web address label.
   void HoverWebAddress();
