@@ -357,6 +357,10 @@ void MainWindowWidget::BuildMenus() {
   AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
               [this] { state_.ToggleModelScale(); });
 
+  QMenu* view = addMenu("View1");
+  QAction* materials = AddMenuItem(view, "Materials1", [this] { state_.ShowMaterials(); });
+  materials->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+
   QMenu* help = addMenu("Help1");
   AddMenuItem(help, "About2", [this] { state_.ShowAbout(); });
   help->addSeparator();

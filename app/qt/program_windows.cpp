@@ -45,6 +45,7 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   hooks.closeMainWindow = [this] { mainWidget_->close(); };
   ConnectPlans();
+  ConnectMaterials();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");

@@ -3,11 +3,14 @@
 // the main window, the lumber thickness dialog, the model scale dialog, About, Plans and
 // Illustrations. Connects the main window's outward calls to them.
 #include <QImage>
+#include <QSettings>
 #include <QWidget>
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/materials_setup.h"
 #include "app/qt/main_window_widget.h"
+#include "app/qt/materials_window.h"
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
 #include "app/qt/scale_dialog_window.h"
@@ -38,6 +41,7 @@ class ProgramWindows {
   AboutWindow& aboutWindow() { return *aboutWindow_; }
   PlansWindow& plansWindow() { return *plansWindow_; }
   PlansPrinter& plansPrinter() { return printer_; }
+  MaterialsWindow& materialsWindow() { return *materialsWindow_; }
 
  private:
   void RedrawDesignView();
@@ -47,6 +51,8 @@ class ProgramWindows {
   // over the dialog rather than over the disabled main window; closing it activates the main
   // window.
   void ConnectOptionDialog(OptionDialogWindow& dialog);
+  // View > Materials, the lists after every design, and the settings kept between runs.
+  void ConnectMaterials();
 
   SystemClock clock_;
   QtPrompts prompts_;
@@ -61,6 +67,10 @@ class ProgramWindows {
   Picture designViewPicture_;   // the main window's picture area
   Picture angleReportPicture_;  // the angle report of the Illustrations window
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
+  MaterialsSetup materialsSetup_;
+  std::unique_ptr<QSettings> savedSettings_;  // the materials settings kept between runs
+  QtPrompts materialsPrompts_;                // message boxes over the Materials window
+  std::unique_ptr<MaterialsWindow> materialsWindow_;
 };
 
 }  // namespace varnloft
