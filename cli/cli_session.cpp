@@ -4,6 +4,7 @@
 
 #include "app/state_report.h"
 #include "cli/input_actions.h"
+#include "cli/materials_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/view_actions.h"
 
@@ -38,7 +39,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
       options.help = true;
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
-               Contains(PlanOptionsWithArgument(), arg)) {
+               Contains(PlanOptionsWithArgument(), arg) ||
+               Contains(MaterialsOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -58,7 +60,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string CliHelpText() {
-  return R"(Usage: varnloft-cli [OPTION]...
+  std::string text = R"(Usage: varnloft-cli [OPTION]...
 Starts Varnloft without a window exactly as the program starts (the window is created, then
 activated, which presses Design on the built-in "Adult Standard" values), applies the actions
 below in command-line order as a user would, then prints one JSON document on stdout with the
@@ -140,13 +142,16 @@ The JSON document is written with two-space indentation; singles carry 9 signifi
 include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit2" (sixteenths),
 "OKRightDlg.Label5" (millimetres) and "OKBottomDlg.Select" (the percentage).
 )";
+  text.insert(text.find("\nSettings:\n") + 1, MaterialsHelpText() + "\n");
+  return text;
 }
 
 CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
     : clock_(now),
       window_(prompts_, clock_, shell_, std::move(locale)),
       pictures_(std::make_unique<CliPictures>(window_)),
-      plans_(std::make_unique<CliPlans>(window_, writeError_)) {}
+      plans_(std::make_unique<CliPlans>(window_, writeError_)),
+      materials_(std::make_unique<CliMaterials>(window_, prompts_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -155,7 +160,8 @@ bool CliSession::Finish(std::string& error) {
     error = writeError_;
     return false;
   }
-  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error);
+  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error) &&
+         materials_->WriteFiles(error);
 }
 
 void CliSession::Start(const std::vector<CliAction>& actions) {
@@ -189,6 +195,8 @@ void CliSession::Validate(const CliAction& action) const {
       throw UsageError("'" + item + "' is not in the list of " + box);
   } else if (action.option == "--preset" || action.option == "--thickness") {
     ValidateInputAction(window_, action);
+  } else if (IsMaterialsAction(action)) {
+    ValidateMaterialsAction(action);
   } else if (std::find(ViewOptionsWithArgument().begin(), ViewOptionsWithArgument().end(),
                        action.option) != ViewOptionsWithArgument().end()) {
     ValidateViewAction(action);
@@ -223,6 +231,7 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
+  } else if (materials_->Apply(action)) {
   } else if (plans_->Apply(action)) {
   } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);

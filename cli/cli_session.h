@@ -41,6 +41,7 @@ std::string CliHelpText();
 
 class CliPictures;
 class CliPlans;
+class CliMaterials;
 
 class CliSession {
  public:
@@ -74,6 +75,7 @@ class CliSession {
   std::unique_ptr<CliPictures> pictures_;
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
+  std::unique_ptr<CliMaterials> materials_;
 };
 
 }  // namespace varnloft
