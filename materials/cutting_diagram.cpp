@@ -46,6 +46,14 @@ void Polygon(Canvas& canvas, const std::vector<FlatPoint>& outline, double x0, d
   for (const FlatPoint& p : outline) canvas.LineTo(x0 + p.x * s, yLower - p.y * s);
 }
 
+// A generous guess at a text's width: the canvas cannot measure text, and a character of the
+// diagram's font is about a third of a line step wide.
+double TextWidth(const std::string& text, const DiagramStyle& style) {
+  double characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;  // UTF-8 lead bytes
+  return characters * 0.4 * style.lineStep;
+}
+
 double DrawBoard(const Materials& m, size_t index, Canvas& canvas, double y, double s,
                  const DiagramStyle& style) {
   const MaterialBoard& b = m.boards[index];
@@ -77,8 +85,11 @@ double DrawBoard(const Materials& m, size_t index, Canvas& canvas, double y, dou
     canvas.LineTo(to, lower);
     canvas.MoveTo(from, lower);
     canvas.LineTo(to, top);
-    canvas.TextOut(std::max(from, rightmost) + 0.25 * u, lower + 0.25 * u,
-                   "offcut " + MaterialLengthText(b.offcut, m.imperial));
+    // After the last piece; on the longest boards, kept inside the picture's right edge.
+    const std::string label = "offcut " + MaterialLengthText(b.offcut, m.imperial);
+    const double x = std::max(from, rightmost) + 0.25 * u;
+    canvas.TextOut(std::max(x0, std::min(x, canvas.Width() - TextWidth(label, style) - 2)),
+                   lower + 0.25 * u, label);
   }
   return lower + kLinesBelow * u;
 }
