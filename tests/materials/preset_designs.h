@@ -21,7 +21,7 @@ inline DesignRecord PresetRecord(
     const std::vector<std::pair<std::string, std::string>>& overrides = {},
     bool supportsExterior = true) {
   InputTexts texts;
-  for (auto& [role, slots] : PresetTexts(index, imperial)) texts[role] = slots;
+  for (auto& [role, preset] : PresetTexts(index, imperial)) texts[role] = preset;
   for (const auto& [key, text] : overrides) {
     const auto colon = key.find(':');
     if (colon == std::string::npos) throw std::invalid_argument("no slot in " + key);
