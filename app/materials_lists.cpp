@@ -171,15 +171,15 @@ MaterialsLists ListsOf(const Materials& m) {
   lists.cutList = CutList(m);
   lists.totals = Totals(m, use);
   if (m.modelScale)
-    lists.notes.push_back(
+    lists.notes.emplace_back(
         "The list is for the full-size table: the design is shown at a model scale, but every "
         "piece is listed and cut full size.");
   if (use.example)
-    lists.notes.push_back(
+    lists.notes.emplace_back(
         "Prices marked \"example\" are examples, not a lumber yard's: put in your own under "
         "Settings.");
   if (use.unpriced)
-    lists.notes.push_back(
+    lists.notes.emplace_back(
         "\"No price\": the stock table has no price for it, so its boards are planned by the "
         "fewest bought and the cost leaves it out.");
   for (const NearMiss& n : m.nearMisses) lists.nearMisses.push_back(n.text);

@@ -231,8 +231,7 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (materials_->Apply(action)) {
-  } else if (plans_->Apply(action)) {
+  } else if (materials_->Apply(action) || plans_->Apply(action)) {
   } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

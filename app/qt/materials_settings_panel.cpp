@@ -151,36 +151,53 @@ MaterialsSettingsPanel::MaterialsSettingsPanel(MaterialsSetup& setup, Prompts& p
 }
 
 void MaterialsSettingsPanel::ShowSettings(bool imperial, const Materials* listed) {
-  imperial_ = imperial;
   const StockTable& table = setup_.Of(imperial).table;
-  extraStock_.clear();
-  extraHardware_.clear();
+  std::vector<StockLength> extraStock;
+  std::vector<std::string> extraHardware;
   if (listed && listed->problem.empty()) {
     for (const StockLength& s : listed->stock) {
       bool inTable = false;
       for (const StockLength& t : table.stock) inTable = inTable || t.lumber == s.lumber;
-      if (!inTable) extraStock_.push_back(s);
+      if (!inTable) extraStock.push_back(s);
     }
     for (const HardwareLine& h : listed->hardware) {
       bool inTable = false;
       for (const HardwarePrice& t : table.hardware) inTable = inTable || t.item == h.item;
-      if (!inTable) extraHardware_.push_back(h.item);
+      if (!inTable) extraHardware.push_back(h.item);
     }
   }
-  Refresh();
+  // A new list changes the boxes only with the measure, and the tables only when they gain or lose
+  // rows, so that a list arriving while the user types in a box or a cell does not undo the typing.
+  auto same = [](const std::vector<StockLength>& a, const std::vector<StockLength>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (a[i].lumber != b[i].lumber || a[i].length != b[i].length) return false;
+    return true;
+  };
+  if (shown_ && imperial == imperial_ && same(extraStock, extraStock_) &&
+      extraHardware == extraHardware_)
+    return;
+  const bool boxes = !shown_ || imperial != imperial_;
+  shown_ = true;
+  imperial_ = imperial;
+  extraStock_ = std::move(extraStock);
+  extraHardware_ = std::move(extraHardware);
+  Refresh(boxes);
 }
 
-void MaterialsSettingsPanel::Refresh() {
+void MaterialsSettingsPanel::Refresh(bool boxes) {
   filling_ = true;
   const MaterialsSettings& s = setup_.Of(imperial_);
   const QString unit = imperial_ ? "in" : "mm";
   heading->setText(QString("Settings for %1 measure. Leave a price empty where you have none: "
                            "those boards are planned by the fewest bought.")
                        .arg(imperial_ ? "imperial" : "metric"));
-  currencyEdit->setText(Q(s.table.currency));
-  kerfEdit->setText(Q(SawLengthText(s.kerf, imperial_)));
-  trimEdit->setText(Q(SawLengthText(s.trim, imperial_)));
-  boltEdit->setText(Q(SawLengthText(s.boltDiameter, imperial_)));
+  if (boxes) {
+    currencyEdit->setText(Q(s.table.currency));
+    kerfEdit->setText(Q(SawLengthText(s.kerf, imperial_)));
+    trimEdit->setText(Q(SawLengthText(s.trim, imperial_)));
+    boltEdit->setText(Q(SawLengthText(s.boltDiameter, imperial_)));
+  }
   for (QLabel* l : {kerfUnit, trimUnit, boltUnit}) l->setText(unit);
   stockTable->setHorizontalHeaderLabels(
       {"Lumber", imperial_ ? "Length (ft)" : "Length (mm)", "Price (" + Q(s.table.currency) + ")"});

@@ -52,7 +52,8 @@ class MaterialsSettingsPanel : public QWidget {
   QPushButton* restoreButton;
 
  private:
-  void Refresh();
+  // Shows the settings in force: the tables, and the boxes too unless `boxes` is false.
+  void Refresh(bool boxes = true);
   // Keeps a change (the message is empty) or reports it and shows the settings in force again.
   void Settle(const std::string& message);
   // The tables as a stock table; empty with `error` set when a cell cannot be read.
@@ -62,6 +63,7 @@ class MaterialsSettingsPanel : public QWidget {
   MaterialsSetup& setup_;
   Prompts& prompts_;
   bool imperial_ = true;
+  bool shown_ = false;  // the page has shown the settings at least once
   bool filling_ = false;
   std::vector<StockLength> extraStock_;     // in force for the listed design, not in the settings
   std::vector<std::string> extraHardware_;  // needed by the listed design, not in the settings

@@ -37,12 +37,16 @@ void ProgramWindows::ConnectMaterials() {
     QPrintDialog dialog(&printer, materialsWindow_.get());
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) return;
-    const QString planDocument = printer.docName();
+    // The printer is the plans' too: its document name is theirs again afterwards.
+    struct DocumentName {
+      QPrinter& printer;
+      QString plans = printer.docName();
+      ~DocumentName() { printer.setDocName(plans); }
+    } name{printer};
     printer.setDocName("Picnic Table Materials");
     PaintDevicePageSink sink(printer);
     PrintMaterials(materials, "Materials for the " + state_->CheckedPresetCaption() + " table",
                    sink, printer.resolution());
-    printer.setDocName(planDocument);
   };
 }
 

@@ -185,8 +185,13 @@ TEST(MaterialsWindow, ABadKerfIsRefusedWithAMessageAndNothingChanges) {
   }
   EXPECT_FALSE(QSettings("Varnloft", "Varnloft").contains("materials/imperial/kerf"));
 
-  // A good kerf is kept, listed and saved for the next run.
+  // A good kerf is kept, listed and saved for the next run. A design listed while it is being
+  // typed leaves the typing alone.
   settings.kerfEdit->setText("0.25");
+  p.main().menuAction("TallBoy1")->trigger();
+  ASSERT_TRUE(w.WaitUntilListed());
+  EXPECT_EQ(settings.kerfEdit->text(), "0.25");
+  EXPECT_DOUBLE_EQ(w.materials().kerf, 0.125 / 12);
   settings.EditFinished(settings.kerfEdit);
   ASSERT_TRUE(w.WaitUntilListed());
   EXPECT_DOUBLE_EQ(w.materials().kerf, 0.25 / 12);
