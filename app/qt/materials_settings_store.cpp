@@ -42,7 +42,8 @@ std::string LoadMeasure(QSettings& store, MaterialsSetup& setup, bool imperial) 
 std::string LoadMaterialsSettings(QSettings& store, MaterialsSetup& setup) {
   std::string report;
   for (bool imperial : {true, false}) {
-    const std::string problem = LoadMeasure(store, setup, imperial);
+    std::string problem = LoadMeasure(store, setup, imperial);
+    if (!problem.empty() && problem.back() == '.') problem.pop_back();  // it goes in brackets
     if (!problem.empty())
       report += std::string(report.empty() ? "" : " ") + "The saved materials settings of " +
                 (imperial ? "imperial" : "metric") + " measure cannot be used (" + problem +

@@ -207,6 +207,32 @@ TEST(MaterialsWindow, ABadKerfIsRefusedWithAMessageAndNothingChanges) {
   ForgetSavedSettings();
 }
 
+TEST(MaterialsWindow, SavedSettingsThatCannotBeUsedAreReportedOnceAndTheExamplesUsed) {
+  ForgetSavedSettings();
+  {
+    QSettings saved("Varnloft", "Varnloft");
+    saved.setValue("materials/imperial/stock", "{\"stock\": [{\"lumber\": \"2 X 6\"}]}");
+    saved.setValue("materials/metric/kerf", "0.002");  // 0.6 mm, a good one
+  }
+  ProgramWindows windows;
+  windows.ShowMainWindow();
+  QApplication::processEvents();
+  NextBox box(QMessageBox::Ok);
+  windows.mainWindow().menuAction("Materials1")->trigger();
+  EXPECT_EQ(box.text,
+            "The saved materials settings of imperial measure cannot be used (stock[0].length: is "
+            "missing): the examples are used instead.");
+  ASSERT_TRUE(windows.materialsWindow().WaitUntilListed());
+  EXPECT_DOUBLE_EQ(*windows.materialsWindow().materials().boards.front().price, 6.48);
+  // Only once.
+  windows.materialsWindow().hide();
+  NextBox none(QMessageBox::Ok);
+  windows.mainWindow().menuAction("Materials1")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(none.text, "");
+  ForgetSavedSettings();
+}
+
 TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
   OpenProgram p;
   p.OpenMaterials();
