@@ -161,8 +161,7 @@ void MainWindow::BuildControls() {
   menu("Options1", "&Options", true);
   menu("LumberThickness2", "&Lumber Thickness", true);
   menu("UserDefinedPercentageSetting1", "User Defined Percentage Setting", true);
-  menu("MinitureModelTables214reductionofactualsize1",
-       "Miniture Model Tables   (21.4% reduction of actual size)   ", true);
+  menu("MinitureModelTables214reductionofactualsize1", kModelScaleMenuCaption, true);
   menu("View1", "&View", true);
   menu("Materials1", "&Materials\xE2\x80\xA6", true);
   menu("Help1", "&Help", true);
@@ -177,6 +176,15 @@ const std::vector<std::string>& MainWindow::PresetMenuItems() {
     return n;
   }();
   return names;
+}
+
+const std::vector<std::string>& MainWindow::PresetMenuCaptions() {
+  static const std::vector<std::string> captions = [] {
+    std::vector<std::string> c;
+    for (const auto& item : kPresetMenu) c.emplace_back(item.caption);
+    return c;
+  }();
+  return captions;
 }
 
 std::string MainWindow::CheckedPresetCaption() const {
@@ -208,12 +216,18 @@ void MainWindow::FormCreate() {
   form.Text("Label47") = "( " + rec.FormatLength(rec.LumberThickness) + " )";
   form.statusPanel0Width = form.windowWidth / 2;
   form.statusPanel0 = "Adult Standard Size Table";
-  form.statusPanel1 = "Complimentary Software and Plans Version 6.0.0.2.";
+  form.statusPanel1 = kVersionStatusText;
   rec.TitleText = kTitle + FormatLongDate(startDate_, locale_);
   form.caption = "   " + rec.TitleText;
+  startUp_ = Snapshot();
 }
 
 void MainWindow::FormActivate() {
+  // An option dialog's step takes in the design that its closing brings about.
+  struct EndsDialogStep {
+    MainWindow& w;
+    ~EndsDialogStep() { w.EndDialogStep(); }
+  } endsDialogStep{*this};
   rec.SupportsExterior = form.at("RadioButton1").checked;
   PressDesign();
   rec.NoticeText = NoticeTextForYear(startDate_.year);
@@ -273,6 +287,8 @@ void MainWindow::SupportSideChanged() {
 }
 
 void MainWindow::ClickSupportSide(const std::string& radioButton) {
+  StepScope step(
+      *this, radioButton == "RadioButton1" ? "Support Side: Exterior" : "Support Side: Interior");
   ControlState& clicked = form.at(radioButton);
   if (clicked.checked || !clicked.enabled) return;  // clicking the checked button does nothing
   SupportSideMouseDown(radioButton);
@@ -290,6 +306,7 @@ void MainWindow::ListItemClicked(const std::string& /*box*/) {
 }
 
 void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {
+  StepScope step(*this, BoxStepName("Typing", box));
   ControlState& control = form.at(box);
   if (!control.enabled || !control.visible) return;
   if (IsEditBox(box)) {
@@ -311,6 +328,7 @@ void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {
 }
 
 void MainWindow::ChooseItem(const std::string& box, const std::string& item) {
+  StepScope step(*this, BoxStepName("Choice", box));
   ControlState& control = form.at(box);
   if (!control.enabled || !control.visible) return;
   ListItemClicked(box);

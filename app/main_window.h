@@ -2,9 +2,13 @@
 // The main window's behaviour on plain state: every handler works on the form state and the
 // design record, so the Qt window, the headless driver and the tests run the same code.
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "app/design_file.h"
+#include "app/design_state.h"
 #include "app/form_state.h"
+#include "app/undo_history.h"
 #include "design/design_record.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -28,6 +32,27 @@ struct MainWindowHooks {
   // After every design, whether it succeeded or stopped on an error: the Materials window lists
   // the new design's materials, or says they cannot be listed.
   std::function<void()> listMaterials;
+  // The file dialogs: the chosen file, or an empty text when the user cancelled. Unset, they
+  // cancel (the driver's unsaved-changes question counts a Save of an untitled design so).
+  std::function<std::string()> askOpenDesignFile;
+  std::function<std::string(const std::string& proposedName)> askSaveDesignFile;
+  // The main window becomes active again after a file dialog. Unset, the activation handler
+  // runs as a user event.
+  std::function<void()> activate;
+  std::function<void(const std::string& path)> rememberRecentFile;  // opened or saved
+  std::function<void(const std::string& error)> saveFailed;         // after its error box
+};
+
+// The window's caption and the status bar's second text as the program starts.
+inline constexpr char kVersionStatusText[] = "Complimentary Software and Plans Version 6.0.0.2.";
+inline constexpr char kModelScaleMenuCaption[] =
+    "Miniture Model Tables   (21.4% reduction of actual size)   ";
+
+// What opening a design file found: an error (nothing changed) or a notice of missing keys.
+struct FileOpening {
+  bool opened = false;
+  std::string error;   // "Cannot open \"a.varnloft\": ..."
+  std::string notice;  // the keys that took the Adult Standard values, or empty
 };
 
 class MainWindow {
@@ -103,6 +128,50 @@ class MainWindow {
   // One design cycle: the calculation, then the design view.
   void DesignCycle();
 
+  // File menu (file_menu.cpp). New, Open and Exit ask first when the design has unsaved changes.
+  void NewDesign();   // the built-in design, designed at once
+  void OpenDesign();  // the file dialog, the file, then the activation that follows the dialog
+  // A file of Open Recent: as Open without the dialog.
+  void OpenRecentDesign(const std::string& path);
+  // Reads a design file into the window without a question and without designing.
+  FileOpening OpenDesignFile(const std::string& path);
+  bool SaveDesign();    // to its file; an untitled design asks for one
+  bool SaveDesignAs();  // asks for a file
+  void RevertDesign();  // the file as saved, as one undoable step
+  // "Save changes to NAME before closing?": true when the caller may go on (saved or
+  // discarded), false on Cancel or when the save did not happen.
+  bool ConfirmCloseDesign();
+  const std::string& DesignPath() const { return path_; }
+  std::string DesignName() const;  // the file's name, "Untitled" before the first save
+  bool IsModified() const;
+  // "   NAME[*] - Tellwick Picnic Tables Varnloft ...": [*] marks unsaved changes.
+  std::string WindowTitle() const;
+
+  // Edit menu and the steps it undoes (undo_steps.cpp).
+  void Undo();
+  void Redo();
+  std::string UndoMenuText() const;  // "Undo Preset: Tall Boy", or "" with nothing to undo
+  std::string RedoMenuText() const;
+  // A box's text as the user typed it in the window (one key, a deletion, a paste): all of a
+  // box's changes until the focus leaves it are one step.
+  void BoxTextEdited(const std::string& box, const std::string& text);
+  void BoxFocusLeft(const std::string& box);
+  // Runs the handlers called while it lives as one step (the driver's --type: a click on the
+  // green label that brings the size box back, then the typing); a step inside another is part
+  // of it.
+  class StepScope {
+   public:
+    StepScope(MainWindow& window, const std::string& name);
+    ~StepScope();
+    StepScope(const StepScope&) = delete;
+    StepScope& operator=(const StepScope&) = delete;
+
+   private:
+    MainWindow& w_;
+  };
+  // "Typing: Seat to Table Distance" for ("Typing", "Edit17").
+  std::string BoxStepName(const char* verb, const std::string& box) const;
+
   const LocalDateTime& StartDate() const { return startDate_; }
   Prompts& prompts() { return prompts_; }
   const LocaleTexts& locale() const { return locale_; }
@@ -110,17 +179,48 @@ class MainWindow {
 
   // Names of the Pre-Settings menu items, in menu order (the ten presets, then Custom Design).
   static const std::vector<std::string>& PresetMenuItems();
+  // Their captions, in the same order.
+  static const std::vector<std::string>& PresetMenuCaptions();
   std::string CheckedPresetCaption() const;
   void CheckOnlyPresetItem(const std::string& item);
 
  private:
   void BuildControls();
 
+  // Steps of the undo history. An action's step begins before its first change and ends when
+  // the action is over; a step that changed nothing the design file keeps is dropped.
+  enum class StepKind { Action, Typing, Dialog };
+  struct OpenStep {
+    std::string name;
+    StepKind kind;
+    std::string box;  // the box of a typing step
+    WindowSnapshot before;
+    DesignState beforeState;
+  };
+  void BeginStep(const std::string& name, StepKind kind, const std::string& box = "");
+  void EndStep();
+  void EndDialogStep();  // after the activation that follows an option dialog
+  WindowSnapshot Snapshot() const;
+  void Restore(const WindowSnapshot& snapshot);  // without designing
+  void Redraw();                                 // the angle report and the design view
+  bool HasPendingChange() const;                 // a step under way has changed the design
+  void ActivateAfterDialog();
+  void ShowOpening(const FileOpening& opening);
+  bool SaveDesignTo(const std::string& path);
+  void StartNewDocument(const std::string& path, KeptKeys kept);
+
   Prompts& prompts_;
   const Clock& clock_;
   Shell& shell_;
   LocaleTexts locale_;
   LocalDateTime startDate_;
+
+  std::optional<OpenStep> openStep_;
+  int stepDepth_ = 0;
+  UndoHistory history_;
+  WindowSnapshot startUp_;  // after FormCreate: what New brings back
+  std::string path_;        // the design's file, empty while untitled
+  KeptKeys kept_;           // the file's keys this version does not know
 };
 
 bool IsEditBox(const std::string& name);

@@ -51,6 +51,7 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
 }
 
 void MainWindow::SwitchToImperial() {
+  StepScope step(*this, "Imperial Measure");
   form.at("Imperial").color = kMaroon;
   rec.ImperialUnits = true;
   form.statusPanel0 = rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
@@ -63,6 +64,7 @@ void MainWindow::SwitchToImperial() {
 }
 
 void MainWindow::SwitchToMetric() {
+  StepScope step(*this, "Metric Measure");
   form.at("Metric").color = kMaroon;
   rec.ImperialUnits = false;
   form.statusPanel0 = rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"

@@ -10,19 +10,24 @@ constexpr float kMiniatureScale = 3.0f / 14.0f;
 
 }  // namespace
 
+// Each option dialog is one step, from its opening until the design its closing brings about.
 void MainWindow::ShowThicknessDialog() {
+  BeginStep("Lumber Thickness", StepKind::Dialog);
   ThicknessDialog(*this).Show();
 }
 
 void MainWindow::ClickThicknessLabel() {
+  BeginStep("Lumber Thickness", StepKind::Dialog);
   ThicknessDialog(*this).Show();
 }
 
 void MainWindow::ShowScaleDialog() {
+  BeginStep("Model Scale Percentage", StepKind::Dialog);
   ScaleDialog(*this).Show();
 }
 
 void MainWindow::ToggleModelScale() {
+  StepScope step(*this, rec.ModelScale ? "Restore 100% Size" : "21.4% Model Scale");
   ControlState& item = form.at("MinitureModelTables214reductionofactualsize1");
   // Declining either question (No or Cancel) leaves everything as it was.
   if (!rec.ModelScale) {

@@ -23,6 +23,7 @@ void MainWindow::ResetLumberThickness() {
 }
 
 void MainWindow::ApplyPreset(const std::string& item) {
+  StepScope step(*this, "Preset: " + (form.Has(item) ? form.Text(item) : item));
   if (item == "CustomDesign1") {
     ChooseCustomDesign();
     return;

@@ -151,10 +151,25 @@ std::string DialogsJson(const std::vector<ShownBox>& shown) {
   return out + "  ]";
 }
 
-std::string ReportJson(const MainWindow& window, const std::vector<ShownBox>& shown) {
+std::string DocumentJson(const MainWindow& window) {
+  auto textOrNull = [](const std::string& s) { return s.empty() ? "null" : JsonQuote(s); };
+  const std::string file =
+      InlineObject()
+          .Add("name", textOrNull(window.DesignPath().empty() ? "" : window.DesignName()))
+          .Add("modified", Flag(window.IsModified()))
+          .str();
+  const std::string history = InlineObject()
+                                  .Add("undo", textOrNull(window.UndoMenuText()))
+                                  .Add("redo", textOrNull(window.RedoMenuText()))
+                                  .str();
+  return "\"file\": " + file + ",\n  \"history\": " + history;
+}
+
+std::string ReportJson(const MainWindow& window, const std::vector<ShownBox>& shown,
+                       bool withDocument) {
   return "{\n  \"record\": " + RecordJson(window.rec) +
          ",\n  \"controls\": " + ControlsJson(window) + ",\n  \"dialogs\": " + DialogsJson(shown) +
-         "\n}\n";
+         (withDocument ? ",\n  " + DocumentJson(window) : "") + "\n}\n";
 }
 
 }  // namespace varnloft

@@ -5,9 +5,9 @@
 #include "app/design_reading.h"
 #include "app/main_window.h"
 #include "design/calculate_design.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace {
 

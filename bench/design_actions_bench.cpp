@@ -6,10 +6,10 @@
 #include "bench/offscreen_benchmark_main.h"
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
 #include "platform/qt/picture.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace {
 

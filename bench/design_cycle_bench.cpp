@@ -12,10 +12,10 @@
 #include "design/angle_report.h"
 #include "design/calculate_design.h"
 #include "drawing/design_view.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
 #include "platform/qt/qpainter_canvas.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "app/materials_setup.h"
 #include "app/qt/materials_window.h"
+#include "platform/testing/scripted_prompts.h"
 #include "tests/materials/preset_designs.h"
 
 namespace {

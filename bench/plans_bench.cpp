@@ -11,11 +11,11 @@
 #include "bench/offscreen_benchmark_main.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/picture.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace {
 

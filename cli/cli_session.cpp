@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/state_report.h"
+#include "cli/file_actions.h"
 #include "cli/input_actions.h"
 #include "cli/materials_actions.h"
 #include "cli/plan_actions.h"
@@ -40,7 +41,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
                Contains(PlanOptionsWithArgument(), arg) ||
-               Contains(MaterialsOptionsWithArgument(), arg)) {
+               Contains(MaterialsOptionsWithArgument(), arg) ||
+               Contains(FileOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -50,7 +52,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
       else
         options.actions.push_back({arg, value});
     } else if (Contains(kWithoutArgument, arg) || Contains(InputOptionsWithoutArgument(), arg) ||
-               Contains(ViewOptionsWithoutArgument(), arg)) {
+               Contains(ViewOptionsWithoutArgument(), arg) ||
+               Contains(FileOptionsWithoutArgument(), arg)) {
       options.actions.push_back({arg, ""});
     } else {
       throw UsageError("unknown option '" + arg + "' (see --help)");
@@ -128,8 +131,44 @@ Actions:
   pressed and prints into a throwaway PDF. Both happen after the last action and before the
   JSON is written, so the record shows the PlanName they set.
   A file that cannot be written is reported on stderr after the JSON, with exit status 1;
-  a saved plan or PDF is written to a temporary file first, so a failed write leaves the
-  target as it was.
+  a saved picture, plan or PDF is written to a temporary file first, so a failed write
+  leaves the target as it was.
+
+Design files and undo (File and Edit menus):
+  --open FILE        File > Open...: the unsaved-changes question first (when the design has
+                     changes), then FILE is chosen in the file dialog and read; its boxes,
+                     measure, options, menu checks and status texts replace the window's, and
+                     the activation that follows the dialog designs it once. A file that is
+                     refused (not JSON, another format, a newer version, a field of the wrong
+                     type, a text over 1,000 characters, over 1 MB, unreadable) is an error box
+                     in "dialogs" and changes nothing; the run still exits 0. Keys missing from
+                     the file take the Adult Standard values and are named in an info box.
+  --save-design FILE File > Save As... with FILE chosen: the design is written to a temporary
+                     file beside FILE, which then replaces FILE. A save that fails shows its
+                     error box and is also reported on stderr after the JSON, with exit 1; the
+                     design stays unsaved. Saving does not design.
+  --new              File > New: the unsaved-changes question first, then the built-in design,
+                     designed at once; the history is cleared (as by --open)
+  --undo, --redo     Edit > Undo / Redo: the window as it was before (after) the last step,
+                     record and controls alike, redrawn without designing and without a
+                     question; nothing when there is no step
+  The unsaved-changes question "Save changes to NAME before closing?" (NAME: the file's name,
+  or Untitled) is answered by the current --answer: yes = Save, no = Discard, cancel = Cancel.
+  Save of an untitled design saves nothing (there is no file dialog to answer) and so counts as
+  Cancel; Save of a design with a file writes it, and a failed write counts as Cancel.
+  Each --type, --choose, --preset, --metric, --imperial, --exterior, --interior, --thickness,
+  --thickness-cancel, --scale and --model-toggle is one undo step, named as the Edit menu names
+  it ("Typing: Seat to Table Distance", "Choice: Seat Size", "Preset: Tall Boy", "Metric
+  Measure", "Support Side: Interior", "Lumber Thickness", "Model Scale Percentage", "21.4%
+  Model Scale", "Restore 100% Size"); an action that changes nothing a design file keeps (a
+  declined question, the checked radio button) is no step. --design, --activate, --save-plan,
+  --print-pdf and --window change no design and are no steps. A dialog's step takes in the
+  design that its closing brings about.
+  Only a run that uses one of these five options gets, after "dialogs", the members
+    "file": {"name": "table.varnloft" or null while untitled, "modified": true|false}
+    "history": {"undo": "Undo Preset: Tall Boy" or null, "redo": "Redo ..." or null}
+  with the texts the File menu's title and the Edit menu's items would show. The driver reads
+  and writes no saved settings (recent files, window state).
 
 Settings:
   --now YYYY-MM-DDTHH:MM:SS   fixes the clock (start-up date and time stamps); default: now
@@ -151,7 +190,8 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       window_(prompts_, clock_, shell_, std::move(locale)),
       pictures_(std::make_unique<CliPictures>(window_)),
       plans_(std::make_unique<CliPlans>(window_, writeError_)),
-      materials_(std::make_unique<CliMaterials>(window_, prompts_)) {}
+      materials_(std::make_unique<CliMaterials>(window_, prompts_)),
+      files_(std::make_unique<CliFiles>(window_, writeError_)) {}
 
 CliSession::~CliSession() = default;
 
@@ -174,6 +214,7 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
     }
   }
   plans_->UsePaperOf(actions);
+  reportDocument_ = UsesFileOptions(actions);
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
 }
@@ -218,11 +259,13 @@ void CliSession::Apply(const CliAction& action) {
   } else if (action.option == "--type") {
     const auto assignment = SplitAssignment(action);
     const std::string& box = assignment.first;
+    MainWindow::StepScope step(w, w.BoxStepName("Typing", box));
     RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.TypeIntoBox(box, assignment.second); });
   } else if (action.option == "--choose") {
     const auto assignment = SplitAssignment(action);
     const std::string& box = assignment.first;
+    MainWindow::StepScope step(w, w.BoxStepName("Choice", box));
     RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.ChooseItem(box, assignment.second); });
   } else if (action.option == "--design") {
@@ -231,14 +274,14 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (materials_->Apply(action) || plans_->Apply(action)) {
-  } else if (!ApplyViewAction(w, *pictures_, action, writeError_)) {
+  } else if (!materials_->Apply(action) && !plans_->Apply(action) && !files_->Apply(action) &&
+             !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }
 }
 
 std::string CliSession::Report() const {
-  return ReportJson(window_, prompts_.shown);
+  return ReportJson(window_, prompts_.shown, reportDocument_);
 }
 
 }  // namespace varnloft

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 
@@ -42,6 +42,7 @@ std::string CliHelpText();
 class CliPictures;
 class CliPlans;
 class CliMaterials;
+class CliFiles;
 
 class CliSession {
  public:
@@ -53,6 +54,7 @@ class CliSession {
   // Runs one action as the user would; errors of the program go to the error box.
   void Apply(const CliAction& action);
   // FormCreate, then the activation that presses Design, at the first --window size if any.
+  // A run with a file option reports the design's file and history too.
   void Start(const std::vector<CliAction>& actions = {});
 
   // After the last action: the drawings the --ops files of the plans need (see --help).
@@ -76,6 +78,8 @@ class CliSession {
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
   std::unique_ptr<CliMaterials> materials_;
+  std::unique_ptr<CliFiles> files_;
+  bool reportDocument_ = false;
 };
 
 }  // namespace varnloft

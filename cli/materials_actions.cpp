@@ -1,36 +1,22 @@
 #include "cli/materials_actions.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
 #include "materials/materials_json.h"
+#include "platform/atomic_write.h"
+#include "platform/file_name.h"
 #include "platform/recording_canvas.h"
 
 namespace varnloft {
 
 namespace {
 
-bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  return s.size() > tail.size() &&
-         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
-
 bool IsOpsOfMaterials(const CliAction& action) {
   return action.option == "--ops" && action.argument.rfind("materials=", 0) == 0;
-}
-
-// Written whole to a temporary file first, so a failed write leaves the target as it was.
-bool WriteWhole(const std::string& file, const std::string& text) {
-  QSaveFile out(QString::fromStdString(file));
-  const QByteArray bytes = QByteArray::fromStdString(text);
-  return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
 // A stock file's text; false when it cannot be read.
@@ -78,8 +64,8 @@ bool CliMaterials::WriteFiles(std::string& error) const {
   const Materials materials = BuildMaterials(rec, setup_.Of(rec.ImperialUnits));
   for (const std::string& file : files_) {
     const std::string text =
-        EndsWithNoCase(file, ".csv") ? MaterialsCsv(materials) : MaterialsJson(materials);
-    if (!WriteWhole(file, text)) {
+        FileExtension(file) == ".csv" ? MaterialsCsv(materials) : MaterialsJson(materials);
+    if (!WriteFileAtomically(file, text).empty()) {
       error = "cannot write " + file;
       return false;
     }
@@ -88,7 +74,7 @@ bool CliMaterials::WriteFiles(std::string& error) const {
     const double height = CuttingDiagramHeight(materials, kMaterialsOpsWidth);
     RecordingCanvas canvas(kMaterialsOpsWidth, static_cast<int>(std::ceil(height)));
     DrawCuttingDiagram(materials, canvas);
-    if (!WriteWhole(opsFile_, canvas.ToJsonLines())) {
+    if (!WriteFileAtomically(opsFile_, canvas.ToJsonLines()).empty()) {
       error = "cannot write " + opsFile_;
       return false;
     }
@@ -108,8 +94,8 @@ bool IsMaterialsAction(const CliAction& action) {
 }
 
 void ValidateMaterialsAction(const CliAction& action) {
-  if (action.option == "--materials" && !EndsWithNoCase(action.argument, ".json") &&
-      !EndsWithNoCase(action.argument, ".csv"))
+  if (action.option == "--materials" && FileExtension(action.argument) != ".json" &&
+      FileExtension(action.argument) != ".csv")
     throw UsageError("--materials writes .json or .csv files, not '" + action.argument + "'");
   if (IsOpsOfMaterials(action) && action.argument == "materials=")
     throw UsageError("--ops needs WHAT=FILE, got '" + action.argument + "'");

@@ -2,24 +2,17 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
+#include "platform/file_name.h"
 #include "platform/qt/image_file.h"
 
 namespace varnloft {
 
 namespace {
-
-bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  return s.size() > tail.size() &&
-         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
 
 // "plan=FILE" -> "plan"; empty when the argument is no such assignment.
 std::string OpsName(const CliAction& action) {
@@ -58,8 +51,7 @@ void CliPlans::ShowPlans() {
   // The window is shown; Save runs when the run asked for it, then Close, and the main
   // window becomes active again.
   if (!saveTarget_.empty()) {
-    const QString path = QString::fromStdString(saveTarget_);
-    const std::string error = SaveImageFile(sheet.Image(), path, ImageFormatFor(path));
+    const std::string error = SaveImageFile(sheet.Image(), QString::fromStdString(saveTarget_));
     if (!error.empty()) ReportWriteError(error);
   }
   window_.HandleUserEvent([this] { window_.FormActivate(); });
@@ -145,10 +137,10 @@ const std::vector<std::string>& PlanOptionsWithArgument() {
 
 void ValidatePlanAction(const CliAction& action) {
   if (action.option == "--save-plan") {
-    if (!EndsWithNoCase(action.argument, ".bmp") && !EndsWithNoCase(action.argument, ".png"))
+    if (!ImageFormatFor(action.argument))
       throw UsageError("--save-plan writes .bmp or .png files, not '" + action.argument + "'");
   } else if (action.option == "--print-pdf") {
-    if (!EndsWithNoCase(action.argument, ".pdf"))
+    if (FileExtension(action.argument) != ".pdf")
       throw UsageError("--print-pdf writes .pdf files, not '" + action.argument + "'");
   } else if (action.option == "--page") {
     if (action.argument != "a4" && action.argument != "letter")

@@ -1,11 +1,10 @@
 #include "cli/view_actions.h"
 
-#include <QFile>
-#include <algorithm>
 #include <cstdio>
 
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
+#include "platform/qt/image_file.h"
 
 namespace varnloft {
 
@@ -13,16 +12,6 @@ namespace {
 
 constexpr int kFrameWidth = 8;     // window width less the picture's width
 constexpr int kFrameHeight = 300;  // title, menu, input panel and status bar above and below
-
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() &&
-         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
-
-bool IsBitmapName(const std::string& file) {
-  return EndsWith(file, ".png") || EndsWith(file, ".bmp");
-}
 
 }  // namespace
 
@@ -100,7 +89,7 @@ void ValidateViewAction(const CliAction& action) {
       throw UsageError("--window needs WxH with W from 9 and H from 301 to 20000, got '" +
                        action.argument + "'");
   } else if (action.option == "--save-view" || action.option == "--save-angles") {
-    if (!IsBitmapName(action.argument))
+    if (!ImageFormatFor(action.argument))
       throw UsageError(action.option + " writes .png or .bmp files, not '" + action.argument + "'");
   } else if (action.option == "--ops") {
     auto eq = action.argument.find('=');
@@ -124,8 +113,9 @@ bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction&
     pictures.SetWindowSize(w, h);
   } else if (action.option == "--save-view" || action.option == "--save-angles") {
     const Picture& picture = action.option == "--save-view" ? pictures.view : pictures.angles;
-    if (!picture.Save(QString::fromStdString(action.argument)))
-      error = "cannot write " + action.argument;
+    const std::string failure =
+        SaveImageFile(picture.Image(), QString::fromStdString(action.argument));
+    if (error.empty()) error = failure;  // the first file that could not be written
   } else if (action.option == "--ops") {
     auto eq = action.argument.find('=');
     pictures.AddOpsFile(action.argument.substr(0, eq), action.argument.substr(eq + 1));

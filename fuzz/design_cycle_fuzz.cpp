@@ -30,11 +30,11 @@
 #include "materials/materials_json.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
 #include "platform/recording_canvas.h"
 #include "platform/recording_page_sink.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft::fuzz {
 namespace {

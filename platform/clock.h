@@ -26,16 +26,6 @@ class Clock {
   virtual LocalDateTime Now() const = 0;
 };
 
-class FixedClock : public Clock {
- public:
-  explicit FixedClock(LocalDateTime t) : t_(t) {}
-  LocalDateTime Now() const override { return t_; }
-  void Set(LocalDateTime t) { t_ = t; }
-
- private:
-  LocalDateTime t_;
-};
-
 // The weekday of a calendar date (proleptic Gregorian), 0 = Sunday.
 int WeekdayOf(int year, int month, int day);
 

@@ -1,8 +1,7 @@
 #pragma once
-// Message boxes and questions. The Qt back end shows real boxes; the scripted one answers from
-// a fixed choice and records what was shown.
+// Message boxes and questions. The Qt back end shows real boxes; ScriptedPrompts
+// (platform/testing/) answers from a fixed choice and records what was shown.
 #include <string>
-#include <vector>
 
 namespace varnloft {
 
@@ -14,29 +13,15 @@ class Prompts {
   virtual void ShowError(const std::string& text) = 0;         // the general error box
   virtual void ShowInfo(const std::string& text) = 0;          // an information box, OK only
   virtual Answer AskYesNoCancel(const std::string& text) = 0;  // question icon, Yes/No/Cancel
+  // The unsaved-changes question, with Save (Yes), Discard (No) and Cancel.
+  virtual Answer AskSaveChanges(const std::string& text) = 0;
   virtual void Beep() {}
 };
 
 struct ShownBox {
   std::string kind;  // "error", "info", "question"
   std::string text;
-  std::string answer;  // "Yes", "No", "Cancel" or empty
-};
-
-class ScriptedPrompts : public Prompts {
- public:
-  void ShowError(const std::string& text) override { shown.push_back({"error", text, ""}); }
-  void ShowInfo(const std::string& text) override { shown.push_back({"info", text, ""}); }
-  Answer AskYesNoCancel(const std::string& text) override {
-    static const char* names[] = {"Yes", "No", "Cancel"};
-    shown.push_back({"question", text, names[static_cast<int>(answer)]});
-    return answer;
-  }
-  void Beep() override { ++beeps; }
-
-  Answer answer = Answer::Yes;
-  std::vector<ShownBox> shown;
-  int beeps = 0;
+  std::string answer;  // "Yes", "No", "Cancel", "Save", "Discard" or empty
 };
 
 }  // namespace varnloft

@@ -1,7 +1,6 @@
 #pragma once
 // Opening a web address in the user's default browser.
 #include <string>
-#include <vector>
 
 namespace varnloft {
 
@@ -10,12 +9,6 @@ class Shell {
   virtual ~Shell() = default;
   // Opens "http://" + address. Failures are ignored: the browser is a convenience.
   virtual void OpenWebAddress(const std::string& address) = 0;
-};
-
-class RecordingShell : public Shell {
- public:
-  void OpenWebAddress(const std::string& address) override { opened.push_back(address); }
-  std::vector<std::string> opened;
 };
 
 }  // namespace varnloft

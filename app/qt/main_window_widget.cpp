@@ -89,6 +89,26 @@ MainWindowWidget::MainWindowWidget(MainWindow& state, QWidget* parent)
 
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindowWidget::OnFocusWindowChanged);
+  connect(qApp, &QApplication::focusChanged, this, &MainWindowWidget::OnFocusChanged);
+
+  // The state's outward calls that belong to this window.
+  MainWindowHooks& hooks = state_.hooks;
+  hooks.askOpenDesignFile = [this] {
+    const QString path = askOpenFileName ? askOpenFileName(DialogFolder()) : QString();
+    return path.toStdString();
+  };
+  hooks.askSaveDesignFile = [this](const std::string& proposed) {
+    const QString path = askSaveFileName ? askSaveFileName(DialogFolder(), Q(proposed)) : QString();
+    // The keyboard comes back here when the dialog closes, window manager or not.
+    if (isVisible()) activateWindow();
+    return path.toStdString();
+  };
+  hooks.activate = [this] { ActivateFromProgram(); };
+  hooks.closeMainWindow = [this] { close(); };
+}
+
+MainWindowWidget::~MainWindowWidget() {
+  disconnect(qApp, nullptr, this, nullptr);
 }
 
 QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int top) {
@@ -99,12 +119,9 @@ QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int t
   edits_[name] = e;
   connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] {
-      const std::string typed = text.toStdString();
-      state_.BoxKeyPress(name.toStdString(), typed.empty() ? '\b' : typed.back());
-      state_.form.Text(name.toStdString()) = typed;
-    });
+    Run([&] { state_.BoxTextEdited(name.toStdString(), text.toStdString()); });
   });
+  e->installEventFilter(this);
   return e;
 }
 
@@ -121,19 +138,14 @@ QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int 
   // Typing changes the text letter by letter; choosing an item from the list is a click first.
   connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] {
-      state_.form.Text(name.toStdString()) = text.toStdString();
-      state_.ComboBoxChange(name.toStdString());
-    });
+    Run([&] { state_.BoxTextEdited(name.toStdString(), text.toStdString()); });
   });
   connect(box, &QComboBox::textActivated, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] {
-      state_.ListItemClicked(name.toStdString());
-      state_.form.Text(name.toStdString()) = text.toStdString();
-      state_.ComboBoxChange(name.toStdString());
-    });
+    Run([&] { state_.ChooseItem(name.toStdString(), text.toStdString()); });
   });
+  box->installEventFilter(this);
+  box->lineEdit()->installEventFilter(this);
   return box;
 }
 
@@ -337,9 +349,11 @@ void MainWindowWidget::BuildMenus() {
     return m;
   };
   QMenu* file = addMenu("File1");
+  BuildFileMenu(file);
   AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
   file->addSeparator();
-  AddMenuItem(file, "Exit1", [this] { state_.Exit(); });
+  AddMenuItem(file, "Exit1", [this] { state_.Exit(); })->setShortcut(QKeySequence("Ctrl+Q"));
+  BuildEditMenu();
 
   QMenu* presets = addMenu("PreSettings1");
   for (const auto& name : MainWindow::PresetMenuItems()) {
@@ -388,7 +402,6 @@ void MainWindowWidget::Run(const std::function<void()>& handler) {
 void MainWindowWidget::SyncFromState() {
   syncing_ = true;
   const FormState& form = state_.form;
-  setWindowTitle(Q(form.caption));
   setEnabled(form.mainWindowEnabled);
   for (auto it = edits_.begin(); it != edits_.end(); ++it) {
     const ControlState& c = form.at(it.key().toStdString());
@@ -440,6 +453,7 @@ void MainWindowWidget::SyncFromState() {
   status0_->setText(Q(form.statusPanel0));
   status0_->setFixedWidth(form.statusPanel0Width);
   status1_->setText(Q(form.statusPanel1));
+  SyncDocument();
   syncing_ = false;
   if (afterSync_) afterSync_();
 }
@@ -483,6 +497,15 @@ void MainWindowWidget::showEvent(QShowEvent* event) {
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
+  // Unsaved changes are kept unless the user saves them or lets them go.
+  bool mayClose = false;
+  Run([&] { mayClose = state_.ConfirmCloseDesign(); });
+  if (!mayClose) {
+    event->ignore();
+    // The keyboard comes back from the question, window manager or not.
+    activateWindow();
+    return;
+  }
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) QApplication::quit();
 }

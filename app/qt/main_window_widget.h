@@ -16,6 +16,8 @@
 
 namespace varnloft {
 
+class RecentFiles;
+
 // The picture area Image1: shows the last drawing and reports its size.
 class PictureArea : public QWidget {
   Q_OBJECT
@@ -31,6 +33,9 @@ class MainWindowWidget : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindowWidget(MainWindow& state, QWidget* parent = nullptr);
+  // Stops listening to the application first: closing the window while it is destroyed moves the
+  // focus, and the focus handler must not run on a half-destroyed window.
+  ~MainWindowWidget() override;
 
   // Runs one handler of the state as a user event, then shows the resulting state.
   void Run(const std::function<void()>& handler);
@@ -54,11 +59,23 @@ class MainWindowWidget : public QMainWindow {
   QPushButton* button(const QString& name) { return buttons_.value(name); }
   QRadioButton* radio(const QString& name) { return radios_.value(name); }
   QAction* menuAction(const QString& name) { return actions_.value(name); }
+  // The File and Edit menus' items ("New", "Open", "Save", "SaveAs", "Revert", "Undo", "Redo"),
+  // which mirror the design's file and history rather than a control of the state.
+  QAction* documentAction(const QString& name) { return documentActions_.value(name); }
+  QMenu* recentMenu() { return recentMenu_; }
+
+  // The file dialogs: the chosen file, or an empty text when cancelled. The defaults run Qt's
+  // file dialogs; tests replace them.
+  std::function<QString(const QString& folder)> askOpenFileName;
+  std::function<QString(const QString& folder, const QString& proposedName)> askSaveFileName;
+  // The list behind Open Recent; none (nullptr) keeps no list.
+  void SetRecentFiles(RecentFiles* recent);
   QLabel* statusPanel(int i) { return i == 0 ? status0_ : status1_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPanel();
@@ -69,6 +86,17 @@ class MainWindowWidget : public QMainWindow {
   ClickableLabel* AddLabel(QWidget* parent, const QString& name, int left, int top);
   QAction* AddMenuItem(QMenu* menu, const QString& name, const std::function<void()>& handler);
   void OnFocusWindowChanged(QWindow* window);
+  // document_menus.cpp: the File menu's design items, the Edit menu, the title.
+  void BuildFileMenu(QMenu* file);
+  void BuildEditMenu();
+  QAction* AddDocumentItem(QMenu* menu, const QString& name, const QString& caption,
+                           const QList<QKeySequence>& keys, const std::function<void()>& handler);
+  void FillRecentMenu();
+  void SyncDocument();
+  QString DialogFolder() const;
+  // A box loses the focus: its typing is one step.
+  void OnFocusChanged(QWidget* old, QWidget* now);
+  QString BoxOf(QWidget* widget) const;
 
   MainWindow& state_;
   bool syncing_ = false;
@@ -83,6 +111,9 @@ class MainWindowWidget : public QMainWindow {
   QMap<QString, QRadioButton*> radios_;
   QMap<QString, QAction*> actions_;
   QMap<QString, QMenu*> menus_;
+  QMap<QString, QAction*> documentActions_;
+  QMenu* recentMenu_ = nullptr;
+  RecentFiles* recent_ = nullptr;
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
   PictureArea* designView_ = nullptr;

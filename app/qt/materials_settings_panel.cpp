@@ -10,7 +10,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
-#include <regex>
 
 #include "materials/material_texts.h"
 #include "measure/number_text.h"
@@ -26,12 +25,21 @@ QString Q(const std::string& s) {
 // "stock[2].price: a price ..." -> "Stock row 3, price: a price ...": the rows as the page
 // numbers them.
 std::string RowWords(const std::string& message) {
-  std::smatch m;
-  static const std::regex field(R"(^(stock|hardware)\[(\d+)\](\.(\w+))?: )");
-  if (!std::regex_search(message, m, field)) return message;
-  const std::string table = m[1] == "stock" ? "Stock" : "Hardware";
-  const std::string row = std::to_string(std::stoul(m[2]) + 1);
-  return table + " row " + row + (m[4].matched ? ", " + m[4].str() : "") + ": " + m.suffix().str();
+  for (const char* table : {"stock", "hardware"}) {
+    const std::string open = std::string(table) + "[";
+    if (message.rfind(open, 0) != 0) continue;
+    size_t at = open.size(), row = 0;
+    const size_t digits = at;
+    while (at < message.size() && message[at] >= '0' && message[at] <= '9' && at - digits < 9)
+      row = row * 10 + static_cast<size_t>(message[at++] - '0');
+    if (at == digits || at >= message.size() || message[at] != ']') return message;
+    const size_t colon = message.find(": ", at);
+    if (colon == std::string::npos) return message;
+    const std::string field = message[at + 1] == '.' ? message.substr(at + 2, colon - at - 2) : "";
+    return std::string(table[0] == 's' ? "Stock" : "Hardware") + " row " +
+           std::to_string(row + 1) + (field.empty() ? "" : ", " + field) + message.substr(colon);
+  }
+  return message;
 }
 
 std::string PriceText(const std::optional<double>& price) {

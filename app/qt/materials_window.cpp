@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
@@ -33,6 +32,7 @@
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
 #include "measure/errors.h"
+#include "platform/atomic_write.h"
 
 namespace varnloft {
 
@@ -377,11 +377,10 @@ void MaterialsWindow::PressSaveCsv() {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
   // Written whole to a temporary file, then put in place: a failed write leaves the old file.
-  QSaveFile file(path);
-  const QByteArray text = QByteArray::fromStdString(MaterialsCsv(*materials_));
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-    prompts_.ShowError("The materials could not be saved to " + path.toStdString() + ": " +
-                       file.errorString().toStdString() + ".");
+  const std::string reason = WriteFileAtomically(path.toStdString(), MaterialsCsv(*materials_));
+  if (!reason.empty())
+    prompts_.ShowError("The materials could not be saved to " + path.toStdString() + ": " + reason +
+                       ".");
 }
 
 void MaterialsWindow::PressPrint() {

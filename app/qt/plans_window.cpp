@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,6 +46,10 @@ void UseMaroonArial(QPushButton* button) {
 }
 
 }  // namespace
+
+QString PictureFileName(const QString& chosen) {
+  return ImageFormatFor(chosen.toStdString()) ? chosen : chosen + ".bmp";
+}
 
 PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent)
     : QDialog(parent),
@@ -159,7 +164,13 @@ void PlansWindow::PressSave() {
   // The keyboard comes back here when the save dialog closes, window manager or not.
   activateWindow();
   if (path.isEmpty()) return;
-  const std::string error = SaveImageFile(sheetPicture_.Image(), path, "BMP");
+  const QString target = PictureFileName(path);
+  // The dialog asked before replacing the chosen name, not the one with ".bmp" added.
+  if (target != path && QFileInfo::exists(target) &&
+      prompts_.AskYesNoCancel("\"" + target.toStdString() +
+                              "\" already exists.\nDo you want to replace it?") != Answer::Yes)
+    return;
+  const std::string error = SaveImageFile(sheetPicture_.Image(), target);
   if (!error.empty()) prompts_.ShowError(error);
 }
 

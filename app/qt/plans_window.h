@@ -18,6 +18,10 @@ class QFrame;
 
 namespace varnloft {
 
+// The file Save writes for the name the user chose: a name ending in .bmp or .png (any case)
+// as it is, which gives that format; any other name with ".bmp" added.
+QString PictureFileName(const QString& chosen);
+
 class PlansWindow : public QDialog {
   Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/plan_context_of.h"
 #include "app/state_report.h"
@@ -43,7 +44,6 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
     mainWidget_->ActivateFromProgram();
   };
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
-  hooks.closeMainWindow = [this] { mainWidget_->close(); };
   ConnectPlans();
   ConnectMaterials();
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
@@ -85,6 +85,22 @@ void ProgramWindows::ShowMainWindow() {
   state_->form.windowHeight = mainWidget_->height();
   state_->form.statusPanel0Width = mainWidget_->width() / 2;
   mainWidget_->showMaximized();
+}
+
+void ProgramWindows::KeepRecentFiles(std::unique_ptr<QSettings> settings) {
+  recentFiles_ = std::make_unique<RecentFiles>(std::move(settings));
+  mainWidget_->SetRecentFiles(recentFiles_.get());
+}
+
+void ProgramWindows::OpenAtStartUp(const std::string& path) {
+  const FileOpening opening = state_->OpenDesignFile(path);
+  mainWidget_->SyncFromState();
+  if (opening.error.empty() && opening.notice.empty()) return;
+  // After the first activation, which the window's showing has queued.
+  QTimer::singleShot(0, mainWidget_.get(), [this, opening] {
+    if (!opening.error.empty()) prompts_.ShowError(opening.error);
+    if (!opening.notice.empty()) prompts_.ShowInfo(opening.notice);
+  });
 }
 
 void ProgramWindows::ConnectPlans() {

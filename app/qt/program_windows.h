@@ -13,6 +13,7 @@
 #include "app/qt/materials_window.h"
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
+#include "app/qt/recent_files.h"
 #include "app/qt/scale_dialog_window.h"
 #include "app/qt/thickness_dialog_window.h"
 #include "help/about_window.h"
@@ -31,6 +32,15 @@ class ProgramWindows {
 
   // Opens the main window maximised (sized to the screen where no window manager maximises it).
   void ShowMainWindow();
+  // Keeps the Open Recent list in these settings (the program's own; the tests keep none).
+  void KeepRecentFiles(std::unique_ptr<QSettings> settings);
+  // Reads the Materials window's settings from these (the program's own; the tests keep none or
+  // a scratch file) and saves them there after every change.
+  void KeepMaterialsSettings(std::unique_ptr<QSettings> settings);
+  // The design file named on the command line, after ShowMainWindow: read before the first
+  // activation designs it; a refusal or a notice of missing keys is shown once that design is on
+  // screen, and the built-in design stays when the file is refused.
+  void OpenAtStartUp(const std::string& path);
 
   MainWindow& state() { return *state_; }
   MainWindowWidget& mainWindow() { return *mainWidget_; }
@@ -67,9 +77,11 @@ class ProgramWindows {
   Picture designViewPicture_;   // the main window's picture area
   Picture angleReportPicture_;  // the angle report of the Illustrations window
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
+  std::unique_ptr<RecentFiles> recentFiles_;
   MaterialsSetup materialsSetup_;
-  std::unique_ptr<QSettings> savedSettings_;  // the materials settings kept between runs
-  QtPrompts materialsPrompts_;                // message boxes over the Materials window
+  std::unique_ptr<QSettings> materialsSettings_;  // kept between runs, when the program keeps them
+  std::string materialsSettingsProblem_;          // saved ones that could not be used, told once
+  QtPrompts materialsPrompts_;                    // message boxes over the Materials window
   std::unique_ptr<MaterialsWindow> materialsWindow_;
 };
 

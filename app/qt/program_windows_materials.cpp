@@ -1,6 +1,6 @@
 // The Materials window's part of the program: created with the other windows, opened by
 // View > Materials, listed again after every design, printed on the program's printer, and its
-// settings read at start-up and saved after every change.
+// settings read from the program's settings and saved there after every change.
 #include <QPrintDialog>
 #include <QSettings>
 
@@ -12,8 +12,6 @@
 namespace varnloft {
 
 void ProgramWindows::ConnectMaterials() {
-  savedSettings_ = std::make_unique<QSettings>("Varnloft", "Varnloft");
-  std::string loadProblem = LoadMaterialsSettings(*savedSettings_, materialsSetup_);
   materialsWindow_ =
       std::make_unique<MaterialsWindow>(state_->rec, materialsSetup_, materialsPrompts_);
   materialsWindow_->setWindowIcon(mainWidget_->windowIcon());
@@ -21,16 +19,16 @@ void ProgramWindows::ConnectMaterials() {
 
   MainWindowHooks& hooks = state_->hooks;
   hooks.listMaterials = [this] { materialsWindow_->DesignChanged(); };
-  hooks.showMaterials = [this, loadProblem]() mutable {
+  hooks.showMaterials = [this] {
     materialsWindow_->ShowFromMenu();
     // Saved settings that could not be used are reported once, when the window first opens.
-    if (!loadProblem.empty()) {
-      materialsPrompts_.ShowError(loadProblem);
-      loadProblem.clear();
+    if (!materialsSettingsProblem_.empty()) {
+      materialsPrompts_.ShowError(materialsSettingsProblem_);
+      materialsSettingsProblem_.clear();
     }
   };
   materialsWindow_->settingsSaved = [this] {
-    SaveMaterialsSettings(*savedSettings_, materialsSetup_);
+    if (materialsSettings_) SaveMaterialsSettings(*materialsSettings_, materialsSetup_);
   };
   materialsWindow_->printMaterials = [this](const Materials& materials) {
     QPrinter& printer = printer_.printer();
@@ -48,6 +46,12 @@ void ProgramWindows::ConnectMaterials() {
     PrintMaterials(materials, "Materials for the " + state_->CheckedPresetCaption() + " table",
                    sink, printer.resolution());
   };
+}
+
+void ProgramWindows::KeepMaterialsSettings(std::unique_ptr<QSettings> settings) {
+  materialsSettings_ = std::move(settings);
+  materialsSettingsProblem_ = LoadMaterialsSettings(*materialsSettings_, materialsSetup_);
+  materialsWindow_->SettingsChanged();
 }
 
 }  // namespace varnloft

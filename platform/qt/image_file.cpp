@@ -2,6 +2,8 @@
 
 #include <QSaveFile>
 
+#include "platform/file_name.h"
+
 namespace varnloft {
 
 namespace {
@@ -13,11 +15,16 @@ std::string Failure(const QString& path, const QString& reason) {
 
 }  // namespace
 
-const char* ImageFormatFor(const QString& path) {
-  return path.endsWith(".png", Qt::CaseInsensitive) ? "PNG" : "BMP";
+const char* ImageFormatFor(const std::string& path) {
+  const std::string extension = FileExtension(path);
+  if (extension == ".png") return "PNG";
+  if (extension == ".bmp") return "BMP";
+  return nullptr;
 }
 
-std::string SaveImageFile(const QImage& image, const QString& path, const char* format) {
+std::string SaveImageFile(const QImage& image, const QString& path) {
+  const char* format = ImageFormatFor(path.toStdString());
+  if (!format) return Failure(path, "its name ends in neither .bmp nor .png");
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
   if (!image.save(&file, format)) {

@@ -41,9 +41,4 @@ void Picture::Draw(const std::function<void(Canvas&)>& draw, RecordingCanvas* re
   }
 }
 
-bool Picture::Save(const QString& path) const {
-  const char* format = path.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "PNG";
-  return image_.save(path, format);
-}
-
 }  // namespace varnloft

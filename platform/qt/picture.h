@@ -23,9 +23,8 @@ class Picture {
   // there (it is cleared first). Errors of the drawing propagate; what was drawn stays.
   void Draw(const std::function<void(Canvas&)>& draw, RecordingCanvas* recording = nullptr);
 
+  // The bitmap; SaveImageFile (platform/qt/image_file.h) writes it to a file.
   const QImage& Image() const { return image_; }
-  // Writes the bitmap; the format follows the file's extension (.png or .bmp).
-  bool Save(const QString& path) const;
 
  private:
   int width_, height_;

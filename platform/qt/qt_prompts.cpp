@@ -33,6 +33,18 @@ Answer QtPrompts::AskYesNoCancel(const std::string& text) {
   return answer;
 }
 
+Answer QtPrompts::AskSaveChanges(const std::string& text) {
+  auto button = QMessageBox::question(
+      parent_, Title(), QString::fromStdString(text),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+  const Answer answer = button == QMessageBox::Save      ? Answer::Yes
+                        : button == QMessageBox::Discard ? Answer::No
+                                                         : Answer::Cancel;
+  static const char* const names[] = {"Save", "Discard", "Cancel"};
+  shown.push_back({"question", text, names[static_cast<int>(answer)]});
+  return answer;
+}
+
 void QtPrompts::Beep() {
   QApplication::beep();
 }

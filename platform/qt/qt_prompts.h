@@ -14,6 +14,7 @@ class QtPrompts : public Prompts {
   void ShowError(const std::string& text) override;
   void ShowInfo(const std::string& text) override;
   Answer AskYesNoCancel(const std::string& text) override;
+  Answer AskSaveChanges(const std::string& text) override;
   void Beep() override;
 
   // Every box shown, with the answer given, in order.

@@ -10,9 +10,9 @@
 #include "app/main_window.h"
 #include "measure/angles.h"
 #include "measure/errors.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 namespace {

@@ -1,19 +1,15 @@
 #pragma once
 // A main window on plain state, started as the program starts, whose Plans button draws the
 // plan sheet into a recording and whose Print button prints into a recording page sink.
-#include <functional>
 #include <memory>
 #include <string>
 
-#include "app/main_window.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
 #include "platform/recording_canvas.h"
 #include "platform/recording_page_sink.h"
-#include "platform/shell.h"
+#include "tests/app/started_window.h"
 
 namespace varnloft::testing {
 
@@ -21,10 +17,9 @@ namespace varnloft::testing {
 inline constexpr int kLetterWidth = 4934;
 inline constexpr int kLetterHeight = 6434;
 
-struct PlannedWindow {
+struct PlannedWindow : ScriptedMainWindow {
   // 5 January 2007 at 09:05:07, a Friday.
-  explicit PlannedWindow(LocalDateTime now = {2007, 1, 5, 9, 5, 7, 5})
-      : clock(now), w(prompts, clock, shell) {
+  explicit PlannedWindow(LocalDateTime now = {2007, 1, 5, 9, 5, 7, 5}) : ScriptedMainWindow(now) {
     w.hooks.showPlans = [this] {
       sheet = RecordingCanvas(kPlanSheetWidth, kPlanSheetHeight);
       ++plansShown;
@@ -35,11 +30,9 @@ struct PlannedWindow {
       pages = std::make_unique<RecordingPageSink>(kLetterWidth, kLetterHeight);
       PrintPlans(w.rec, *pages, PlanContextOf(w));
     };
-    w.FormCreate();
-    w.HandleUserEvent([this] { w.FormActivate(); });
+    Start();
   }
 
-  bool Run(const std::function<void()>& handler) { return w.HandleUserEvent(handler); }
   bool PressPlans() {
     return Run([this] { w.PressPlans(); });
   }
@@ -47,10 +40,6 @@ struct PlannedWindow {
     return Run([this] { w.PressPrint(); });
   }
 
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow w;
   RecordingCanvas sheet{kPlanSheetWidth, kPlanSheetHeight};
   std::unique_ptr<RecordingPageSink> pages;
   int plansShown = 0, printsStarted = 0;

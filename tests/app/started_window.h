@@ -1,23 +1,31 @@
 #pragma once
-// A main window on plain state, created and activated as at start-up, with scripted message
-// boxes and a count of the design views drawn.
+// The one start-up fixture of the app and widget tests: a main window on plain state with
+// scripted message boxes, a clock fixed at a known time and a shell that opens nothing,
+// started as the program starts it.
 #include <functional>
 #include <string>
 
 #include "app/main_window.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 
-struct StartedWindow {
-  StartedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), w(prompts, clock, shell) {
-    w.hooks.drawDesignView = [this] { ++designViews; };
+// Monday 7 December 2026 at 09:05:07.
+inline constexpr LocalDateTime kStartTime{2026, 12, 7, 9, 5, 7, 1};
+
+// The window with its services, not yet started: a Qt window can be put on it first, whose
+// own showing then runs the activation.
+struct ScriptedMainWindow {
+  explicit ScriptedMainWindow(LocalDateTime now = kStartTime)
+      : clock(now), w(prompts, clock, shell) {}
+
+  // The program's start: the window is created, then activated, which presses Design.
+  void Start() {
     w.FormCreate();
     w.HandleUserEvent([this] { w.FormActivate(); });
   }
-
   // One user event through the main window's error boundary.
   bool Run(const std::function<void()>& handler) { return w.HandleUserEvent(handler); }
   const std::string& Text(const std::string& control) const { return w.form.Text(control); }
@@ -26,7 +34,18 @@ struct StartedWindow {
   FixedClock clock;
   RecordingShell shell;
   MainWindow w;
+};
+
+// Started, with the design views drawn and the prints started counted.
+struct StartedWindow : ScriptedMainWindow {
+  explicit StartedWindow(LocalDateTime now = kStartTime) : ScriptedMainWindow(now) {
+    w.hooks.drawDesignView = [this] { ++designViews; };
+    w.hooks.printPlans = [this] { ++prints; };
+    Start();
+  }
+
   int designViews = 0;
+  int prints = 0;
 };
 
 }  // namespace varnloft

@@ -1,5 +1,5 @@
-// The driver's tests run in-process inside one QGuiApplication on the offscreen platform, as the
-// driver itself draws.
+// The driver's tests run in-process inside one QGuiApplication on the offscreen platform, as
+// the driver itself does.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

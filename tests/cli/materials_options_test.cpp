@@ -60,13 +60,6 @@ TEST_F(MaterialsOptions, WrongUsageIsRefusedBeforeTheRun) {
   for (const auto& args : bad) {
     EXPECT_THROW({ DriverRun run(args); }, UsageError) << args[0];
   }
-  try {
-    DriverRun run({"--ops", "model=x"});
-    ADD_FAILURE();
-  } catch (const UsageError& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "--ops knows view, angles, plan, print and materials, not 'model'");
-  }
   EXPECT_NO_THROW(DriverRun({"--materials", Path("LIST.JSON")}));
   EXPECT_NE(CliHelpText().find("--materials FILE"), std::string::npos);
   EXPECT_NE(CliHelpText().find("--stock FILE"), std::string::npos);

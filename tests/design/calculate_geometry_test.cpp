@@ -9,7 +9,7 @@
 #include "design/calculate_design.h"
 #include "measure/angles.h"
 #include "measure/errors.h"
-#include "platform/prompts.h"
+#include "platform/testing/scripted_prompts.h"
 #include "tests/support/built_in_design.h"
 
 namespace varnloft {

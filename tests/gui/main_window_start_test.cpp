@@ -6,38 +6,33 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/main_window.h"
 #include "app/qt/main_window_widget.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "tests/app/started_window.h"
 
 namespace varnloft {
 namespace {
 
-struct StartedWindow {
-  StartedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), state(prompts, clock, shell) {
-    window = std::make_unique<MainWindowWidget>(state);
-    state.FormCreate();
+// The Qt main window on the shared fixture's state; showing it runs the first activation.
+struct ShownMainWindow : ScriptedMainWindow {
+  ShownMainWindow() : window(std::make_unique<MainWindowWidget>(w)) {
+    w.FormCreate();
     window->SyncFromState();
     window->resize(1024, 740);
     window->show();
     QApplication::processEvents();  // the first show runs the activation
   }
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow state;
+  MainWindow& state = w;  // the plain state behind the widgets
   std::unique_ptr<MainWindowWidget> window;
 };
 
 TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
-  StartedWindow w;
+  ShownMainWindow w;
   EXPECT_EQ(w.window->edit("Edit1")->text(), "6");
   EXPECT_EQ(w.window->edit("Edit5")->text(), "5");
   EXPECT_EQ(w.window->edit("Edit20")->text(), "4");
   EXPECT_EQ(w.window->windowTitle(),
-            "   Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
+            "   Untitled[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
+  EXPECT_FALSE(w.window->isWindowModified());
   EXPECT_EQ(w.window->statusPanel(0)->text(), "Adult Standard Size Table");
   EXPECT_EQ(w.window->statusPanel(1)->text(), "Complimentary Software and Plans Version 6.0.0.2.");
 
@@ -53,7 +48,7 @@ TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
 }
 
 TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
-  StartedWindow w;
+  ShownMainWindow w;
   QLineEdit* seatToTable = w.window->edit("Edit17");
   seatToTable->selectAll();
   QTest::keyClicks(seatToTable, "4");
@@ -67,7 +62,7 @@ TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
 }
 
 TEST(MainWindowStart, BadEntryIsReportedAndKept) {
-  StartedWindow w;
+  ShownMainWindow w;
   QLineEdit* height = w.window->edit("Edit4");
   height->selectAll();
   QTest::keyClicks(height, "2x");

@@ -29,24 +29,24 @@
 namespace varnloft {
 namespace {
 
-// Settings saved by an earlier test would be read back at start-up.
-void ForgetSavedSettings() {
-  QSettings("Varnloft", "Varnloft").remove("materials");
-}
-
+// The program as it starts, its settings kept in a scratch file of the test's own.
 struct OpenProgram {
-  OpenProgram() {
-    ForgetSavedSettings();
+  OpenProgram() { Start(); }
+  void Start() {
     windows = std::make_unique<ProgramWindows>();
+    windows->KeepMaterialsSettings(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat));
     windows->ShowMainWindow();
     QApplication::processEvents();  // the first activation designs the built-in table
   }
+  QSettings Saved() const { return QSettings(settingsFile, QSettings::IniFormat); }
   MainWindowWidget& main() { return windows->mainWindow(); }
   MaterialsWindow& materials() { return windows->materialsWindow(); }
   void OpenMaterials() {
     main().menuAction("Materials1")->trigger();
     ASSERT_TRUE(materials().WaitUntilListed());
   }
+  QTemporaryDir scratch;
+  QString settingsFile = scratch.filePath("settings.ini");
   std::unique_ptr<ProgramWindows> windows;
 };
 
@@ -183,7 +183,7 @@ TEST(MaterialsWindow, ABadKerfIsRefusedWithAMessageAndNothingChanges) {
     EXPECT_FALSE(w.Busy());
     EXPECT_EQ(MaterialsCsv(w.materials()), before);
   }
-  EXPECT_FALSE(QSettings("Varnloft", "Varnloft").contains("materials/imperial/kerf"));
+  EXPECT_FALSE(p.Saved().contains("materials/imperial/kerf"));
 
   // A good kerf is kept, listed and saved for the next run. A design listed while it is being
   // typed leaves the typing alone.
@@ -195,26 +195,25 @@ TEST(MaterialsWindow, ABadKerfIsRefusedWithAMessageAndNothingChanges) {
   settings.EditFinished(settings.kerfEdit);
   ASSERT_TRUE(w.WaitUntilListed());
   EXPECT_DOUBLE_EQ(w.materials().kerf, 0.25 / 12);
-  EXPECT_EQ(QSettings("Varnloft", "Varnloft").value("materials/imperial/kerf").toString(),
-            "0.020833333333333332");
+  EXPECT_EQ(p.Saved().value("materials/imperial/kerf").toString(), "0.020833333333333332");
+  EXPECT_TRUE(p.Saved().value("materials/imperial/stock").toString().startsWith("{\"currency\""));
   p.windows.reset();
-  p.windows = std::make_unique<ProgramWindows>();
-  p.windows->ShowMainWindow();
-  QApplication::processEvents();
+  p.Start();  // the next run
   p.OpenMaterials();
   EXPECT_EQ(p.materials().settingsPanel->kerfEdit->text(), "0.25");
   EXPECT_DOUBLE_EQ(p.materials().materials().kerf, 0.25 / 12);
-  ForgetSavedSettings();
 }
 
 TEST(MaterialsWindow, SavedSettingsThatCannotBeUsedAreReportedOnceAndTheExamplesUsed) {
-  ForgetSavedSettings();
+  QTemporaryDir scratch;
+  const QString file = scratch.filePath("settings.ini");
   {
-    QSettings saved("Varnloft", "Varnloft");
+    QSettings saved(file, QSettings::IniFormat);
     saved.setValue("materials/imperial/stock", "{\"stock\": [{\"lumber\": \"2 X 6\"}]}");
     saved.setValue("materials/metric/kerf", "0.002");  // 0.6 mm, a good one
   }
   ProgramWindows windows;
+  windows.KeepMaterialsSettings(std::make_unique<QSettings>(file, QSettings::IniFormat));
   windows.ShowMainWindow();
   QApplication::processEvents();
   NextBox box(QMessageBox::Ok);
@@ -230,7 +229,11 @@ TEST(MaterialsWindow, SavedSettingsThatCannotBeUsedAreReportedOnceAndTheExamples
   windows.mainWindow().menuAction("Materials1")->trigger();
   QApplication::processEvents();
   EXPECT_EQ(none.text, "");
-  ForgetSavedSettings();
+  // The metric measure's saved settings were good: they are in force.
+  QTest::mouseClick(windows.mainWindow().button("Metric"), Qt::LeftButton);
+  ASSERT_TRUE(windows.materialsWindow().WaitUntilListed());
+  EXPECT_FALSE(windows.materialsWindow().settingsPanel->imperial());
+  EXPECT_EQ(windows.materialsWindow().settingsPanel->kerfEdit->text(), "0.6096");
 }
 
 TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
@@ -251,6 +254,18 @@ TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
   EXPECT_EQ(refused.text, "Stock row " + std::to_string(row + 1) +
                               ": the price 'oops' is not a number. Nothing was changed.");
   EXPECT_EQ(stock->item(row, 2)->text(), "6.48");
+  // Refusals of the whole table name the row as the page numbers it.
+  stock->item(row, 2)->setText("-1");
+  NextBox negative(QMessageBox::Ok);
+  QApplication::processEvents();
+  EXPECT_EQ(negative.text, "Stock row " + std::to_string(row + 1) +
+                               ", price: a price may not be negative. Nothing was changed.");
+  stock->item(row + 1, 1)->setText("8");  // the 10 ft length made a second 8 ft one
+  NextBox twice(QMessageBox::Ok);
+  QApplication::processEvents();
+  EXPECT_EQ(twice.text, "Stock row " + std::to_string(row + 2) +
+                            ": 2 X 6 at 8' is listed twice. Nothing was changed.");
+  EXPECT_EQ(stock->item(row + 1, 1)->text(), "10");
 
   stock->item(row, 2)->setText("5");
   QApplication::processEvents();
@@ -269,7 +284,6 @@ TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
   ASSERT_TRUE(w.WaitUntilListed());
   EXPECT_DOUBLE_EQ(*w.materials().boards.front().price, 6.48);
   EXPECT_EQ(w.settingsPanel->stockTable->item(row, 2)->text(), "6.48");
-  ForgetSavedSettings();
 }
 
 TEST(MaterialsWindow, SaveCsvWritesTheListsOrReportsWhyNot) {

@@ -13,33 +13,30 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/main_window.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
-#include "platform/clock.h"
-#include "platform/prompts.h"
-#include "platform/shell.h"
+#include "tests/app/started_window.h"
 
 namespace varnloft {
 namespace {
 
-struct PlansWindowTest : ::testing::Test {
-  PlansWindowTest() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
-    state.FormCreate();
-    state.HandleUserEvent([this] { state.FormActivate(); });
-    form = std::make_unique<PlansWindow>(state.rec, prompts);
+QByteArray ReadHead(const QString& path, int bytes) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
+struct PlansWindowTest : ::testing::Test, StartedWindow {
+  // 5 January 2007 at 09:05:07, a Friday.
+  PlansWindowTest() : StartedWindow(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}) {
+    form = std::make_unique<PlansWindow>(w.rec, prompts);
     form->askSaveFileName = [this](const QString& folder, const QString& name) {
       askedFolder = folder;
       askedName = name;
       return answer;
     };
   }
-  void Draw() { form->DrawPlanSheet(PlanContextOf(state)); }
+  void Draw() { form->DrawPlanSheet(PlanContextOf(w)); }
 
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow state;
   std::unique_ptr<PlansWindow> form;
   QString askedFolder, askedName, answer;
   QTemporaryDir dir;
@@ -81,6 +78,60 @@ TEST_F(PlansWindowTest, SaveWritesTheSheetAsABitmapUnderThePlansName) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.bmp"});
 }
 
+TEST_F(PlansWindowTest, SaveWritesTheFormatTheNameAsksFor) {
+  Draw();
+  answer = dir.filePath("plan.png");
+  form->PressSave();
+  EXPECT_EQ(ReadHead(answer, 8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+  EXPECT_EQ(QImage(answer).convertToFormat(QImage::Format_RGB32), form->sheetPicture().Image());
+
+  answer = dir.filePath("Plan2.PNG");
+  form->PressSave();
+  EXPECT_EQ(ReadHead(answer, 4), QByteArray("\x89PNG", 4));
+
+  // No extension, or one of no picture format: ".bmp" is added and a bitmap written.
+  answer = dir.filePath("plan");
+  form->PressSave();
+  EXPECT_EQ(ReadHead(dir.filePath("plan.bmp"), 2), "BM");
+  answer = dir.filePath("plan.txt");
+  form->PressSave();
+  EXPECT_EQ(ReadHead(dir.filePath("plan.txt.bmp"), 2), "BM");
+  answer = dir.filePath(".png");
+  form->PressSave();
+  EXPECT_EQ(ReadHead(dir.filePath(".png.bmp"), 2), "BM");
+
+  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            (QStringList{".png.bmp", "Plan2.PNG", "plan.bmp", "plan.png", "plan.txt.bmp"}));
+}
+
+TEST_F(PlansWindowTest, AnAddedExtensionAsksBeforeReplacingAFile) {
+  Draw();
+  const QString taken = dir.filePath("plan.txt.bmp");
+  QFile old(taken);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("keep me");
+  old.close();
+  answer = dir.filePath("plan.txt");
+  for (Answer reply : {Answer::No, Answer::Cancel}) {
+    prompts.answer = reply;
+    form->PressSave();
+    EXPECT_EQ(ReadHead(taken, 100), "keep me");
+  }
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  EXPECT_EQ(prompts.shown[0].kind, "question");
+  EXPECT_EQ(prompts.shown[0].text,
+            "\"" + taken.toStdString() + "\" already exists.\nDo you want to replace it?");
+  prompts.answer = Answer::Yes;
+  form->PressSave();
+  EXPECT_EQ(ReadHead(taken, 2), "BM");
+  EXPECT_EQ(prompts.shown.size(), 3u);
+  // The dialog itself asked about a name it returned unchanged.
+  answer = taken;
+  form->PressSave();
+  EXPECT_EQ(prompts.shown.size(), 3u);
+}
+
 TEST_F(PlansWindowTest, CancellingTheDialogWritesNothing) {
   Draw();
   answer = QString();
@@ -97,14 +148,15 @@ TEST_F(PlansWindowTest, AFailedSaveIsReportedAndLeavesNoFile) {
   ASSERT_EQ(prompts.shown.size(), 1u);
   EXPECT_EQ(prompts.shown[0].kind, "error");
   EXPECT_NE(prompts.shown[0].text.find("no such folder/plan.bmp"), std::string::npos);
-  EXPECT_NE(prompts.shown[0].text.find("could not be written"), std::string::npos);
+  EXPECT_NE(prompts.shown[0].text.find("could not be written: "), std::string::npos);
   EXPECT_FALSE(QFile::exists(answer));
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(PlansWindowTest, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
-  state.form.statusPanel0 = "50.0% of size/scale";
+  w.form.statusPanel0 = "50.0% of size/scale";
   Draw();
-  ASSERT_EQ(state.rec.PlanName, "50.0% of size/scale");
+  ASSERT_EQ(w.rec.PlanName, "50.0% of size/scale");
   answer = QString();
   form->PressSave();
   EXPECT_EQ(askedName, "50.0% of size-scale.bmp");
@@ -112,8 +164,8 @@ TEST_F(PlansWindowTest, ANameTheFileSystemRefusesStillGivesAUsableProposal) {
 
 TEST_F(PlansWindowTest, TheSaveDialogOffersBitmapsAndAsksBeforeOverwriting) {
   Draw();
-  PlansWindow real(state.rec, prompts);
-  real.DrawPlanSheet(PlanContextOf(state));
+  PlansWindow real(w.rec, prompts);
+  real.DrawPlanSheet(PlanContextOf(w));
   QStringList filters;
   QString suffix;
   bool confirms = false;
@@ -140,7 +192,7 @@ TEST_F(PlansWindowTest, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) 
   form->printButton->click();
   EXPECT_EQ(presses, 1);
   form->FormActivate();
-  EXPECT_EQ(form->windowTitle().toStdString(), "  " + state.rec.TitleText);
+  EXPECT_EQ(form->windowTitle().toStdString(), "  " + w.rec.TitleText);
   EXPECT_EQ(form->saveButton->text(), "Save");
   EXPECT_EQ(form->closeButton->text(), "Close");
   EXPECT_EQ(form->lowerCloseButton->text(), "Close");

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "help/about_text.h"
+#include "platform/testing/recording_shell.h"
 #include "platform/web_address.h"
 
 namespace varnloft {

@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "measure/errors.h"
@@ -50,23 +52,51 @@ TEST(ReadNumber, RefusesEverythingElse) {
   }
 }
 
-TEST(ReadNumber, IgnoresCommaLocale) {
-  const char* old = std::setlocale(LC_NUMERIC, nullptr);
-  std::string saved = old ? old : "C";
-  bool commaLocale = false;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
-    if (std::setlocale(LC_NUMERIC, name)) {
-      commaLocale = true;
-      break;
-    }
+// The C library's numeric locale switched to the test's own decimal-comma locale (compiled into
+// the build tree from tests/measure/comma_locale/), and back when the test ends.
+class CommaLocale {
+ public:
+  CommaLocale() {
+    const char* path = std::getenv("LOCPATH");
+    hadPath_ = path != nullptr;
+    if (hadPath_) oldPath_ = path;
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    oldLocale_ = current ? current : "C";
+    // glibc looks the locale up in LOCPATH at each setlocale call.
+    setenv("LOCPATH", VARNLOFT_TEST_LOCALE_DIR, 1);
+    active_ = std::setlocale(LC_NUMERIC, "comma_test") != nullptr;
   }
-  if (!commaLocale) GTEST_SKIP() << "no locale with a decimal comma installed";
+  ~CommaLocale() {
+    std::setlocale(LC_NUMERIC, oldLocale_.c_str());
+    if (hadPath_)
+      setenv("LOCPATH", oldPath_.c_str(), 1);
+    else
+      unsetenv("LOCPATH");
+  }
+  bool active() const { return active_; }
+
+ private:
+  bool hadPath_ = false, active_ = false;
+  std::string oldPath_, oldLocale_;
+};
+
+TEST(ReadNumber, IgnoresCommaLocale) {
+  CommaLocale comma;
+  ASSERT_TRUE(comma.active()) << "no locale comma_test in " VARNLOFT_TEST_LOCALE_DIR;
+  // The C library now reads and writes decimal commas ...
+  char written[16];
+  std::snprintf(written, sizeof written, "%.1f", 1.5);
+  ASSERT_STREQ(written, "1,5");
+  ASSERT_EQ(std::strtod("1,5", nullptr), 1.5);
+  // ... and the number texts do not follow it.
   double value = 0;
   EXPECT_TRUE(TryReadNumber("1.5", value));
   EXPECT_EQ(value, 1.5);
   EXPECT_FALSE(TryReadNumber("1,5", value));
+  EXPECT_EQ(ReadNumber(" 1829.25 "), 1829.25);
   EXPECT_EQ(FixedText(1.5, 1, 15), "1.5");
-  std::setlocale(LC_NUMERIC, saved.c_str());
+  EXPECT_EQ(PlainDecimal(0.25), "0.25");
+  EXPECT_EQ(PlainDecimal(-1.5e-7), "-1.5E-7");
 }
 
 TEST(PlainDecimal, ShortestTextThatReadsBack) {

@@ -4,6 +4,7 @@
 
 #include "design/calculate_design.h"
 #include "design/preset_table.h"
+#include "platform/testing/scripted_prompts.h"
 #include "tests/support/built_in_design.h"
 
 namespace varnloft::testing {

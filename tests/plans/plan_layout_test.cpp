@@ -8,8 +8,8 @@
 
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
-#include "platform/clock.h"
 #include "platform/recording_page_sink.h"
+#include "platform/testing/fixed_clock.h"
 #include "tests/support/op_find.h"
 
 namespace varnloft {

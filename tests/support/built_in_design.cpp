@@ -3,7 +3,7 @@
 #include "design/calculate_design.h"
 #include "design/design_inputs.h"
 #include "design/preset_table.h"
-#include "platform/prompts.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft::testing {
 

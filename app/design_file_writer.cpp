@@ -1,0 +1,110 @@
+// Writing the design file: the state by role names, then the kept keys, then the record.
+#include "app/design_file.h"
+#include "app/input_boxes.h"
+#include "app/json_layout.h"
+#include "app/utf8_text.h"
+#include "design/record_fields.h"
+
+namespace varnloft {
+
+namespace {
+
+JsonValue Text(const std::string& s) {
+  return JsonValue::String(s);
+}
+
+// An object's own members followed by the kept ones of the same object.
+JsonValue ObjectWithKept(std::vector<JsonMember> members, const KeptKeys& kept,
+                         const std::string& object) {
+  if (auto it = kept.find(object); it != kept.end())
+    members.insert(members.end(), it->second.begin(), it->second.end());
+  return JsonValue::Object(std::move(members));
+}
+
+JsonValue RecordValue(const DesignRecord& rec) {
+  std::vector<JsonMember> members;
+  for (const auto& f : LengthAndAngleFields())
+    members.push_back({f.name, SingleNumber(rec.*(f.member))});
+  for (const auto& f : FlagFields())
+    members.push_back({f.name, JsonValue::Boolean(rec.*(f.member))});
+  members.push_back({"ScaleFactor", SingleNumber(rec.ScaleFactor)});
+  members.push_back({"LumberThickness", SingleNumber(rec.LumberThickness)});
+  members.push_back({"PlanName", Text(rec.PlanName)});
+  members.push_back({"TableTopLength", SingleNumber(rec.TableTopLength)});
+  members.push_back({"FrameDiagonal", SingleNumber(rec.FrameDiagonal)});
+  members.push_back({"LastCalculationFailed", JsonValue::Boolean(rec.LastCalculationFailed)});
+  return JsonValue::Object(std::move(members));
+}
+
+// Every text the file holds, with what the user calls it, so that a refusal can say which.
+std::vector<std::pair<std::string, const std::string*>> NamedTexts(const DesignState& s) {
+  std::vector<std::pair<std::string, const std::string*>> texts;
+  const auto& table = InputBoxTable();
+  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
+    for (size_t slot = 0; slot < s.inputTexts[i].size() && slot < table[i].boxes.size(); ++slot)
+      texts.emplace_back(std::string(table[i].boxes[slot]) + " (" + table[i].input->role + ")",
+                         &s.inputTexts[i][slot]);
+  texts.emplace_back("the lumber thickness dialog's inches box", &s.thicknessInches);
+  texts.emplace_back("the lumber thickness dialog's sixteenths box", &s.thicknessSixteenths);
+  texts.emplace_back("the model-scale menu item", &s.modelMenuCaption);
+  texts.emplace_back("the checked preset", &s.presetCaption);
+  texts.emplace_back("the status bar", &s.statusText);
+  texts.emplace_back("the status bar", &s.versionText);
+  return texts;
+}
+
+}  // namespace
+
+DesignFileText WriteDesignFile(const DesignState& s, const DesignRecord& record,
+                               const KeptKeys& kept) {
+  DesignFileText result;
+  for (const auto& [name, text] : NamedTexts(s)) {
+    if (!IsUtf8(*text)) {
+      result.error = "the text of " + name + " is not UTF-8 text";
+      return result;
+    }
+    if (CharacterCount(*text) > kDesignTextMaxCharacters) {
+      result.error = "the text of " + name + " is longer than 1,000 characters";
+      return result;
+    }
+  }
+
+  std::vector<JsonMember> inputs;
+  const auto& table = InputBoxTable();
+  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i) {
+    std::vector<JsonValue> slots;
+    for (const auto& text : s.inputTexts[i]) slots.push_back(Text(text));
+    inputs.push_back({table[i].input->role, JsonValue::Array(std::move(slots))});
+  }
+
+  std::vector<JsonMember> top = {
+      {"format", Text(kDesignFileFormat)},
+      {"version", JsonValue::Number(kDesignFileVersion)},
+      {"measure", Text(s.imperial ? "imperial" : "metric")},
+      {"inputs", ObjectWithKept(std::move(inputs), kept, "inputs")},
+      {"supportSide", Text(s.supportsExterior ? "exterior" : "interior")},
+      {"lumberThickness", ObjectWithKept({{"inches", SingleNumberTimes(s.lumberThickness, 12)},
+                                          {"dialogInches", Text(s.thicknessInches)},
+                                          {"dialogSixteenths", Text(s.thicknessSixteenths)}},
+                                         kept, "lumberThickness")},
+      {"modelScale", ObjectWithKept({{"on", JsonValue::Boolean(s.modelScale)},
+                                     {"factor", SingleNumber(s.scaleFactor)},
+                                     {"menuCaption", Text(s.modelMenuCaption)}},
+                                    kept, "modelScale")},
+      {"preset", Text(s.presetCaption)},
+      {"customDesign", JsonValue::Boolean(s.customDesign)},
+      {"statusBar", JsonValue::Array({Text(s.statusText), Text(s.versionText)})},
+  };
+  if (auto it = kept.find(""); it != kept.end())
+    top.insert(top.end(), it->second.begin(), it->second.end());
+  top.push_back({"record", RecordValue(record)});
+  result.text = LayOutJson(JsonValue::Object(std::move(top))) + "\n";
+  // Laid out one member a line, a file's unknown keys can outgrow what a file may hold.
+  if (result.text.size() > kDesignFileMaxBytes) {
+    result.text.clear();
+    result.error = "the file would be larger than 1 MB";
+  }
+  return result;
+}
+
+}  // namespace varnloft

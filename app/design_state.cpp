@@ -1,0 +1,108 @@
+#include "app/design_state.h"
+
+#include <algorithm>
+
+#include "app/input_boxes.h"
+#include "app/main_window.h"
+#include "app/measure_switch.h"
+#include "app/option_dialogs.h"
+#include "design/preset_table.h"
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr char kModelScaleItem[] = "MinitureModelTables214reductionofactualsize1";
+
+// The thickness dialog's millimetres, when both boxes hold numbers; else as they were, as
+// after the user typed a text that is not one.
+void UpdateThicknessMillimetres(FormState& form) {
+  double inches = 0, sixteenths = 0;
+  if (!TryReadNumber(form.Text(DialogControl(kThicknessDialog, "Edit1")), inches) ||
+      !TryReadNumber(form.Text(DialogControl(kThicknessDialog, "Edit2")), sixteenths))
+    return;
+  form.Text(DialogControl(kThicknessDialog, "Label5")) =
+      FixedText((inches + sixteenths / 16) * 25.4, 0, 4);
+}
+
+}  // namespace
+
+DesignState CaptureDesignState(const FormState& form, const DesignRecord& rec) {
+  DesignState s;
+  s.imperial = rec.ImperialUnits;
+  for (const auto& entry : InputBoxTable()) {
+    std::vector<std::string> texts;
+    for (const char* box : entry.boxes) texts.push_back(form.Text(box));
+    s.inputTexts.push_back(std::move(texts));
+  }
+  s.supportsExterior = form.at("RadioButton1").checked;
+  s.lumberThickness = rec.LumberThickness;
+  s.thicknessInches = form.Text(DialogControl(kThicknessDialog, "Edit1"));
+  s.thicknessSixteenths = form.Text(DialogControl(kThicknessDialog, "Edit2"));
+  s.modelScale = rec.ModelScale;
+  s.scaleFactor = rec.ScaleFactor;
+  s.modelMenuCaption = form.Text(kModelScaleItem);
+  for (const auto& item : MainWindow::PresetMenuItems())
+    if (form.at(item).checked) s.presetCaption = form.Text(item);
+  s.customDesign = rec.CustomDesignMode;
+  s.statusText = form.statusPanel0;
+  s.versionText = form.statusPanel1;
+  return s;
+}
+
+DesignState AdultStandardState(bool imperial) {
+  DesignState s;
+  s.imperial = imperial;
+  for (const auto& entry : InputBoxTable())
+    s.inputTexts.push_back(DefaultTexts(*entry.input, imperial));
+  s.modelMenuCaption = kModelScaleMenuCaption;
+  s.presetCaption = MainWindow::PresetMenuCaptions().front();
+  s.statusText = PresetDesigns().front().statusText;
+  s.versionText = kVersionStatusText;
+  return s;
+}
+
+void ApplyDesignState(MainWindow& window, const DesignState& s) {
+  FormState& form = window.form;
+  DesignRecord& rec = window.rec;
+
+  rec.ImperialUnits = s.imperial;
+  ApplyMeasureLayout(form, s.imperial);
+  // As after a design in that measure: only the other measure's button can be pressed.
+  form.at("Imperial").enabled = !s.imperial;
+  form.at("Metric").enabled = s.imperial;
+
+  const auto& table = InputBoxTable();
+  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
+    for (size_t slot = 0; slot < table[i].boxes.size() && slot < s.inputTexts[i].size(); ++slot)
+      form.Text(table[i].boxes[slot]) = s.inputTexts[i][slot];
+
+  ControlState& exterior = form.at("RadioButton1");
+  ControlState& interior = form.at("RadioButton2");
+  exterior.checked = s.supportsExterior;
+  interior.checked = !s.supportsExterior;
+  exterior.color = s.supportsExterior ? kRed : kBlue;
+  interior.color = s.supportsExterior ? kBlue : kRed;
+  rec.SupportsExterior = s.supportsExterior;
+
+  rec.LumberThickness = s.lumberThickness;
+  form.Text(DialogControl(kThicknessDialog, "Edit1")) = s.thicknessInches;
+  form.Text(DialogControl(kThicknessDialog, "Edit2")) = s.thicknessSixteenths;
+  UpdateThicknessMillimetres(form);
+
+  rec.ModelScale = s.modelScale;
+  rec.ScaleFactor = s.scaleFactor;
+  form.Text(kModelScaleItem) = s.modelMenuCaption;
+
+  const auto& captions = MainWindow::PresetMenuCaptions();
+  const auto found = std::find(captions.begin(), captions.end(), s.presetCaption);
+  if (found != captions.end())
+    window.CheckOnlyPresetItem(MainWindow::PresetMenuItems()[found - captions.begin()]);
+  rec.CustomDesignMode = s.customDesign;
+
+  form.statusPanel0 = s.statusText;
+  form.statusPanel1 = s.versionText;
+}
+
+}  // namespace varnloft

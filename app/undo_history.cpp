@@ -1,0 +1,88 @@
+#include "app/undo_history.h"
+
+#include <utility>
+
+namespace varnloft {
+
+namespace {
+
+const std::string kNoName;
+
+}  // namespace
+
+WindowSnapshot TakeSnapshot(const FormState& form, const DesignRecord& rec) {
+  WindowSnapshot snapshot;
+  snapshot.controls.reserve(form.Names().size());
+  for (const std::string& name : form.Names()) {
+    const ControlState& c = form.at(name);
+    snapshot.controls.push_back(
+        {c.text, c.visible, c.enabled, c.checked, c.left, c.width, c.color, c.cursor});
+  }
+  snapshot.statusPanel0 = form.statusPanel0;
+  snapshot.statusPanel1 = form.statusPanel1;
+  snapshot.mainWindowEnabled = form.mainWindowEnabled;
+  snapshot.rec = rec;
+  return snapshot;
+}
+
+void RestoreSnapshot(const WindowSnapshot& snapshot, FormState& form, DesignRecord& rec) {
+  const auto& names = form.Names();
+  for (size_t i = 0; i < names.size() && i < snapshot.controls.size(); ++i) {
+    const ControlValues& v = snapshot.controls[i];
+    ControlState& c = form.at(names[i]);
+    c.text = v.text;
+    c.visible = v.visible;
+    c.enabled = v.enabled;
+    c.checked = v.checked;
+    c.left = v.left;
+    c.width = v.width;
+    c.color = v.color;
+    c.cursor = v.cursor;
+  }
+  form.statusPanel0 = snapshot.statusPanel0;
+  form.statusPanel1 = snapshot.statusPanel1;
+  form.mainWindowEnabled = snapshot.mainWindowEnabled;
+  const std::string title = rec.TitleText, notice = rec.NoticeText;
+  const std::string separator = rec.ThousandsSeparator;
+  rec = snapshot.rec;
+  rec.TitleText = title;
+  rec.NoticeText = notice;
+  rec.ThousandsSeparator = separator;
+}
+
+void UndoHistory::Push(std::string name, WindowSnapshot before) {
+  // A saved point among the steps being dropped can never be reached again.
+  if (saved_ > static_cast<long>(undo_.size())) saved_ = -1;
+  redo_.clear();
+  undo_.push_back({std::move(name), std::move(before)});
+}
+
+const std::string& UndoHistory::UndoName() const {
+  return undo_.empty() ? kNoName : undo_.back().name;
+}
+
+const std::string& UndoHistory::RedoName() const {
+  return redo_.empty() ? kNoName : redo_.back().name;
+}
+
+WindowSnapshot UndoHistory::Undo(WindowSnapshot current) {
+  Step step = std::move(undo_.back());
+  undo_.pop_back();
+  redo_.push_back({step.name, std::move(current)});
+  return std::move(step.window);
+}
+
+WindowSnapshot UndoHistory::Redo(WindowSnapshot current) {
+  Step step = std::move(redo_.back());
+  redo_.pop_back();
+  undo_.push_back({step.name, std::move(current)});
+  return std::move(step.window);
+}
+
+void UndoHistory::Clear() {
+  undo_.clear();
+  redo_.clear();
+  saved_ = 0;
+}
+
+}  // namespace varnloft

@@ -1,0 +1,121 @@
+// Design files and the undo history as a user meets them at 1920 x 1080: saving a design (the
+// file's text, then the write through a temporary file with its flush to the disk), opening one
+// (reading, checking and putting it into the window; then with the design its activation runs),
+// and Undo and Redo with their redraw of the angle report and the design view.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "app/design_file.h"
+#include "app/main_window.h"
+#include "bench/offscreen_benchmark_main.h"
+#include "design/angle_report.h"
+#include "drawing/design_view.h"
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "platform/qt/picture.h"
+#include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
+
+namespace {
+
+using namespace varnloft;
+
+struct Program {
+  Program()
+      : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}),
+        window(prompts, clock, shell),
+        view(1920 - 8, 1080 - 300),
+        angles(518, 237) {
+    window.form.windowWidth = 1920;
+    window.form.windowHeight = 1080;
+    window.hooks.drawDesignView = [this] {
+      view.Draw([this](Canvas& c) { DrawDesignView(window.rec, c, 1920, 1080); });
+    };
+    window.hooks.drawAngleReport = [this] {
+      angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
+    };
+    window.hooks.askSaveDesignFile = [this](const std::string&) { return file; };
+    window.hooks.askOpenDesignFile = [this] { return file; };
+    window.FormCreate();
+    window.HandleUserEvent([&] { window.FormActivate(); });
+    // A design with something of everything: a preset, typed texts, the interior side.
+    window.HandleUserEvent([&] { window.ApplyPreset("Adultwheelchairbothends1"); });
+    window.HandleUserEvent([&] { window.TypeIntoBox("Edit17", "4"); });
+    window.HandleUserEvent([&] { window.ClickSupportSide("RadioButton2"); });
+    file = folder.filePath("bench.varnloft").toStdString();
+  }
+  ScriptedPrompts prompts;
+  FixedClock clock;
+  RecordingShell shell;
+  MainWindow window;
+  Picture view;
+  Picture angles;
+  QTemporaryDir folder;
+  std::string file;
+};
+
+void BM_DesignFileText(benchmark::State& state) {
+  Program p;
+  const DesignState design = CaptureDesignState(p.window.form, p.window.rec);
+  for ([[maybe_unused]] auto _ : state)
+    benchmark::DoNotOptimize(WriteDesignFile(design, p.window.rec, {}));
+}
+BENCHMARK(BM_DesignFileText)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveDesign(benchmark::State& state) {
+  Program p;
+  for ([[maybe_unused]] auto _ : state) {
+    if (!p.window.SaveDesignAs()) state.SkipWithError("the design was not saved");
+  }
+}
+BENCHMARK(BM_SaveDesign)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenDesign(benchmark::State& state) {
+  Program p;
+  p.window.SaveDesignAs();
+  for ([[maybe_unused]] auto _ : state) {
+    if (!p.window.OpenDesignFile(p.file).opened) state.SkipWithError("the design was refused");
+  }
+}
+BENCHMARK(BM_OpenDesign)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenDesignAndDesign(benchmark::State& state) {
+  Program p;
+  p.window.SaveDesignAs();
+  for ([[maybe_unused]] auto _ : state) {
+    p.window.HandleUserEvent([&] { p.window.OpenDesign(); });
+    p.prompts.shown.clear();
+  }
+}
+BENCHMARK(BM_OpenDesignAndDesign)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedo(benchmark::State& state) {
+  Program p;
+  p.window.HandleUserEvent([&] { p.window.ApplyPreset("TallBoy1"); });
+  bool undo = true;
+  for ([[maybe_unused]] auto _ : state) {
+    p.window.HandleUserEvent([&] { undo ? p.window.Undo() : p.window.Redo(); });
+    undo = !undo;
+  }
+}
+BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
+
+void BM_StepTaken(benchmark::State& state) {
+  // The cost a step adds to its action: the snapshot before, the comparison after.
+  Program p;
+  bool tall = false;
+  for ([[maybe_unused]] auto _ : state) {
+    tall = !tall;
+    p.window.HandleUserEvent([&] { p.window.TypeIntoBox("Edit1", tall ? "7" : "6"); });
+  }
+}
+BENCHMARK(BM_StepTaken)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return varnloft::RunOffscreenBenchmarks(argc, argv);
+}

@@ -1,0 +1,63 @@
+#include "cli/file_actions.h"
+
+#include <algorithm>
+
+namespace varnloft {
+
+const std::vector<std::string>& FileOptionsWithArgument() {
+  static const std::vector<std::string> options = {"--open", "--save-design"};
+  return options;
+}
+
+const std::vector<std::string>& FileOptionsWithoutArgument() {
+  static const std::vector<std::string> options = {"--new", "--undo", "--redo"};
+  return options;
+}
+
+bool UsesFileOptions(const std::vector<CliAction>& actions) {
+  return std::any_of(actions.begin(), actions.end(), [](const CliAction& a) {
+    const auto& with = FileOptionsWithArgument();
+    const auto& without = FileOptionsWithoutArgument();
+    return std::find(with.begin(), with.end(), a.option) != with.end() ||
+           std::find(without.begin(), without.end(), a.option) != without.end();
+  });
+}
+
+CliFiles::CliFiles(MainWindow& window, std::string& writeError)
+    : window_(window), writeError_(writeError) {
+  // The Open dialog answers --open's file, the Save As dialog --save-design's; any other (the
+  // Save As that the unsaved-changes question's Save of an untitled design opens) is cancelled.
+  window_.hooks.askOpenDesignFile = [this] { return openChoice_; };
+  window_.hooks.askSaveDesignFile = [this](const std::string&) { return saveChoice_; };
+  window_.hooks.saveFailed = [this](const std::string& error) {
+    if (writeError_.empty()) writeError_ = error;
+  };
+}
+
+bool CliFiles::Apply(const CliAction& action) {
+  MainWindow& w = window_;
+  const std::string& option = action.option;
+  if (option != "--open" && option != "--save-design" && option != "--new" && option != "--undo" &&
+      option != "--redo")
+    return false;
+  // The menus take no clicks while an option dialog holds the main window.
+  if (!w.form.mainWindowEnabled) return true;
+  if (option == "--open") openChoice_ = action.argument;
+  if (option == "--save-design") saveChoice_ = action.argument;
+  if (option == "--open") {
+    w.HandleUserEvent([&] { w.OpenDesign(); });
+  } else if (option == "--save-design") {
+    w.HandleUserEvent([&] { w.SaveDesignAs(); });
+  } else if (option == "--new") {
+    w.HandleUserEvent([&] { w.NewDesign(); });
+  } else if (option == "--undo") {
+    w.HandleUserEvent([&] { w.Undo(); });
+  } else {
+    w.HandleUserEvent([&] { w.Redo(); });
+  }
+  openChoice_.clear();
+  saveChoice_.clear();
+  return true;
+}
+
+}  // namespace varnloft

@@ -1,0 +1,217 @@
+// Undo and redo of each kind of step: the window comes back exactly (the record and the controls
+// as the driver reports them), redrawn without a question; what is and is not a step; the
+// unsaved mark follows the saved point through undo and redo.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/option_dialogs.h"
+#include "app/state_report.h"
+#include "tests/app/scratch_folder.h"
+#include "tests/app/started_window.h"
+
+namespace varnloft {
+namespace {
+
+std::string Reported(const MainWindow& w) {
+  return RecordJson(w.rec) + ControlsJson(w);
+}
+
+struct StepCase {
+  std::string undoText;
+  std::function<void(StartedWindow&)> step;
+  std::function<void(StartedWindow&)> prepare = [](StartedWindow&) {};
+};
+
+void Thickness(StartedWindow& s, bool cancel) {
+  s.Run([&] { s.w.ShowThicknessDialog(); });
+  ThicknessDialog dialog(s.w);
+  if (cancel) {
+    RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.PressCancel(); });
+    return;
+  }
+  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("Edit1", "2"); });
+  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.PressOk(); });
+}
+
+std::vector<StepCase> StepCases() {
+  return {
+      {"Undo Typing: Seat to Table Distance",
+       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("Edit17", "4"); }); }},
+      {"Undo Typing: Table Top Size",
+       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("ComboBox1", "2 X 8"); }); },
+       // The size box comes up over its green label first; that is no step.
+       [](StartedWindow& s) { s.Run([&] { s.w.ShowLumberSizeBox("Label25"); }); }},
+      {"Undo Choice: Number of Deck Members",
+       [](StartedWindow& s) { s.Run([&] { s.w.ChooseItem("ComboBox8", "9"); }); }},
+      {"Undo Preset: Tall Boy",
+       [](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset("TallBoy1"); }); }},
+      {"Undo Preset: Custom Design",
+       [](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset("CustomDesign1"); }); }},
+      {"Undo Metric Measure", [](StartedWindow& s) { s.Run([&] { s.w.SwitchToMetric(); }); }},
+      {"Undo Support Side: Interior",
+       [](StartedWindow& s) { s.Run([&] { s.w.ClickSupportSide("RadioButton2"); }); }},
+      {"Undo Lumber Thickness", [](StartedWindow& s) { Thickness(s, false); }},
+      {"Undo Model Scale Percentage",
+       [](StartedWindow& s) {
+         s.Run([&] { s.w.ShowScaleDialog(); });
+         ScaleDialog dialog(s.w);
+         RunDialogEvent(s.w, kScaleDialog, [&] { dialog.UserChange("50"); });
+         RunDialogEvent(s.w, kScaleDialog, [&] { dialog.PressOk(); });
+       }},
+      {"Undo 21.4% Model Scale", [](StartedWindow& s) { s.Run([&] { s.w.ToggleModelScale(); }); }},
+      {"Undo Typing: Overall Length",
+       [](StartedWindow& s) {
+         // Typed key by key in the window: one step until the focus leaves the box.
+         for (const char* text : {"", "1", "12"}) s.Run([&] { s.w.BoxTextEdited("Edit1", text); });
+         s.Run([&] { s.w.BoxFocusLeft("Edit1"); });
+       }},
+  };
+}
+
+TEST(Undo, EachKindOfStepComesBackExactly) {
+  for (const auto& c : StepCases()) {
+    SCOPED_TRACE(c.undoText);
+    StartedWindow s;
+    // Something to come back to that is not the start-up window.
+    s.Run([&] { s.w.ApplyPreset("Adultecono1"); });
+    c.prepare(s);
+    const std::string before = Reported(s.w);
+    c.step(s);
+    const std::string after = Reported(s.w);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(s.w.UndoMenuText(), c.undoText);
+
+    s.prompts.shown.clear();
+    const int views = s.designViews;
+    ASSERT_TRUE(s.Run([&] { s.w.Undo(); }));
+    EXPECT_EQ(Reported(s.w), before);
+    EXPECT_EQ(s.designViews, views + 1);   // redrawn
+    EXPECT_TRUE(s.prompts.shown.empty());  // and nothing asked
+    EXPECT_EQ(s.w.RedoMenuText(), "Redo" + c.undoText.substr(4));
+    EXPECT_EQ(s.w.UndoMenuText(), "Undo Preset: Adult econo");
+
+    ASSERT_TRUE(s.Run([&] { s.w.Redo(); }));
+    EXPECT_EQ(Reported(s.w), after);
+    EXPECT_EQ(s.w.UndoMenuText(), c.undoText);
+    EXPECT_EQ(s.w.RedoMenuText(), "");
+  }
+}
+
+TEST(Undo, WhatChangesNoDesignIsNoStep) {
+  StartedWindow s;
+  s.prompts.answer = Answer::No;
+  s.Run([&] { s.w.ToggleModelScale(); });  // declined
+  s.prompts.answer = Answer::Cancel;
+  s.Run([&] { s.w.ToggleModelScale(); });
+  s.Run([&] { s.w.ClickSupportSide("RadioButton1"); });  // already checked
+  s.Run([&] { s.w.ApplyPreset("AdultStandard1"); });     // the preset that is in the boxes
+  Thickness(s, true);                                    // Cancel at the default thickness
+  s.Run([&] { s.w.PressDesign(); });
+  s.Run([&] { s.w.FormActivate(); });
+  s.Run([&] { s.w.ShowLumberSizeBox("Label25"); });
+  EXPECT_EQ(s.w.UndoMenuText(), "");
+  EXPECT_FALSE(s.w.IsModified());
+}
+
+TEST(Undo, TypingInAnotherBoxOrAnyOtherStepEndsATypingStep) {
+  StartedWindow s;
+  s.Run([&] { s.w.BoxTextEdited("Edit1", "7"); });
+  // Undo offers the typing still under way.
+  EXPECT_EQ(s.w.UndoMenuText(), "Undo Typing: Overall Length");
+  EXPECT_TRUE(s.w.IsModified());
+  s.Run([&] { s.w.BoxTextEdited("Edit4", "3"); });
+  s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(s.Text("Edit4"), "3");
+  EXPECT_EQ(s.Text("Edit1"), "7");
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(s.Text("Edit4"), "2");
+  EXPECT_EQ(s.Text("Edit1"), "7");
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(s.Text("Edit1"), "6");
+  EXPECT_EQ(s.w.UndoMenuText(), "");
+  EXPECT_EQ(s.w.RedoMenuText(), "Redo Typing: Overall Length");
+  // A new step drops what could be redone.
+  s.Run([&] { s.w.SwitchToMetric(); });
+  EXPECT_EQ(s.w.RedoMenuText(), "");
+  s.Run([&] { s.w.Redo(); });
+  EXPECT_EQ(s.Text("Edit1"), "1");
+}
+
+TEST(Undo, NoButtonStaysRedAfterAPressInTheWindowIsUndone) {
+  // The window's mouse-down turns a caption red before the click's step begins.
+  StartedWindow s;
+  const std::string before = Reported(s.w);
+  s.Run([&] { s.w.SupportSideMouseDown("RadioButton2"); });
+  s.Run([&] { s.w.ClickSupportSide("RadioButton2"); });
+  s.Run([&] { s.w.ButtonMouseDown("Metric"); });
+  s.Run([&] { s.w.SwitchToMetric(); });
+  s.Run([&] { s.w.Undo(); });
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(Reported(s.w), before);
+}
+
+TEST(Undo, TheHistoryHasNoFixedLimit) {
+  StartedWindow s;
+  const std::string start = Reported(s.w);
+  for (int i = 0; i < 300; ++i)
+    s.Run([&] { s.w.ApplyPreset(i % 2 ? "AdultStandard1" : "TallBoy1"); });
+  for (int i = 0; i < 300; ++i) s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(s.w.UndoMenuText(), "");
+  EXPECT_EQ(Reported(s.w), start);
+  s.Run([&] { s.w.Undo(); });  // nothing left: nothing happens
+  EXPECT_EQ(Reported(s.w), start);
+}
+
+TEST(Undo, TheUnsavedMarkFollowsTheSavedPoint) {
+  ScratchFolder folder;
+  StartedWindow s;
+  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("t.varnloft"); };
+  s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
+  EXPECT_TRUE(s.w.IsModified());
+  s.Run([&] { s.w.SaveDesignAs(); });
+  EXPECT_FALSE(s.w.IsModified());
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_TRUE(s.w.IsModified());
+  s.Run([&] { s.w.Redo(); });
+  EXPECT_FALSE(s.w.IsModified());
+  // Once the saved point has been undone and another step taken, it cannot come back.
+  s.Run([&] { s.w.Undo(); });
+  s.Run([&] { s.w.SwitchToMetric(); });
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_TRUE(s.w.IsModified());
+}
+
+TEST(Undo, NewAndOpenClearTheHistoryRevertIsAStep) {
+  ScratchFolder folder;
+  StartedWindow s;
+  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("r.varnloft"); };
+  s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
+  s.Run([&] { s.w.SaveDesignAs(); });
+  s.Run([&] { s.w.SwitchToMetric(); });
+  const std::string changed = Reported(s.w);
+
+  s.Run([&] { s.w.RevertDesign(); });
+  EXPECT_TRUE(s.w.rec.ImperialUnits);
+  EXPECT_FALSE(s.w.IsModified());
+  EXPECT_EQ(s.w.UndoMenuText(), "Undo Revert");
+  s.Run([&] { s.w.Undo(); });
+  EXPECT_EQ(Reported(s.w), changed);
+  EXPECT_TRUE(s.w.IsModified());
+
+  s.prompts.answer = Answer::No;  // discard
+  s.Run([&] { s.w.NewDesign(); });
+  EXPECT_EQ(s.w.UndoMenuText(), "");
+  EXPECT_EQ(s.w.RedoMenuText(), "");
+  EXPECT_EQ(s.w.DesignName(), "Untitled");
+  s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
+  s.w.hooks.askOpenDesignFile = [&] { return folder.File("r.varnloft"); };
+  s.Run([&] { s.w.OpenDesign(); });
+  EXPECT_EQ(s.w.UndoMenuText(), "");
+  EXPECT_EQ(s.w.CheckedPresetCaption(), "Baby Table");
+}
+
+}  // namespace
+}  // namespace varnloft
