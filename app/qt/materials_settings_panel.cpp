@@ -36,8 +36,8 @@ std::string RowWords(const std::string& message) {
     const size_t colon = message.find(": ", at);
     if (colon == std::string::npos) return message;
     const std::string field = message[at + 1] == '.' ? message.substr(at + 2, colon - at - 2) : "";
-    return std::string(table[0] == 's' ? "Stock" : "Hardware") + " row " +
-           std::to_string(row + 1) + (field.empty() ? "" : ", " + field) + message.substr(colon);
+    return std::string(table[0] == 's' ? "Stock" : "Hardware") + " row " + std::to_string(row + 1) +
+           (field.empty() ? "" : ", " + field) + message.substr(colon);
   }
   return message;
 }
