@@ -162,6 +162,8 @@ void MainWindow::BuildControls() {
   menu("LumberThickness2", "&Lumber Thickness", true);
   menu("UserDefinedPercentageSetting1", "User Defined Percentage Setting", true);
   menu("MinitureModelTables214reductionofactualsize1", kModelScaleMenuCaption, true);
+  menu("View1", "&View", true);
+  menu("Materials1", "&Materials\xE2\x80\xA6", true);
   menu("Help1", "&Help", true);
   menu("About2", "&About", true);
   menu("Illustrations1", "&Illustrations", true);
@@ -356,6 +358,10 @@ void MainWindow::ShowAbout() {
 void MainWindow::ShowIllustrations() {
   prompts_.Beep();
   if (hooks.showIllustrations) hooks.showIllustrations();
+}
+
+void MainWindow::ShowMaterials() {
+  if (hooks.showMaterials) hooks.showMaterials();
 }
 
 void MainWindow::HoverWebAddress() {

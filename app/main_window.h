@@ -28,6 +28,7 @@ struct MainWindowHooks {
   std::function<void()> closeMainWindow;      // ends the program
   std::function<void()> showThicknessDialog;  // the lumber thickness dialog, not modal
   std::function<void()> showScaleDialog;      // the model-building scale dialog, not modal
+  std::function<void()> showMaterials;        // the Materials window, not modal
   // The file dialogs: the chosen file, or an empty text when the user cancelled. Unset, they
   // cancel (the driver's unsaved-changes question counts a Save of an untitled design so).
   std::function<std::string()> askOpenDesignFile;
@@ -37,7 +38,9 @@ struct MainWindowHooks {
   std::function<void()> activate;
   std::function<void(const std::string& path)> rememberRecentFile;  // opened or saved
   std::function<void(const std::string& error)> saveFailed;         // after its error box
-  // After every design cycle, the calculation done or failed: the windows that follow the design.
+  // After every design cycle, the calculation done or failed: the windows that follow the design
+  // (the Materials window lists the new design's materials or says they cannot be listed; the 3D
+  // View builds the new model).
   std::function<void()> designChanged;
 };
 
@@ -116,6 +119,7 @@ class MainWindow {
   void PrinterSetup();
   void ShowAbout();
   void ShowIllustrations();
+  void ShowMaterials();  // View > Materials
 
   // The maker's web address label.
   void HoverWebAddress();

@@ -6,6 +6,7 @@
 #include "cli/file_actions.h"
 #include "cli/export_actions.h"
 #include "cli/input_actions.h"
+#include "cli/materials_actions.h"
 #include "cli/model3d_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/view_actions.h"
@@ -42,6 +43,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
                Contains(PlanOptionsWithArgument(), arg) ||
+               Contains(MaterialsOptionsWithArgument(), arg) ||
                Contains(FileOptionsWithArgument(), arg) ||
                Contains(Model3dOptionsWithArgument(), arg) ||
                Contains(ExportOptionsWithArgument(), arg)) {
@@ -65,7 +67,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string CliHelpText() {
-  return R"(Usage: varnloft-cli [OPTION]...
+  std::string text = R"(Usage: varnloft-cli [OPTION]...
 Starts Varnloft without a window exactly as the program starts (the window is created, then
 activated, which presses Design on the built-in "Adult Standard" values), applies the actions
 below in command-line order as a user would, then prints one JSON document on stdout with the
@@ -221,6 +223,8 @@ The JSON document is written with two-space indentation; singles carry 9 signifi
 include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit2" (sixteenths),
 "OKRightDlg.Label5" (millimetres) and "OKBottomDlg.Select" (the percentage).
 )";
+  text.insert(text.find("\nSettings:\n") + 1, MaterialsHelpText() + "\n");
+  return text;
 }
 
 CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
@@ -228,6 +232,7 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       window_(prompts_, clock_, shell_, std::move(locale)),
       pictures_(std::make_unique<CliPictures>(window_)),
       plans_(std::make_unique<CliPlans>(window_, writeError_)),
+      materials_(std::make_unique<CliMaterials>(window_, prompts_)),
       files_(std::make_unique<CliFiles>(window_, writeError_)),
       model3d_(std::make_unique<CliModel3d>(window_)),
       exports_(std::make_unique<CliExports>(window_, *pictures_, writeError_)) {}
@@ -240,7 +245,7 @@ bool CliSession::Finish(std::string& error) {
     return false;
   }
   return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error) &&
-         model3d_->WriteFiles(error);
+         materials_->WriteFiles(error) && model3d_->WriteFiles(error);
 }
 
 void CliSession::Start(const std::vector<CliAction>& actions) {
@@ -276,6 +281,8 @@ void CliSession::Validate(const CliAction& action) const {
       throw UsageError("'" + item + "' is not in the list of " + box);
   } else if (action.option == "--preset" || action.option == "--thickness") {
     ValidateInputAction(window_, action);
+  } else if (IsMaterialsAction(action)) {
+    ValidateMaterialsAction(action);
   } else if (std::find(ViewOptionsWithArgument().begin(), ViewOptionsWithArgument().end(),
                        action.option) != ViewOptionsWithArgument().end()) {
     ValidateViewAction(action);
@@ -317,8 +324,8 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (!plans_->Apply(action) && !files_->Apply(action) && !model3d_->Apply(action) &&
-             !exports_->Apply(action) &&
+  } else if (!materials_->Apply(action) && !plans_->Apply(action) && !files_->Apply(action) &&
+             !model3d_->Apply(action) && !exports_->Apply(action) &&
              !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }

@@ -41,6 +41,7 @@ std::string CliHelpText();
 
 class CliPictures;
 class CliPlans;
+class CliMaterials;
 class CliFiles;
 class CliModel3d;
 class CliExports;
@@ -78,6 +79,7 @@ class CliSession {
   std::unique_ptr<CliPictures> pictures_;
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
+  std::unique_ptr<CliMaterials> materials_;
   std::unique_ptr<CliFiles> files_;
   bool reportDocument_ = false;
   std::unique_ptr<CliModel3d> model3d_;

@@ -97,7 +97,7 @@ void ValidateViewAction(const CliAction& action) {
     if (eq == std::string::npos || eq + 1 == action.argument.size())
       throw UsageError("--ops needs WHAT=FILE, got '" + action.argument + "'");
     if (what != "view" && what != "angles" && what != "plan" && what != "print")
-      throw UsageError("--ops knows view, angles, plan and print, not '" + what + "'");
+      throw UsageError("--ops knows view, angles, plan, print and materials, not '" + what + "'");
   }
 }
 

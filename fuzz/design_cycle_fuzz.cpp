@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/materials_lists.h"
 #include "app/option_dialogs.h"
 #include "app/plan_context_of.h"
 #include "design/angle_report.h"
@@ -347,6 +348,17 @@ void CheckMaterials(const Session& s) {
     if (op.kind == CanvasOp::Kind::Text)
       FUZZ_CHECK(!HasNonFiniteNumber(op.text), "diagram text with a non-number: " + op.text);
   }
+
+  // The window's lists: a row for every piece, every cell of every row filled in.
+  const MaterialsLists lists = ListsOf(m);
+  FUZZ_CHECK(lists.cutList.rows.size() == m.pieces.size(), "a piece missing from the cut list");
+  for (const TextTable* table : {&lists.shopping, &lists.hardware, &lists.cutList, &lists.totals})
+    for (const auto& row : table->rows) {
+      FUZZ_CHECK(row.size() == table->headings.size(), "a row of " + table->title + " is short");
+      for (const std::string& cell : row)
+        FUZZ_CHECK(!HasNonFiniteNumber(cell), table->title + " shows a non-number: " + cell);
+    }
+  FUZZ_CHECK(!ListsText(lists).empty(), "no text for Copy");
 }
 
 // What a replayed input did, for looking into a kept regression by hand.

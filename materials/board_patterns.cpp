@@ -121,7 +121,8 @@ bool PatternFinder::Run(long long& steps, long long budget) {
     const size_t before = nodes_.size();
     for (int node : level_) {
       Grow(node, steps);
-      if (!firstLevel && (steps > budget || nodes_.size() > kMaxPatternNodes)) return false;
+      if (!firstLevel && (steps > budget || nodes_.size() > kMaxPatternNodes || StopAsked(input_)))
+        return false;
     }
     firstLevel = false;
     std::vector<int> grown;

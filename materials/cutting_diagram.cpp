@@ -56,6 +56,14 @@ void Polygon(Canvas& canvas, const std::vector<FlatPoint>& outline, double x0, d
   for (const FlatPoint& p : outline) canvas.LineTo(x0 + p.x * s, yLower - p.y * s);
 }
 
+// A generous guess at a text's width: the canvas cannot measure text, and a character of the
+// diagram's font is about a third of a line step wide.
+double TextWidth(const std::string& text, const DiagramStyle& style) {
+  double characters = 0;
+  for (unsigned char c : text) characters += (c & 0xC0) != 0x80;  // UTF-8 lead bytes
+  return characters * 0.4 * style.lineStep;
+}
+
 double DrawBoard(const Materials& m, size_t index, Canvas& canvas, double y, double s,
                  const DiagramStyle& style) {
   const MaterialBoard& b = m.boards[index];
@@ -87,21 +95,37 @@ double DrawBoard(const Materials& m, size_t index, Canvas& canvas, double y, dou
     canvas.LineTo(to, lower);
     canvas.MoveTo(from, lower);
     canvas.LineTo(to, top);
-    canvas.TextOut(std::max(from, rightmost) + 0.25 * u, lower + 0.25 * u,
-                   "offcut " + MaterialLengthText(b.offcut, m.imperial));
+    // After the last piece; on the longest boards, kept inside the picture's right edge.
+    const std::string label = "offcut " + MaterialLengthText(b.offcut, m.imperial);
+    const double x = std::max(from, rightmost) + 0.25 * u;
+    canvas.TextOut(std::max(x0, std::min(x, canvas.Width() - TextWidth(label, style) - 2)),
+                   lower + 0.25 * u, label);
   }
   return lower + kLinesBelow * u;
 }
 
 }  // namespace
 
+double CuttingDiagramBoardHeight(const Materials& m, size_t board, int width,
+                                 const DiagramStyle& style) {
+  return (kLinesAbove + kLinesBelow) * style.lineStep +
+         m.boards.at(board).width * Scale(m, width, style);
+}
+
 double CuttingDiagramHeight(const Materials& m, int width, const DiagramStyle& style) {
   if (!m.problem.empty() || m.boards.empty()) return 2 * style.margin + style.lineStep;
-  const double s = Scale(m, width, style);
   double y = Lead(m, style);
   for (size_t i = std::min(style.firstBoard, m.boards.size()); i < EndBoard(m, style); ++i)
-    y += kLinesAbove * style.lineStep + m.boards[i].width * s + kLinesBelow * style.lineStep;
+    y += CuttingDiagramBoardHeight(m, i, width, style);
   return y + style.margin;
+}
+
+double DrawCuttingDiagramBoards(const Materials& m, Canvas& canvas, size_t first, size_t last,
+                                double top, const DiagramStyle& style) {
+  const double s = Scale(m, canvas.Width(), style);
+  for (size_t i = first; i < last && i < m.boards.size(); ++i)
+    top = DrawBoard(m, i, canvas, top, s, style);
+  return top;
 }
 
 void DrawCuttingDiagram(const Materials& m, Canvas& canvas, const DiagramStyle& style) {
@@ -122,10 +146,8 @@ void DrawCuttingDiagram(const Materials& m, Canvas& canvas, const DiagramStyle& 
   }
   if (WithNote(m, style))
     canvas.TextOut(style.margin, style.margin, "The list is for the full-size table.");
-  const double s = Scale(m, canvas.Width(), style);
-  double y = Lead(m, style);
-  for (size_t i = std::min(style.firstBoard, m.boards.size()); i < EndBoard(m, style); ++i)
-    y = DrawBoard(m, i, canvas, y, s, style);
+  DrawCuttingDiagramBoards(m, canvas, std::min(style.firstBoard, m.boards.size()),
+                           EndBoard(m, style), Lead(m, style), style);
 }
 
 }  // namespace varnloft

@@ -28,4 +28,12 @@ double CuttingDiagramHeight(const Materials& materials, int width, const Diagram
 // Clears the canvas to white and draws every board, top to bottom, as wide as the canvas.
 void DrawCuttingDiagram(const Materials& materials, Canvas& canvas, const DiagramStyle& style = {});
 
+// For pages: the height one board takes (its title, the board, the labels under it), and the
+// boards [first, last) drawn from `top` down without clearing, at the scale the whole diagram
+// has on this canvas. Returns the y below the last board drawn.
+double CuttingDiagramBoardHeight(const Materials& materials, size_t board, int width,
+                                 const DiagramStyle& style = {});
+double DrawCuttingDiagramBoards(const Materials& materials, Canvas& canvas, size_t first,
+                                size_t last, double top, const DiagramStyle& style = {});
+
 }  // namespace varnloft

@@ -63,7 +63,7 @@ class Search {
   // state some board holds a piece of each type left, so only patterns holding the first type
   // left (types ordered by how few patterns hold them) need be tried. False when it would need
   // more states than it may hold or more steps than the budget leaves.
-  bool Exact(long long& steps, long long budget, std::vector<int>& chosen) {
+  bool Exact(long long& steps, long long budget, const PlanInput& input, std::vector<int>& chosen) {
     const size_t m = counts_.size();
     if (m > 8) return false;
     std::vector<long long> stride(m);
@@ -141,6 +141,7 @@ class Search {
       while (f.next < f.candidates->size()) {
         const int i = (*f.candidates)[f.next];
         if (++steps > budget) return false;
+        if ((steps & 0xFFF) == 0 && StopAsked(input)) return false;
         if (!FitsIn(packed[i], f.counts)) {
           ++f.next;
           continue;
@@ -283,7 +284,11 @@ LumberPlan PlanLumber(const PlanInput& input, long long stepBudget) {
   const std::vector<BoardPattern>& patterns = finder.Patterns();
   Search search(counts, patterns);
   std::vector<int> chosen;
-  plan.proven = allPatterns && search.Exact(plan.steps, stepBudget, chosen);
+  plan.proven = allPatterns && search.Exact(plan.steps, stepBudget, input, chosen);
+  if (StopAsked(input)) {
+    plan.proven = false;
+    return plan;
+  }
   if (!plan.proven) {
     chosen.clear();
     search.Greedy(meanLength, stepBudget, chosen);

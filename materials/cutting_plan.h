@@ -9,6 +9,7 @@
 // the least length bought, then the longest offcut. The search counts its steps against a fixed
 // budget (never time), so the answer is the same on every machine: within the budget the plan is
 // proven best; past it, the best plan found is returned, marked not proven, with a lower bound.
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -37,7 +38,14 @@ struct PlanInput {
   double trim = 0;
   // When above 0: list, per type, the shortenings up to this far that could change the plan.
   double shorteningReach = 0;
+  // When given and set (by another thread), the search stops soon and returns an unproven plan
+  // that nobody should use: the caller has lost interest in it.
+  const std::atomic<bool>* stop = nullptr;
 };
+
+inline bool StopAsked(const PlanInput& input) {
+  return input.stop && input.stop->load(std::memory_order_relaxed);
+}
 
 struct PlacedPiece {
   int type = 0;

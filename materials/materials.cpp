@@ -198,6 +198,7 @@ double NearMissStep(bool imperial) {
 // pieces fit a stock length it did not fit before; elsewhere the cost stays as it was.
 void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t index,
                     const LumberInput& li, const LumberPlan& plan) {
+  if (StopAsked(li.input)) return;
   const Piece& p = out.pieces[index];
   size_t type = 0;
   while (type < li.typePieces.size() &&
@@ -217,7 +218,9 @@ void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t in
     if (changes == matter.end() || *changes >= by + kMargin) continue;  // fits as before
     LumberInput shorter =
         InputFor(p.lumber.name, Shortened(out.pieces, index, by), settings, imperial);
+    shorter.input.stop = li.input.stop;
     const LumberPlan replanned = PlanLumber(shorter.input);
+    if (StopAsked(li.input)) return;
     out.steps += replanned.steps;
     if (!replanned.proven || Missing(replanned) > Missing(plan)) continue;
     const double gain = before - Measure(replanned);
@@ -283,7 +286,8 @@ void AddTotals(Materials& out) {
 
 }  // namespace
 
-Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings) {
+Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
+                         const std::atomic<bool>* stop) {
   Materials out;
   out.imperial = rec.ImperialUnits;
   out.modelScale = rec.ModelScale;
@@ -291,7 +295,10 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
   out.kerf = settings.kerf;
   out.trim = settings.trim;
   if (rec.LastCalculationFailed) {
-    out.problem = "The materials cannot be listed: the last calculation failed.";
+    // The same words as the plans' refusal: the user fixes both the same way.
+    out.problem =
+        "The materials cannot be listed: the last design calculation stopped on an error, so the "
+        "design is incomplete. Correct the entry and press Design first.";
     return out;
   }
   if (std::string problem = SettingsProblem(settings, out.imperial); !problem.empty()) {
@@ -312,8 +319,10 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
 
   out.optimal = true;
   for (const std::string& lumber : lumbers) {
+    if (stop && stop->load()) break;
     LumberInput li = InputFor(lumber, out.pieces, settings, out.imperial);
     li.input.shorteningReach = NearMissSteps(out.imperial) * NearMissStep(out.imperial);
+    li.input.stop = stop;
     const LumberPlan plan = PlanLumber(li.input);
     out.steps += plan.steps;
     out.optimal = out.optimal && plan.proven;
@@ -328,6 +337,13 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
       for (const MissingPiece& m : out.missing) missing = missing || m.member == p.member;
       if (!missing) FindNearMisses(out, settings, i, li, plan);
     }
+  }
+  if (stop && stop->load()) {
+    Materials stopped;
+    stopped.stopped = true;
+    stopped.problem = "The list was stopped for a newer design.";
+    stopped.steps = out.steps;
+    return stopped;
   }
   out.hardware = HardwareOf(out.pieces, rec.LumberThickness, settings, out.imperial);
   AddTotals(out);

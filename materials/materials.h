@@ -1,6 +1,7 @@
 #pragma once
 // The materials of the last design: the boards to buy, where each piece is cut from them, the
 // hardware and the cost. Pieces are always full size, whatever model scale the design is shown at.
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,7 @@ struct MaterialsTotals {
 struct Materials {
   // Set when nothing can be listed (the last calculation failed, or the settings are unusable).
   std::string problem;
+  bool stopped = false;  // BuildMaterials was asked to stop: nothing here is to be used
   bool imperial = true;
   bool modelScale = false;  // the design is shown at a model scale: the list is for the full size
   bool optimal = false;     // every lumber's plan is proven cheapest
@@ -71,7 +73,10 @@ struct Materials {
   long long steps = 0;  // search steps of all plans, near misses included
 };
 
-Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings);
+// `stop`, when given, may be set by another thread to end the work early: the result is then
+// marked stopped and lists nothing.
+Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
+                         const std::atomic<bool>* stop = nullptr);
 
 // One line of the shopping list: the boards of one lumber and length.
 struct BoardsToBuy {

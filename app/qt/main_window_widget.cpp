@@ -375,8 +375,10 @@ void MainWindowWidget::BuildMenus() {
   AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
               [this] { state_.ToggleModelScale(); });
 
-  viewMenu_ = bar->addMenu("&View");
-  viewMenu_->setObjectName("View");
+  // The program's windows add their items to View (the 3D View) after the Materials item.
+  viewMenu_ = addMenu("View1");
+  QAction* materials = AddMenuItem(viewMenu_, "Materials1", [this] { state_.ShowMaterials(); });
+  materials->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 
   QMenu* help = addMenu("Help1");
   AddMenuItem(help, "About2", [this] { state_.ShowAbout(); });

@@ -48,6 +48,12 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   ConnectPlans();
   Connect3d();
   ConnectExports();
+  ConnectMaterials();
+  // After every design, the windows that follow it: the lists of materials and the 3D model.
+  hooks.designChanged = [this] {
+    materialsWindow_->DesignChanged();
+    table3dWindow_->DesignChanged();
+  };
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -128,7 +134,6 @@ void ProgramWindows::ConnectPlans() {
 void ProgramWindows::Connect3d() {
   table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
   table3dWindow_->setWindowIcon(ProgramIcon());
-  state_->hooks.designChanged = [this] { table3dWindow_->DesignChanged(); };
   QAction* view = mainWidget_->viewMenu()->addAction("&3D View\u2026");
   view->setObjectName("View3d");
   view->setShortcut(QKeySequence("Ctrl+3"));

@@ -3,12 +3,15 @@
 // the main window, the lumber thickness dialog, the model scale dialog, About, Plans and
 // Illustrations. Connects the main window's outward calls to them.
 #include <QImage>
+#include <QSettings>
 #include <QWidget>
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/materials_setup.h"
 #include "app/qt/export_commands.h"
 #include "app/qt/main_window_widget.h"
+#include "app/qt/materials_window.h"
 #include "app/qt/model_export.h"
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
@@ -34,6 +37,9 @@ class ProgramWindows {
   void ShowMainWindow();
   // Keeps the Open Recent list in these settings (the program's own; the tests keep none).
   void KeepRecentFiles(std::unique_ptr<QSettings> settings);
+  // Reads the Materials window's settings from these (the program's own; the tests keep none or
+  // a scratch file) and saves them there after every change.
+  void KeepMaterialsSettings(std::unique_ptr<QSettings> settings);
   // The design file named on the command line, after ShowMainWindow: read before the first
   // activation designs it; a refusal or a notice of missing keys is shown once that design is on
   // screen, and the built-in design stays when the file is refused.
@@ -51,6 +57,7 @@ class ProgramWindows {
   Table3dWindow& table3dWindow() { return *table3dWindow_; }
   ModelExport& modelExport() { return *modelExport_; }
   ExportCommands& exports() { return *exports_; }
+  MaterialsWindow& materialsWindow() { return *materialsWindow_; }
 
  private:
   void RedrawDesignView();
@@ -64,6 +71,8 @@ class ProgramWindows {
   void ConnectOptionDialog(OptionDialogWindow& dialog);
   // View > 3D View… and File > Export > 3D model….
   void Connect3d();
+  // View > Materials, the lists after every design, and the settings kept between runs.
+  void ConnectMaterials();
 
   SystemClock clock_;
   QtPrompts prompts_;
@@ -82,6 +91,11 @@ class ProgramWindows {
   PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
   std::unique_ptr<RecentFiles> recentFiles_;
   std::unique_ptr<ExportCommands> exports_;
+  MaterialsSetup materialsSetup_;
+  std::unique_ptr<QSettings> materialsSettings_;  // kept between runs, when the program keeps them
+  std::string materialsSettingsProblem_;          // saved ones that could not be used, told once
+  QtPrompts materialsPrompts_;                    // message boxes over the Materials window
+  std::unique_ptr<MaterialsWindow> materialsWindow_;
 };
 
 }  // namespace varnloft

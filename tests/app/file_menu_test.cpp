@@ -98,8 +98,8 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
   for (const auto& [target, reason] :
        {std::pair{notAFolder + "/t.varnloft", std::string("Not a directory")},
         std::pair{folder.File("missing/t.varnloft"), std::string("No such file or directory")}}) {
-    std::string chosen = target;  // clang 14 cannot capture a structured binding
-    s.w.hooks.askSaveDesignFile = [chosen](const std::string&) { return chosen; };
+    // A copy: the hook outlives the loop, and the window asks again when it closes.
+    s.w.hooks.askSaveDesignFile = [path = target](const std::string&) { return path; };
     EXPECT_FALSE(s.w.SaveDesignAs());
     const std::string expected =
         "Cannot save \"t.varnloft\": " + reason + ". The design is not saved.";

@@ -136,7 +136,8 @@ TEST_F(Validation, FilesMustNameTheirFormat) {
 TEST_F(Validation, WindowSizesPagesAndOpsFiles) {
   EXPECT_EQ(ErrorOf("--page", "a3"), "--page takes a4 or letter, not 'a3'");
   EXPECT_EQ(ErrorOf("--page", "A4"), "--page takes a4 or letter, not 'A4'");
-  EXPECT_EQ(ErrorOf("--ops", "plans=x"), "--ops knows view, angles, plan and print, not 'plans'");
+  EXPECT_EQ(ErrorOf("--ops", "plans=x"),
+            "--ops knows view, angles, plan, print and materials, not 'plans'");
   EXPECT_EQ(ErrorOf("--ops", "view="), "--ops needs WHAT=FILE, got 'view='");
   EXPECT_EQ(ErrorOf("--ops", "view"), "--ops needs WHAT=FILE, got 'view'");
   const std::string sizeError = "--window needs WxH with W from 9 and H from 301 to 20000, got '";

@@ -179,12 +179,34 @@ TEST(Materials, TotalsAddUpTheBoardsAndHardware) {
 TEST(Materials, AFailedDesignOrUnusableSettingsListNothing) {
   DesignRecord rec = PresetRecord(0, true);
   rec.LastCalculationFailed = true;
-  EXPECT_EQ(Of(rec).problem, "The materials cannot be listed: the last calculation failed.");
+  EXPECT_EQ(Of(rec).problem,
+            "The materials cannot be listed: the last design calculation stopped on an error, so "
+            "the design is incomplete. Correct the entry and press Design first.");
   MaterialsSettings settings = DefaultMaterialsSettings(true);
   settings.kerf = -1;
   const Materials m = BuildMaterials(PresetRecord(0, true), settings);
   EXPECT_EQ(m.problem, "The kerf may not be negative.");
   EXPECT_TRUE(m.boards.empty());
+}
+
+// A short Adult Econo table of 2 X 4 only, metric, five seats a side: millions of search steps.
+TEST(Materials, AStopEndsTheWorkEarlyAndAnUnsetOneChangesNothing) {
+  const DesignRecord rec = PresetRecord(
+      3, false, {{"overallLength:0", "0"}, {"overallLength:1", "600"}, {"seatBoardCount:0", "5"}});
+  const MaterialsSettings settings = DefaultMaterialsSettings(false);
+  std::atomic<bool> stop{false};
+  const Materials full = BuildMaterials(rec, settings, &stop);
+  EXPECT_FALSE(full.stopped);
+  EXPECT_TRUE(full.optimal);
+  EXPECT_EQ(full.steps, BuildMaterials(rec, settings).steps);
+  EXPECT_GT(full.steps, 1'000'000);
+
+  stop = true;
+  const Materials stopped = BuildMaterials(rec, settings, &stop);
+  EXPECT_TRUE(stopped.stopped);
+  EXPECT_FALSE(stopped.problem.empty());
+  EXPECT_TRUE(stopped.boards.empty());
+  EXPECT_LT(stopped.steps, full.steps / 100);
 }
 
 TEST(Materials, EveryPresetInBothMeasuresIsProvenCheapest) {

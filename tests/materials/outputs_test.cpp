@@ -111,8 +111,9 @@ TEST(MaterialsJson, KeepsEveryPromiseOfTheFileFormat) {
   DesignRecord failed = PresetRecord(0, true);
   failed.LastCalculationFailed = true;
   EXPECT_EQ(MaterialsJson(BuildMaterials(failed, DefaultMaterialsSettings(true))),
-            "{\"materials\": {\"problem\": \"The materials cannot be listed: the last calculation "
-            "failed.\"}}\n");
+            "{\"materials\": {\"problem\": \"The materials cannot be listed: the last design "
+            "calculation stopped on an error, so the design is incomplete. Correct the entry and "
+            "press Design first.\"}}\n");
 }
 
 TEST(MaterialsCsv, ReadsBackWithItsQuoting) {
@@ -185,8 +186,11 @@ TEST(CuttingDiagram, DrawsEveryBoardWithItsPiecesNamedAndItsOffcutMarked) {
   failed.LastCalculationFailed = true;
   RecordingCanvas small(400, 100);
   DrawCuttingDiagram(BuildMaterials(failed, DefaultMaterialsSettings(true)), small);
-  EXPECT_EQ(small.Texts(), std::vector<std::string>{
-                               "The materials cannot be listed: the last calculation failed."});
+  EXPECT_EQ(
+      small.Texts(),
+      std::vector<std::string>{
+          "The materials cannot be listed: the last design calculation stopped on an error, so "
+          "the design is incomplete. Correct the entry and press Design first."});
 }
 
 TEST(CuttingDiagram, APrintedPageTakesARunOfBoardsAtTheWholeDiagramsScaleAndNumbering) {

@@ -1,0 +1,104 @@
+#include "app/materials_setup.h"
+
+#include <cmath>
+
+#include "materials/material_texts.h"
+#include "materials/stock_file.h"
+#include "measure/number_text.h"
+
+namespace varnloft {
+
+namespace {
+
+// A currency symbol is a short label written before every amount.
+constexpr size_t kLongestCurrency = 12;
+
+bool SamePrice(const std::optional<double>& a, const std::optional<double>& b) {
+  return a.has_value() == b.has_value() && (!a || std::fabs(*a - *b) < 1e-9);
+}
+
+}  // namespace
+
+MaterialsSetup::MaterialsSetup()
+    : imperial_(DefaultMaterialsSettings(true)), metric_(DefaultMaterialsSettings(false)) {}
+
+std::string MaterialsSetup::Keep(const MaterialsSettings& changed, bool imperial) {
+  if (std::string problem = SettingsProblem(changed, imperial); !problem.empty()) return problem;
+  (imperial ? imperial_ : metric_) = changed;
+  return "";
+}
+
+std::string MaterialsSetup::SetLength(const std::string& text, bool imperial, const char* field,
+                                      double MaterialsSettings::*member) {
+  MaterialsSettings changed = Of(imperial);
+  if (std::string problem = ReadSawLength(text, imperial, field, changed.*member); !problem.empty())
+    return problem;
+  return Keep(changed, imperial);
+}
+
+std::string MaterialsSetup::SetKerf(const std::string& text, bool imperial) {
+  return SetLength(text, imperial, "kerf", &MaterialsSettings::kerf);
+}
+
+std::string MaterialsSetup::SetTrim(const std::string& text, bool imperial) {
+  return SetLength(text, imperial, "end trim", &MaterialsSettings::trim);
+}
+
+std::string MaterialsSetup::SetBoltDiameter(const std::string& text, bool imperial) {
+  return SetLength(text, imperial, "bolt diameter", &MaterialsSettings::boltDiameter);
+}
+
+std::string MaterialsSetup::SetCurrency(const std::string& text, bool imperial) {
+  if (text.size() > kLongestCurrency)
+    return "The currency symbol may be at most " + std::to_string(kLongestCurrency) +
+           " characters long.";
+  for (unsigned char c : text)
+    if (c < 0x20 || c == 0x7F) return "The currency symbol may not hold tabs or line breaks.";
+  MaterialsSettings changed = Of(imperial);
+  changed.table.currency = text;
+  return Keep(changed, imperial);
+}
+
+std::string MaterialsSetup::SetTable(const StockTable& table, bool imperial) {
+  MaterialsSettings changed = Of(imperial);
+  changed.table = table;
+  return Keep(changed, imperial);
+}
+
+std::string MaterialsSetup::ReadStockText(const std::string& text, bool imperial) {
+  const StockFileResult read = ReadStockFile(text, Of(imperial).table, imperial);
+  if (!read.table) return read.error;
+  return SetTable(*read.table, imperial);
+}
+
+std::string MaterialsSetup::SetAll(const MaterialsSettings& settings, bool imperial) {
+  return Keep(settings, imperial);
+}
+
+void MaterialsSetup::RestoreExamples(bool imperial) {
+  (imperial ? imperial_ : metric_) = DefaultMaterialsSettings(imperial);
+}
+
+std::string SawLengthText(double feet, bool imperial) {
+  const double value = feet * (imperial ? kInchesPerFoot : kMillimetresPerFoot);
+  // A millionth of an inch or millimetre is below any saw's reach; it hides the float's noise.
+  return PlainDecimal(std::round(value * 1e6) / 1e6);
+}
+
+bool IsExamplePrice(const std::string& lumber, double length, const std::optional<double>& price,
+                    bool imperial) {
+  if (!price) return false;
+  for (const StockLength& s : DefaultMaterialsSettings(imperial).table.stock)
+    if (s.lumber == lumber && std::fabs(s.length - length) < 1e-9) return SamePrice(s.price, price);
+  return false;
+}
+
+bool IsExampleHardwarePrice(const std::string& item, int pack, const std::optional<double>& price,
+                            bool imperial) {
+  if (!price) return false;
+  for (const HardwarePrice& h : DefaultMaterialsSettings(imperial).table.hardware)
+    if (h.item == item) return h.pack == pack && SamePrice(h.price, price);
+  return false;
+}
+
+}  // namespace varnloft

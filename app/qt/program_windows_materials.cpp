@@ -1,0 +1,56 @@
+// The Materials window's part of the program: created with the other windows, opened by
+// View > Materials, listed again after every design, printed on the program's printer, and its
+// settings read from the program's settings and saved there after every change.
+#include <QPrintDialog>
+#include <QSettings>
+
+#include "app/materials_pages.h"
+#include "app/qt/materials_settings_store.h"
+#include "app/qt/program_windows.h"
+#include "platform/qt/paint_device_page_sink.h"
+
+namespace varnloft {
+
+void ProgramWindows::ConnectMaterials() {
+  materialsWindow_ =
+      std::make_unique<MaterialsWindow>(state_->rec, materialsSetup_, materialsPrompts_);
+  materialsWindow_->setWindowIcon(mainWidget_->windowIcon());
+  materialsPrompts_.SetParent(materialsWindow_.get());
+
+  MainWindowHooks& hooks = state_->hooks;
+  hooks.showMaterials = [this] {
+    materialsWindow_->ShowFromMenu();
+    // Saved settings that could not be used are reported once, when the window first opens.
+    if (!materialsSettingsProblem_.empty()) {
+      materialsPrompts_.ShowError(materialsSettingsProblem_);
+      materialsSettingsProblem_.clear();
+    }
+  };
+  materialsWindow_->settingsSaved = [this] {
+    if (materialsSettings_) SaveMaterialsSettings(*materialsSettings_, materialsSetup_);
+  };
+  materialsWindow_->printMaterials = [this](const Materials& materials) {
+    QPrinter& printer = printer_.printer();
+    QPrintDialog dialog(&printer, materialsWindow_.get());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The printer is the plans' too: its document name is theirs again afterwards.
+    struct DocumentName {
+      QPrinter& printer;
+      QString plans = printer.docName();
+      ~DocumentName() { printer.setDocName(plans); }
+    } name{printer};
+    printer.setDocName("Picnic Table Materials");
+    PaintDevicePageSink sink(printer);
+    PrintMaterials(materials, "Materials for the " + state_->CheckedPresetCaption() + " table",
+                   sink, printer.resolution());
+  };
+}
+
+void ProgramWindows::KeepMaterialsSettings(std::unique_ptr<QSettings> settings) {
+  materialsSettings_ = std::move(settings);
+  materialsSettingsProblem_ = LoadMaterialsSettings(*materialsSettings_, materialsSetup_);
+  materialsWindow_->SettingsChanged();
+}
+
+}  // namespace varnloft
