@@ -1,13 +1,13 @@
 #include "app/packet_export.h"
 
 #include "app/plan_context_of.h"
-
 #include "model3d/assembly_picture.h"
 #include "model3d/build_table_model.h"
 
 namespace varnloft {
 
-PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch) {
+PacketContents PacketContentsOf(const MainWindow& window, const MaterialsSettings& materials,
+                                int dotsPerInch) {
   // The assembly page: the exploded, labelled table of the last design, filling its canvas.
   const DesignRecord rec = window.rec;
   auto drawAssembly = [rec, dotsPerInch](Canvas& canvas) {
@@ -17,9 +17,7 @@ PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch) {
                         PictureFrame{0, 0, double(canvas.Width()), double(canvas.Height())},
                         options);
   };
-  return PacketContents{PlanContextOf(window),
-                        DefaultMaterialsSettings(window.rec.ImperialUnits), dotsPerInch,
-                        drawAssembly};
+  return PacketContents{PlanContextOf(window), materials, dotsPerInch, drawAssembly};
 }
 
 void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket) {

@@ -9,9 +9,11 @@
 
 namespace varnloft {
 
-// The packet's contents for pages of `dotsPerInch`. The one place where the packet learns the
-// materials' settings and, once it exists, the drawing of the assembly page.
-PacketContents PacketContentsOf(const MainWindow& window, int dotsPerInch);
+// The packet's contents for pages of `dotsPerInch`, its materials listed with `materials` (the
+// settings of the window's measure, as the Materials window lists them). The one place where the
+// packet learns the drawing of the assembly page.
+PacketContents PacketContentsOf(const MainWindow& window, const MaterialsSettings& materials,
+                                int dotsPerInch);
 
 // File > Export > Build packet (PDF): presses Design, then refuses (ProgramError) while the last
 // calculation failed, and only then runs `writePacket` (which asks for the file and writes it).

@@ -20,6 +20,9 @@
 #include "platform/qt/svg_file.h"
 #include "platform/recording_page_sink.h"
 #include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace {
 
@@ -43,7 +46,8 @@ void BM_BuildPacketIntoPdf(benchmark::State& state) {
   PdfDocumentInfo info;
   info.paper = state.range(0) ? PaperSize::A4 : PaperSize::Letter;
   info.creator = PacketCreator();
-  const PacketContents contents = PacketContentsOf(d.window, kPdfDotsPerInch);
+  const PacketContents contents = PacketContentsOf(
+      d.window, DefaultMaterialsSettings(d.window.rec.ImperialUnits), kPdfDotsPerInch);
   const LocalDateTime now = d.clock.Now();
   info.title = PacketTitle(contents.plans, now);
   for ([[maybe_unused]] auto _ : state) {
@@ -57,7 +61,8 @@ BENCHMARK(BM_BuildPacketIntoPdf)->Arg(0)->Arg(1)->ArgName("a4")->Unit(benchmark:
 
 void BM_BuildPacketRecorded(benchmark::State& state) {
   Designed d;
-  const PacketContents contents = PacketContentsOf(d.window, kPdfDotsPerInch);
+  const PacketContents contents = PacketContentsOf(
+      d.window, DefaultMaterialsSettings(d.window.rec.ImperialUnits), kPdfDotsPerInch);
   for ([[maybe_unused]] auto _ : state) {
     RecordingPageSink sink(4934, 6434);
     WriteBuildPacket(d.window.rec, sink, contents, d.clock.Now());

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/state_report.h"
-#include "cli/file_actions.h"
 #include "cli/export_actions.h"
+#include "cli/file_actions.h"
 #include "cli/input_actions.h"
 #include "cli/materials_actions.h"
 #include "cli/model3d_actions.h"
@@ -235,7 +235,8 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       materials_(std::make_unique<CliMaterials>(window_, prompts_)),
       files_(std::make_unique<CliFiles>(window_, writeError_)),
       model3d_(std::make_unique<CliModel3d>(window_)),
-      exports_(std::make_unique<CliExports>(window_, *pictures_, writeError_)) {}
+      exports_(
+          std::make_unique<CliExports>(window_, *pictures_, writeError_, materials_->setup())) {}
 
 CliSession::~CliSession() = default;
 

@@ -21,8 +21,9 @@ bool EndsWithNoCase(const std::string& s, const std::string& tail) {
 
 }  // namespace
 
-CliExports::CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError)
-    : window_(window), pictures_(pictures), writeError_(writeError) {}
+CliExports::CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError,
+                       const MaterialsSetup& materials)
+    : window_(window), pictures_(pictures), writeError_(writeError), materials_(materials) {}
 
 void CliExports::UsePaperOf(const std::vector<CliAction>& actions) {
   for (const auto& action : actions)
@@ -52,7 +53,8 @@ void CliExports::ExportPacket(const std::string& file) {
   w.HandleUserEvent([&] {
     PressBuildPacket(w, [&] {
       const LocalDateTime now = w.clock().Now();
-      PacketContents contents = PacketContentsOf(w, kPdfDotsPerInch);
+      PacketContents contents =
+          PacketContentsOf(w, materials_.Of(w.rec.ImperialUnits), kPdfDotsPerInch);
       PdfDocumentInfo info;
       info.paper = paper_;
       info.title = PacketTitle(contents.plans, now);
@@ -78,7 +80,7 @@ void CliExports::ExportSvg(const std::string& what, const std::string& file) {
     } else if (what == "plan") {
       picture = PlanSheetPicture(w.rec, PlanContextOf(w));
     } else {
-      materials = BuildMaterials(w.rec, PacketContentsOf(w, kPdfDotsPerInch).materials);
+      materials = BuildMaterials(w.rec, materials_.Of(w.rec.ImperialUnits));
       picture = CuttingDiagramPicture(materials, kCuttingDiagramExportWidth);
     }
     svg.width = picture.width;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/materials_setup.h"
 #include "cli/cli_session.h"
 #include "cli/view_actions.h"
 #include "platform/qt/pdf_file.h"
@@ -14,8 +15,11 @@ namespace varnloft {
 
 class CliExports {
  public:
-  // A file that cannot be written is reported through `writeError` (the first one is kept).
-  CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError);
+  // A file that cannot be written is reported through `writeError` (the first one is kept). The
+  // packet and the materials picture list the materials with `materials`' settings (--kerf,
+  // --trim, --stock).
+  CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError,
+             const MaterialsSetup& materials);
 
   // --page: the paper of the packet (the last --page counts).
   void UsePaperOf(const std::vector<CliAction>& actions);
@@ -30,6 +34,7 @@ class CliExports {
   MainWindow& window_;
   CliPictures& pictures_;
   std::string& writeError_;
+  const MaterialsSetup& materials_;
   PaperSize paper_ = PaperSize::Letter;
 };
 

@@ -108,7 +108,7 @@ bool CliModel3d::WriteFiles(std::string& error) const {
         errors.push_back(NoTable(file));
         continue;
       }
-      std::string e = SaveImageFile(image, QString::fromStdString(file), "PNG");
+      std::string e = SaveImageFile(image, QString::fromStdString(file));
       if (!e.empty()) errors.push_back(e);
     }
   }

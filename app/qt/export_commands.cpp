@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
 
@@ -33,8 +34,12 @@ QString RunSaveDialog(QWidget* parent, const QString& title, const QString& prop
 }  // namespace
 
 ExportCommands::ExportCommands(MainWindow& state, const Picture& designView, QPrinter& printer,
-                               Prompts& prompts)
-    : state_(state), designView_(designView), printer_(printer), prompts_(prompts) {
+                               Prompts& prompts, const MaterialsSetup& materials)
+    : state_(state),
+      designView_(designView),
+      printer_(printer),
+      prompts_(prompts),
+      materials_(materials) {
   askSaveFileName = [this](const QString& title, const QString& proposedPath,
                            const QString& filter) {
     return RunSaveDialog(dialogParent, title, proposedPath, filter);
@@ -52,7 +57,13 @@ QString ExportCommands::Ask(const QString& title, const std::string& extension,
   const QString proposed = QDir(PlansWindow::StartFolder())
                                .filePath(QString::fromStdString(PlanFileName(name, extension)));
   if (!askSaveFileName) return QString();
-  return askSaveFileName(title, proposed, filter);
+  QString path = askSaveFileName(title, proposed, filter);
+  // A name typed without a suffix gets the one the dialog proposed (the file is written in the
+  // format its name ends in).
+  const size_t dot = extension.rfind('.');
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && dot != std::string::npos)
+    path += QString::fromStdString(extension.substr(dot));
+  return path;
 }
 
 void ExportCommands::WriteSvg(const ExportedPicture& picture, const CanvasSettings& start,
@@ -84,7 +95,7 @@ void ExportCommands::ExportDesignViewSvg() {
 void ExportCommands::ExportDesignViewPng() {
   const QString path = Ask("Export the design view", " view.png", "PNG picture (*.png)");
   if (path.isEmpty()) return;
-  const std::string error = SaveImageFile(designView_.Image(), path, "PNG");
+  const std::string error = SaveImageFile(designView_.Image(), path);
   if (!error.empty()) prompts_.ShowError(error);
 }
 
@@ -93,7 +104,8 @@ void ExportCommands::ExportBuildPacket() {
     const QString path = Ask("Export the build packet", " build packet.pdf", "PDF (*.pdf)");
     if (path.isEmpty()) return;
     const LocalDateTime now = state_.clock().Now();
-    const PacketContents contents = PacketContentsOf(state_, kPdfDotsPerInch);
+    const PacketContents contents =
+        PacketContentsOf(state_, materials_.Of(state_.rec.ImperialUnits), kPdfDotsPerInch);
     PdfDocumentInfo info;
     info.paper = PacketPaper();
     info.title = PacketTitle(contents.plans, now);

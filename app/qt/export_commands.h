@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/materials_setup.h"
 #include "materials/materials.h"
 #include "packet/exported_pictures.h"
 #include "platform/prompts.h"
@@ -22,7 +23,9 @@ namespace varnloft {
 class ExportCommands {
  public:
   // Everything given must outlive the commands. `designView` is the main window's picture.
-  ExportCommands(MainWindow& state, const Picture& designView, QPrinter& printer, Prompts& prompts);
+  // The packet lists its materials with `materials`' settings, as the Materials window does.
+  ExportCommands(MainWindow& state, const Picture& designView, QPrinter& printer, Prompts& prompts,
+                 const MaterialsSetup& materials);
 
   // The handlers of the Export menu's items; run them as user events (errors reach the error
   // box through the main window's handler).
@@ -50,6 +53,7 @@ class ExportCommands {
   const Picture& designView_;
   QPrinter& printer_;
   Prompts& prompts_;
+  const MaterialsSetup& materials_;
 };
 
 // For the Materials window: writes the cutting diagrams of `materials` as an SVG file `width`

@@ -59,6 +59,7 @@ class MainWindowWidget : public QMainWindow {
   QPushButton* button(const QString& name) { return buttons_.value(name); }
   QRadioButton* radio(const QString& name) { return radios_.value(name); }
   QAction* menuAction(const QString& name) { return actions_.value(name); }
+  QMenu* menu(const QString& name) { return menus_.value(name); }  // by its object name
   // The File and Edit menus' items ("New", "Open", "Save", "SaveAs", "Revert", "Undo", "Redo"),
   // which mirror the design's file and history rather than a control of the state.
   QAction* documentAction(const QString& name) { return documentActions_.value(name); }

@@ -28,6 +28,7 @@
 #include <exception>
 
 #include "app/materials_lists.h"
+#include "app/qt/export_commands.h"
 #include "app/qt/materials_settings_panel.h"
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
@@ -136,9 +137,8 @@ MaterialsWindow::MaterialsWindow(const DesignRecord& record, MaterialsSetup& set
   BuildLayout();
   resize(1180, 780);
 
-  askSaveFileName = [this](const QString& proposed) {
-    return QFileDialog::getSaveFileName(this, "Save the materials as CSV", proposed,
-                                        "CSV files (*.csv)");
+  askSaveFileName = [this](const QString& title, const QString& proposed, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, title, proposed, filter);
   };
   settingsPanel->changed = [this] {
     if (settingsSaved) settingsSaved();
@@ -181,14 +181,18 @@ void MaterialsWindow::BuildLayout() {
   copyButton = new QPushButton("&Copy", this);
   copyButton->setToolTip("The lists as text on the clipboard: they paste into a spreadsheet");
   saveCsvButton = new QPushButton("&Save CSV\xE2\x80\xA6", this);
+  saveSvgButton = new QPushButton("Save S&VG\xE2\x80\xA6", this);
+  saveSvgButton->setToolTip("The cutting diagrams as an SVG picture");
   printButton = new QPushButton("&Print\xE2\x80\xA6", this);
   closeButton = new QPushButton("Close", this);
-  for (QPushButton* b : {copyButton, saveCsvButton, printButton}) buttons->addWidget(b);
+  for (QPushButton* b : {copyButton, saveCsvButton, saveSvgButton, printButton})
+    buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(closeButton);
   layout->addLayout(buttons);
   connect(copyButton, &QPushButton::clicked, this, [this] { PressCopy(); });
   connect(saveCsvButton, &QPushButton::clicked, this, [this] { PressSaveCsv(); });
+  connect(saveSvgButton, &QPushButton::clicked, this, [this] { PressSaveSvg(); });
   connect(printButton, &QPushButton::clicked, this, [this] { PressPrint(); });
   connect(closeButton, &QPushButton::clicked, this, [this] { hide(); });
 }
@@ -291,8 +295,7 @@ bool MaterialsWindow::WaitUntilListed(int milliseconds) {
 }
 
 void MaterialsWindow::SetBusy(bool busy) {
-  for (QPushButton* b : {copyButton, saveCsvButton, printButton})
-    b->setEnabled(!busy && materials_->problem.empty());
+  EnableButtons(!busy && materials_->problem.empty());
   if (busy) {
     if (!busyDelay_->isActive() && !busyBar->isVisible()) busyDelay_->start();
   } else {
@@ -339,7 +342,7 @@ void MaterialsWindow::Show(std::shared_ptr<const Materials> materials) {
   shoppingView->setHtml(ShoppingHtml(lists));
   ShowCutList(lists.cutList);
   settingsPanel->ShowSettings(m.imperial, &m);
-  for (QPushButton* b : {copyButton, saveCsvButton, printButton}) b->setEnabled(m.problem.empty());
+  EnableButtons(m.problem.empty());
   DrawDiagram();
 }
 
@@ -370,17 +373,38 @@ void MaterialsWindow::PressCopy() {
   QGuiApplication::clipboard()->setText(Q(ListsText()));
 }
 
-void MaterialsWindow::PressSaveCsv() {
+void MaterialsWindow::EnableButtons(bool enabled) {
+  for (QPushButton* b : {copyButton, saveCsvButton, saveSvgButton, printButton})
+    b->setEnabled(enabled);
+}
+
+QString MaterialsWindow::AskSavePath(const QString& title, const QString& name,
+                                     const QString& filter, const QString& suffix) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-  QString path = askSaveFileName(QDir(folder).filePath("Materials.csv"));
+  QString path =
+      askSaveFileName ? askSaveFileName(title, QDir(folder).filePath(name), filter) : QString();
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
+  return path;
+}
+
+void MaterialsWindow::PressSaveCsv() {
+  const QString path =
+      AskSavePath("Save the materials as CSV", "Materials.csv", "CSV files (*.csv)", ".csv");
   if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += ".csv";
   // Written whole to a temporary file, then put in place: a failed write leaves the old file.
   const std::string reason = WriteFileAtomically(path.toStdString(), MaterialsCsv(*materials_));
   if (!reason.empty())
     prompts_.ShowError("The materials could not be saved to " + path.toStdString() + ": " + reason +
                        ".");
+}
+
+void MaterialsWindow::PressSaveSvg() {
+  const QString path = AskSavePath("Save the cutting diagrams as SVG", "Cutting diagrams.svg",
+                                   "SVG pictures (*.svg)", ".svg");
+  if (path.isEmpty()) return;
+  const std::string error = SaveCuttingDiagramSvg(*materials_, path);
+  if (!error.empty()) prompts_.ShowError(error);
 }
 
 void MaterialsWindow::PressPrint() {

@@ -54,11 +54,13 @@ class MaterialsWindow : public QDialog {
   // Handlers, public so that tests and the program can drive them.
   void PressCopy();
   void PressSaveCsv();
+  void PressSaveSvg();  // the cutting diagrams as an SVG picture
   void PressPrint();
 
-  // Asks where to save the CSV file, proposing `proposed`; an empty result means the user
+  // Asks where to save the CSV or SVG file, proposing `proposed`; an empty result means the user
   // cancelled. The default runs the save dialog; tests replace it.
-  std::function<QString(const QString& proposed)> askSaveFileName;
+  std::function<QString(const QString& title, const QString& proposed, const QString& filter)>
+      askSaveFileName;
   // Prints the materials: set by the program (the print dialog on the program's printer).
   std::function<void(const Materials&)> printMaterials;
   // Called after every kept change of the settings: the program keeps them for the next run.
@@ -81,7 +83,7 @@ class MaterialsWindow : public QDialog {
   MaterialsSettingsPanel* settingsPanel;
   QScrollArea* diagramScroll;
   QLabel* diagramLabel;
-  QPushButton *copyButton, *saveCsvButton, *printButton, *closeButton;
+  QPushButton *copyButton, *saveCsvButton, *saveSvgButton, *printButton, *closeButton;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +96,11 @@ class MaterialsWindow : public QDialog {
   void DrawDiagram();
   void SetBusy(bool busy);
   void BuildLayout();
+  // The path to save to, proposed in the documents folder as `name`, with `suffix` added when the
+  // user typed none; empty when cancelled.
+  QString AskSavePath(const QString& title, const QString& name, const QString& filter,
+                      const QString& suffix);
+  void EnableButtons(bool enabled);
   QWidget* BuildShoppingPage();
   QWidget* BuildDiagramSide();
 

@@ -46,8 +46,8 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   };
   hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   ConnectPlans();
-  Connect3d();
   ConnectExports();
+  Connect3d();
   ConnectMaterials();
   // After every design, the windows that follow it: the lists of materials and the 3D model.
   hooks.designChanged = [this] {
@@ -148,8 +148,8 @@ void ProgramWindows::Connect3d() {
 }
 
 void ProgramWindows::ConnectExports() {
-  exports_ =
-      std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(), prompts_);
+  exports_ = std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(),
+                                              prompts_, materialsSetup_);
   exports_->dialogParent = mainWidget_.get();
   QMenu* menu = mainWidget_->exportMenu();
   auto add = [this, menu](const char* name, const QString& caption,

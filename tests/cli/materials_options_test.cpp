@@ -146,6 +146,20 @@ TEST_F(MaterialsOptions, AStockFileSetsPricesAndLengths) {
   }
 }
 
+TEST_F(MaterialsOptions, TheExportedDiagramsUseTheSameSettings) {
+  {
+    QFile stock(dir.filePath("stock.json"));
+    ASSERT_TRUE(stock.open(QIODevice::WriteOnly));
+    stock.write(
+        R"({"currency": "CHF ", "stock": [{"lumber": "2 X 6", "length": 12, "price": 9}]})");
+  }
+  const DriverRun run(
+      {"--stock", Path("stock.json"), "--export-svg", "materials=" + Path("d.svg")});
+  ASSERT_TRUE(run.written) << run.error;
+  const std::string svg = ReadAll(QString::fromStdString(Path("d.svg")));
+  EXPECT_NE(svg.find("(CHF 9.00)"), std::string::npos) << svg.substr(0, 2000);
+}
+
 TEST_F(MaterialsOptions, AFailedDesignAndAnUnwritableFile) {
   const DriverRun failed({"--type", "Edit4=abc", "--design", "--materials", Path("m.json")});
   ASSERT_TRUE(failed.written);

@@ -27,11 +27,11 @@ same() {  # same NAME GOT WANT
 pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
 
 # The built-in table: one page of plans, one of materials, two of cutting diagrams, two
-# template pages (the leg cut and the brace cut).
+# template pages (the leg cut and the brace cut) and the exploded assembly picture.
 $cli --export-packet "$work/packet.pdf" >"$work/out.json"
 same "packet exit" $? 0
 info=$(pdfinfo "$work/packet.pdf")
-same "packet pages" "$(pages "$work/packet.pdf")" 6
+same "packet pages" "$(pages "$work/packet.pdf")" 7
 check "title" "$info" "Title:           Adult Standard Size Table"
 check "creator" "$info" "Creator:         Varnloft 6.0.0.2"
 check "letter" "$info" "612 x 792 pts (letter)"
@@ -51,11 +51,11 @@ for want in "Tellwick Picnic Tables Varnloft" "Leg & Support Angles: 31.0°" "«
   "Full-size templates" "Print at 100 % (no fit to page). Check that this square measures 4 in." \
   "Template 1 of 2: 4 Legs, 2 Outer Supports, 1 Centre Support, 2 Seat Supports" \
   "Template 2 of 2: 2 Braces" "Brace angle 21.6° off square" "4 in" \
-  "Page 6 of 6"; do
+  "Assembly" "Leg 4" "Brace 2" "Page 7 of 7"; do
   check "packet text" "$text" "$want"
 done
 page2=$(pdftotext -f 2 -l 2 -layout "$work/packet.pdf" -)
-check "materials on page 2" "$page2" "Page 2 of 6"
+check "materials on page 2" "$page2" "Page 2 of 7"
 check "materials title" "$page2" "Shopping list"
 # The record shows the plan name the packet's plans printed.
 check "record plan name" "$(cat "$work/out.json")" '"PlanName": "Adult Standard Size Table"'
@@ -83,7 +83,7 @@ for part in 1 2 3 4; do
 done
 parts=$(grep -c "Template 2 of 3: 2 Seat Supports" <<<"$tiled")
 same "tile captions" "$parts" 4
-same "tiled pages" "$(pages "$work/tiled.pdf")" 10
+same "tiled pages" "$(pages "$work/tiled.pdf")" 11
 
 # SVG exports: XML, and the same lines and texts as the recorded drawing of the picture.
 $cli --export-svg view="$work/view.svg" --ops view="$work/view.ops" \

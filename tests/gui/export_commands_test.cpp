@@ -26,6 +26,9 @@
 #include "platform/prompts.h"
 #include "platform/recording_page_sink.h"
 #include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 namespace {
@@ -38,7 +41,7 @@ struct ExportCommandsTest : ::testing::Test {
         state(prompts, clock, shell),
         view(1016, 440),
         printer(QPrinter::HighResolution),
-        commands(state, view, printer, prompts) {
+        commands(state, view, printer, prompts, setup) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     state.hooks.drawDesignView = [this] {
       view.Draw([this](Canvas& c) { DrawDesignView(state.rec, c, 1024, 740); });
@@ -70,6 +73,7 @@ struct ExportCommandsTest : ::testing::Test {
   MainWindow state;
   Picture view;
   QPrinter printer;
+  MaterialsSetup setup;
   ExportCommands commands;
   int asked = 0;
   QString askedTitle, proposedPath, askedFilter, answer;
@@ -96,6 +100,10 @@ TEST_F(ExportCommandsTest, EachPictureIsProposedUnderThePlansNameAndWritten) {
   EXPECT_EQ(askedFilter, "PNG picture (*.png)");
   const QImage png(answer, "PNG");
   EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), view.Image());
+
+  answer = dir.filePath("typed without suffix");  // written as the proposed type
+  ASSERT_TRUE(Run(&ExportCommands::ExportDesignViewPng));
+  EXPECT_FALSE(QImage(dir.filePath("typed without suffix.png"), "PNG").isNull());
   EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -165,7 +173,7 @@ TEST_F(ExportCommandsTest, TheMaterialsWindowWritesItsDiagramsAsSvg) {
       std::string::npos);
 }
 
-TEST(ExportMenu, FileHasAnExportSubmenuWithTheFourExports) {
+TEST(ExportMenu, FileHasAnExportSubmenuWithThePicturesThePacketAndThe3dModel) {
   ProgramWindows windows;
   QMenu* menu = windows.mainWindow().exportMenu();
   ASSERT_NE(menu, nullptr);
@@ -176,8 +184,12 @@ TEST(ExportMenu, FileHasAnExportSubmenuWithTheFourExports) {
   EXPECT_EQ(items, (QStringList{"ExportPlanSheetSvg: Plan sheet as SVG\u2026",
                                 "ExportDesignViewSvg: Design view as SVG\u2026",
                                 "ExportDesignViewPng: Design view as PNG\u2026",
-                                "ExportBuildPacket: Build packet (PDF)\u2026"}));
-  EXPECT_EQ(windows.mainWindow().menu("File1")->actions().at(1)->menu(), menu);
+                                "ExportBuildPacket: Build packet (PDF)\u2026",
+                                "Export3dModel: &3D model\u2026"}));
+  int submenus = 0;
+  for (QAction* action : windows.mainWindow().menu("File1")->actions())
+    submenus += action->menu() == menu;
+  EXPECT_EQ(submenus, 1);
 }
 
 // The centres of the dark runs along a line of pixels.
@@ -209,7 +221,9 @@ Square FirstSquare(MainWindow& state) {
   s.pageWidth = a4 ? 4792 : 4934;
   s.pageHeight = a4 ? 6851 : 6434;
   RecordingPageSink sink(s.pageWidth, s.pageHeight);
-  WriteBuildPacket(rec, sink, PacketContentsOf(state, 600), state.clock().Now());
+  WriteBuildPacket(rec, sink,
+                   PacketContentsOf(state, DefaultMaterialsSettings(rec.ImperialUnits), 600),
+                   state.clock().Now());
   int page = 0;
   const auto& ops = sink.Recording().Ops();
   for (size_t i = 0; i + 4 < ops.size(); ++i) {

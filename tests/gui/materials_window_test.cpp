@@ -293,7 +293,7 @@ TEST(MaterialsWindow, SaveCsvWritesTheListsOrReportsWhyNot) {
   QTemporaryDir dir;
   QString answer;
   QString proposed;
-  w.askSaveFileName = [&](const QString& name) {
+  w.askSaveFileName = [&](const QString&, const QString& name, const QString&) {
     proposed = name;
     return answer;
   };
@@ -312,6 +312,31 @@ TEST(MaterialsWindow, SaveCsvWritesTheListsOrReportsWhyNot) {
   NextBox error(QMessageBox::Ok);
   w.PressSaveCsv();
   EXPECT_EQ(error.text.rfind("The materials could not be saved to ", 0), 0u) << error.text;
+}
+
+TEST(MaterialsWindow, SaveSvgWritesTheWindowsOwnDiagrams) {
+  OpenProgram p;
+  p.OpenMaterials();
+  MaterialsWindow& w = p.materials();
+  QTemporaryDir dir;
+  QString answer, filter;
+  w.askSaveFileName = [&](const QString&, const QString&, const QString& f) {
+    filter = f;
+    return answer;
+  };
+  w.PressSaveSvg();  // cancelled
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_EQ(filter, "SVG pictures (*.svg)");
+
+  answer = dir.filePath("boards");  // the extension is added
+  w.PressSaveSvg();
+  QFile file(dir.filePath("boards.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray svg = file.readAll();
+  // The diagrams of the window's own list: every board, numbered out of the window's count.
+  const QString last = QString("Board %1 of %1:").arg(w.materials().boards.size());
+  EXPECT_TRUE(svg.contains(last.toUtf8())) << last.toStdString();
+  EXPECT_TRUE(w.saveSvgButton->isEnabled());
 }
 
 }  // namespace

@@ -21,6 +21,9 @@
 #include "platform/qt/picture.h"
 #include "platform/qt/svg_file.h"
 #include "platform/shell.h"
+#include "platform/testing/fixed_clock.h"
+#include "platform/testing/recording_shell.h"
+#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
 namespace {

@@ -12,6 +12,7 @@
 #include "packet/template_pages.h"
 #include "packet_designs.h"
 #include "plans/printed_plans.h"
+#include "platform/testing/fixed_clock.h"
 
 namespace varnloft {
 namespace {

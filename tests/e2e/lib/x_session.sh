@@ -10,12 +10,16 @@ work=$(mktemp -d)
 shots=${VARNLOFT_E2E_SHOTS:-$work/shots}
 mkdir -p "$shots"
 state=$work/state.json
-for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || { disp=":$n"; break; }; done
-Xvfb "$disp" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number (-displayfd): two scripts run side by
+# side by ctest -j must not both choose the same display before either has taken it.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 app=""
 cleanup() { [ -n "$app" ] && kill $app 2>/dev/null; kill $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+disp=":$(head -n 1 "$work/display")"
 export DISPLAY=$disp LC_ALL=C TZ=UTC QT_QPA_PLATFORM=xcb
 sleep 1
 fail=0
