@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/packet_export.h"
 #include "app/plan_context_of.h"
+#include "bench/designed_window.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "packet/build_packet.h"
 #include "packet/exported_pictures.h"
@@ -20,24 +21,12 @@
 #include "platform/qt/svg_file.h"
 #include "platform/recording_page_sink.h"
 #include "platform/shell.h"
-#include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
 
 namespace {
 
 using namespace varnloft;
 
-struct Designed {
-  Designed() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), window(prompts, clock, shell) {
-    window.FormCreate();
-    window.HandleUserEvent([this] { window.FormActivate(); });
-  }
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow window;
-};
+using Designed = DesignedWindow;  // the built-in design (its supports on the exterior)
 
 void BM_BuildPacketIntoPdf(benchmark::State& state) {
   Designed d;

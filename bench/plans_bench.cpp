@@ -8,30 +8,18 @@
 
 #include "app/main_window.h"
 #include "app/plan_context_of.h"
+#include "bench/designed_window.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/picture.h"
-#include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
 
 namespace {
 
 using namespace varnloft;
 
-struct Designed {
-  Designed() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), window(prompts, clock, shell) {
-    window.FormCreate();
-    window.HandleUserEvent([this] { window.FormActivate(); });
-    window.rec.SupportsExterior = true;
-  }
-  ScriptedPrompts prompts;
-  FixedClock clock;
-  RecordingShell shell;
-  MainWindow window;
-};
+using Designed = DesignedWindow;  // the built-in design (its supports on the exterior)
 
 void BM_PlanSheetIntoPicture(benchmark::State& state) {
   Designed d;

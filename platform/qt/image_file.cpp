@@ -3,17 +3,9 @@
 #include <QSaveFile>
 
 #include "platform/file_name.h"
+#include "platform/qt/saved_file.h"
 
 namespace varnloft {
-
-namespace {
-
-std::string Failure(const QString& path, const QString& reason) {
-  return "The file \"" + path.toStdString() + "\" could not be written: " + reason.toStdString() +
-         ".";
-}
-
-}  // namespace
 
 const char* ImageFormatFor(const std::string& path) {
   const std::string extension = FileExtension(path);
@@ -24,18 +16,17 @@ const char* ImageFormatFor(const std::string& path) {
 
 std::string SaveImageFile(const QImage& image, const QString& path) {
   const char* format = ImageFormatFor(path.toStdString());
-  if (!format) return Failure(path, "its name ends in neither .bmp nor .png");
+  if (!format) return SaveFailure(path, "its name ends in neither .bmp nor .png");
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(path, file.errorString());
   if (!image.save(&file, format)) {
     const QString reason = file.error() != QFileDevice::NoError
                                ? file.errorString()
                                : QString("the picture could not be encoded");
     file.cancelWriting();
-    return Failure(path, reason);
+    return SaveFailure(path, reason);
   }
-  if (!file.commit()) return Failure(path, file.errorString());
-  return "";
+  return CommitSavedFile(file);
 }
 
 }  // namespace varnloft

@@ -5,16 +5,9 @@
 #include <QSaveFile>
 
 #include "platform/qt/paint_device_page_sink.h"
+#include "platform/qt/saved_file.h"
 
 namespace varnloft {
-
-namespace {
-
-std::string Failure(const std::string& path, const QString& reason) {
-  return "The file \"" + path + "\" could not be written: " + reason.toStdString() + ".";
-}
-
-}  // namespace
 
 std::string PrintToPdfFile(const std::string& path, PaperSize paper, RecordingCanvas* recording,
                            const std::function<void(PageSink&)>& print) {
@@ -27,7 +20,7 @@ std::string PrintToPdfFile(const std::string& path, const PdfDocumentInfo& info,
                            RecordingCanvas* recording,
                            const std::function<void(PageSink&)>& print) {
   QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(file.fileName(), file.errorString());
   {
     QPdfWriter writer(&file);
     writer.setResolution(kPdfDotsPerInch);
@@ -42,13 +35,7 @@ std::string PrintToPdfFile(const std::string& path, const PdfDocumentInfo& info,
       throw;
     }
   }
-  if (file.error() != QFileDevice::NoError) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return Failure(path, reason);
-  }
-  if (!file.commit()) return Failure(path, file.errorString());
-  return "";
+  return CommitSavedFile(file);
 }
 
 }  // namespace varnloft

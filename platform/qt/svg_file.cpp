@@ -5,6 +5,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 
+#include "platform/qt/saved_file.h"
 #include "platform/tee_canvas.h"
 
 namespace varnloft {
@@ -13,17 +14,13 @@ namespace {
 
 constexpr int kSvgDotsPerInch = 96;
 
-std::string Failure(const std::string& path, const QString& reason) {
-  return "The file \"" + path + "\" could not be written: " + reason.toStdString() + ".";
-}
-
 }  // namespace
 
 std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
                          const std::function<void(Canvas&)>& draw, RecordingCanvas* recording) {
   const int width = std::max(picture.width, 1), height = std::max(picture.height, 1);
   QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(file.fileName(), file.errorString());
   {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
@@ -34,7 +31,7 @@ std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
     QPainter painter;
     if (!painter.begin(&generator)) {
       file.cancelWriting();
-      return Failure(path, "the SVG document could not be started");
+      return SaveFailure(file.fileName(), "the SVG document could not be started");
     }
     QPainterCanvas canvas(painter, kSvgDotsPerInch, picture.start);
     try {
@@ -52,13 +49,7 @@ std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
     }
     painter.end();
   }
-  if (file.error() != QFileDevice::NoError) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return Failure(path, reason);
-  }
-  if (!file.commit()) return Failure(path, file.errorString());
-  return "";
+  return CommitSavedFile(file);
 }
 
 }  // namespace varnloft

@@ -10,36 +10,14 @@
 
 #include "cli/cli_session.h"
 #include "cli/materials_actions.h"
+#include "driver_run.h"
 #include "platform/json_value.h"
 
 namespace varnloft {
 namespace {
 
-struct DriverRun {
-  explicit DriverRun(const std::vector<std::string>& args)
-      : options(ParseCommandLine(args)), session(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}, {}) {
-    for (const auto& action : options.actions) session.Validate(action);
-    session.Start(options.actions);
-    for (const auto& action : options.actions) session.Apply(action);
-    session.Conclude();
-    report = session.Report();
-    written = session.Finish(error);
-  }
-  std::vector<std::string> Dialogs() const {
-    std::vector<std::string> texts;
-    for (const ShownBox& box : session.prompts().shown) texts.push_back(box.kind + ": " + box.text);
-    return texts;
-  }
-  CliOptions options;
-  mutable CliSession session;
-  std::string report, error;
-  bool written = false;
-};
-
-std::string ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "";
-}
+using testing::DriverRun;
+using testing::ReadAll;
 
 // The "materials" object of a --materials JSON file.
 JsonValue MaterialsOf(const std::string& text) {

@@ -5,41 +5,19 @@
 
 #include <QImage>
 #include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
 
 #include "cli/cli_session.h"
+#include "driver_run.h"
 #include "platform/json_value.h"
 
 namespace varnloft {
 namespace {
 
-// One run as varnloft-cli makes it: validated, started, every action applied, concluded.
-struct CliRun {
-  explicit CliRun(const std::vector<std::string>& args)
-      : options(ParseCommandLine(args)), session(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}, {}) {
-    for (const auto& action : options.actions) session.Validate(action);
-    session.Start(options.actions);
-    for (const auto& action : options.actions) session.Apply(action);
-    session.Conclude();
-    report = session.Report();
-    written = session.Finish(error);
-  }
-  CliOptions options;
-  CliSession session;
-  std::string report, error;
-  bool written = false;
-};
-
-std::string Contents(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using CliRun = testing::DriverRun;
+using testing::ReadAll;
 
 JsonValue FitOf(const QString& path) {
-  const JsonParseResult parsed = ParseJson(Contents(path));
+  const JsonParseResult parsed = ParseJson(ReadAll(path));
   EXPECT_EQ(parsed.error, "");
   return parsed.value.value_or(JsonValue());
 }
@@ -81,8 +59,8 @@ TEST(Model3dOptions, WritesTheFilesAndLeavesTheDocumentAsItWas) {
   EXPECT_TRUE(run.written) << run.error;
   EXPECT_EQ(run.report, plain.report);
 
-  EXPECT_EQ(Contents(dir.filePath("t.glb")).substr(0, 4), "glTF");
-  EXPECT_GT(Contents(dir.filePath("t.STL")).size(), 84u);
+  EXPECT_EQ(ReadAll(dir.filePath("t.glb")).substr(0, 4), "glTF");
+  EXPECT_GT(ReadAll(dir.filePath("t.STL")).size(), 84u);
   const QImage picture(png);
   EXPECT_EQ(picture.size(), QSize(320, 200));
   EXPECT_EQ(picture.pixel(0, 0), qRgb(236, 238, 240));  // the background
