@@ -3,13 +3,8 @@
 set -u
 bin=$1
 cli="$bin/varnloft-cli --now 2026-12-07T09:05:07"
-fail=0
-check() {  # check NAME OUTPUT PATTERN: the output holds the fixed string
-  if ! grep -qF -- "$3" <<<"$2"; then
-    echo "FAIL: $1: no '$3' in output"
-    fail=1
-  fi
-}
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
 
 out=$($cli --metric)
 check "metric length" "$out" '"Edit2": {"text": "829", "visible": true, "left": 180, "width": 60}'

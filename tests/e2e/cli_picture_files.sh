@@ -4,15 +4,8 @@
 set -u
 bin=$1
 cli="$bin/varnloft-cli --now 2026-12-07T09:05:07"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-same() {  # same NAME GOT WANT
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', want '$3'"
-    fail=1
-  fi
-}
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
 magic() { head -c "$2" "$1" | od -An -tx1 | tr -d ' \n'; }
 
 $cli --save-plan "$work/plan.png" --save-plan "$work/Plan.BMP" --save-view "$work/view.PNG" \

@@ -6,15 +6,8 @@
 set -u
 bin=$1
 cli="$bin/varnloft-cli --now 2026-12-07T09:05:07"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-check() {  # check NAME OUTPUT PATTERN: the output holds the fixed string
-  if ! grep -qF -- "$3" <<<"$2"; then
-    echo "FAIL: $1: no '$3' in output"
-    fail=1
-  fi
-}
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
 # The "record" and "controls" members of a report, which undo and redo must bring back exactly.
 design_of() { sed -n '/^  "record": {/,/^  "dialogs":/p' <<<"$1" | sed '$d'; }
 same_design() {  # same_design NAME REPORT1 REPORT2

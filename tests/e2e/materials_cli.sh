@@ -3,11 +3,10 @@
 # the standard output stays as it is without them, and bad input is refused as documented.
 set -u
 bin=$1
-command -v python3 >/dev/null || { echo "skipped: python3 is not installed"; exit 77; }
 cli="$bin/varnloft-cli --now 2026-12-07T09:05:07"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
+needs python3
 bad() { echo "FAIL: $*"; fail=1; }
 
 # Both files of one run agree: boards, cuts, hardware and totals.

@@ -5,17 +5,10 @@
 # neither changing the JSON document.
 set -u
 bin=$1
-command -v jq >/dev/null || { echo "skipped: jq is not installed"; exit 77; }
 cli="$bin/varnloft-cli --now 2026-12-07T09:05:07"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-same() {  # same NAME GOT WANT
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', want '$3'"
-    fail=1
-  fi
-}
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
+needs jq
 u32() { od -An -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }        # little-endian, at byte $2
 be32() { od -An -t x1 -j "$2" -N 4 "$1" | tr -d ' \n' | xargs -I{} printf '%d' 0x{}; }
 

@@ -5,25 +5,10 @@
 # parsed as XML and held against the --ops traces of the same pictures, and the errors.
 set -u
 bin=$1
-for tool in pdfinfo pdftotext pdffonts xmllint; do
-  command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 cli="$bin/varnloft-cli --now 2007-01-05T09:05:07"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-check() {  # check NAME TEXT PATTERN: TEXT holds the fixed string PATTERN
-  if ! grep -qF -- "$3" <<<"$2"; then
-    echo "FAIL: $1: no '$3'"
-    fail=1
-  fi
-}
-same() {  # same NAME GOT WANT
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', want '$3'"
-    fail=1
-  fi
-}
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
+needs pdfinfo pdftotext pdffonts xmllint
 pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
 
 # The built-in table: one page of plans, one of materials, two of cutting diagrams, two
