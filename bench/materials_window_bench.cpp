@@ -7,6 +7,7 @@
 
 #include "app/materials_setup.h"
 #include "app/qt/materials_window.h"
+#include "bench/offscreen_benchmark_main.h"
 #include "platform/testing/scripted_prompts.h"
 #include "tests/materials/preset_designs.h"
 
@@ -43,12 +44,5 @@ BENCHMARK(BM_ListSixteenFootTable)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnloft::RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

@@ -9,6 +9,7 @@
 
 #include "app/qt/table_3d_view.h"
 #include "app/table_3d_scene.h"
+#include "bench/offscreen_benchmark_main.h"
 #include "tests/support/built_in_design.h"
 
 namespace {
@@ -68,12 +69,5 @@ BENCHMARK(BM_SceneOfADesign)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;  // the benchmark's own options are not Qt's
-  QApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return varnloft::RunOffscreenBenchmarks<QApplication>(argc, argv);
 }

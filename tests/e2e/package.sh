@@ -7,22 +7,13 @@ set -u
 bin=$1
 build=$(cd "$bin/.." && pwd)
 src=$(cd "$(dirname "$0")/../.." && pwd)
-for tool in cpack dpkg dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli \
-            update-mime-database; do
-  command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail=0
-check() {  # check NAME TEXT PATTERN: TEXT holds the line matching the extended regex PATTERN
+# shellcheck source=SCRIPTDIR/lib/checks.sh
+source "$(dirname "$0")/lib/checks.sh"
+needs cpack dpkg dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli \
+  update-mime-database
+check_line() {  # check_line NAME TEXT PATTERN: TEXT holds a line matching the extended regex
   if ! grep -qE -- "$3" <<<"$2"; then
     echo "FAIL: $1: no line matching '$3'"
-    fail=1
-  fi
-}
-same() {  # same NAME GOT WANT
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1: got '$2', want '$3'"
     fail=1
   fi
 }
@@ -47,15 +38,15 @@ same "Architecture" "$(dpkg-deb -f "$deb" Architecture)" "$arch"
 same "Section" "$(dpkg-deb -f "$deb" Section)" graphics
 address=$(sed -n 's/.*kMakerWebAddress\[\] = "\(.*\)";/\1/p' "$src/platform/web_address.h")
 same "Homepage" "$(dpkg-deb -f "$deb" Homepage)" "https://$address"
-check "Maintainer" "$(dpkg-deb -f "$deb" Maintainer)" '^[^<]+ <[^@>]+@[^>]+>$'
+check_line "Maintainer" "$(dpkg-deb -f "$deb" Maintainer)" '^[^<]+ <[^@>]+@[^>]+>$'
 description=$(dpkg-deb -f "$deb" Description)
-check "Description summary" "$description" '^design picnic tables'
-check "Description body" "$description" '^ Varnloft designs wooden picnic tables'
+check_line "Description summary" "$description" '^design picnic tables'
+check_line "Description body" "$description" '^ Varnloft designs wooden picnic tables'
 # dpkg-shlibdeps's libraries first, then the packages it cannot see, as one list of names.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for want in 'libqt6widgets6' 'libqt6printsupport6' 'libqt6svg6' 'libjpeg62?(-turbo)?' 'libstdc\+\+6' \
             'fonts-liberation' 'shared-mime-info'; do
-  check "Depends" "$depends" "^($want)$"
+  check_line "Depends" "$depends" "^($want)$"
 done
 
 # The files: exactly these, all under /usr, the programs stripped and runnable.
@@ -73,20 +64,20 @@ same "files" "$files" "./usr/bin/varnloft
 ./usr/share/mime/packages/varnloft.xml"
 for program in varnloft varnloft-cli; do
   [ -x "$root/usr/bin/$program" ] || { echo "FAIL: $program is not executable"; fail=1; }
-  check "$program stripped" "$(file -b "$root/usr/bin/$program")" '^ELF .*, stripped$'
+  check_line "$program stripped" "$(file -b "$root/usr/bin/$program")" '^ELF .*, stripped$'
 done
 out=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/varnloft-cli" --now 2007-01-05T09:05:07 2>&1)
 same "packaged driver exit" $? 0
-check "packaged driver" "$out" '"StatusPanel0": "Adult Standard Size Table"'
+check_line "packaged driver" "$out" '"StatusPanel0": "Adult Standard Size Table"'
 for icon in apps/varnloft mimetypes/application-x-varnloft-design; do
-  check "$icon.png" "$(file -b "$root/usr/share/icons/hicolor/256x256/$icon.png")" \
+  check_line "$icon.png" "$(file -b "$root/usr/share/icons/hicolor/256x256/$icon.png")" \
     '^PNG image data, 256 x 256'
 done
 
 # The launcher opens design files, and validates.
 launcher=$root/usr/share/applications/varnloft.desktop
-check "launcher Exec" "$(cat "$launcher")" '^Exec=varnloft %f$'
-check "launcher MimeType" "$(cat "$launcher")" '^MimeType=application/x-varnloft-design;$'
+check_line "launcher Exec" "$(cat "$launcher")" '^Exec=varnloft %f$'
+check_line "launcher MimeType" "$(cat "$launcher")" '^MimeType=application/x-varnloft-design;$'
 desktop-file-validate "$launcher" || { echo "FAIL: desktop-file-validate"; fail=1; }
 appstreamcli validate --no-net --pedantic "$root"/usr/share/metainfo/*.metainfo.xml ||
   { echo "FAIL: appstreamcli validate"; fail=1; }
@@ -108,9 +99,9 @@ if ! XDG_DATA_DIRS=$work update-mime-database "$work/mime" 2>"$work/mime.log" ||
   echo "FAIL: update-mime-database"
   fail=1
 fi
-check "MIME glob" "$(cat "$work/mime/globs2" 2>/dev/null)" \
+check_line "MIME glob" "$(cat "$work/mime/globs2" 2>/dev/null)" \
   '^[0-9]+:application/x-varnloft-design:\*\.varnloft$'
-check "MIME icon" "$(cat "$work/mime/icons" 2>/dev/null)" \
+check_line "MIME icon" "$(cat "$work/mime/icons" 2>/dev/null)" \
   '^application/x-varnloft-design:application-x-varnloft-design$'
 
 exit $fail
