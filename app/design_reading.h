@@ -1,6 +1,6 @@
 #pragma once
-// Pressing Design as the main window does it: the boxes are tidied and read into the design
-// record, the window shows what was read, then the geometry is calculated.
+// Pressing Design as the main window does it: the window's document is designed, the window
+// takes the tidied boxes and shows what was read, and the record becomes the outcome's.
 #include <functional>
 
 #include "app/form_state.h"
@@ -9,14 +9,12 @@
 
 namespace varnloft {
 
-// Tidies the boxes (an end cap wider than a 2 X 4 is cut back, a known deck width names its
-// size, blank boxes read 0), writes the thickness label, the green labels and the enabled flags
-// of Metric, Plans and Print, and reads every input into `rec` in the order of the input table.
-// Each field is written as it is read, so an error leaves the fields read before it.
-void ReadDesignInputs(FormState& form, DesignRecord& rec);
-
-// ReadDesignInputs, then CalculateGeometry with the angle report. Every window write happens
-// before the geometry; rec.LastCalculationFailed stays true when either stops on an error.
+// Designs the window's document, asking the overlap question through `prompts` when there is
+// one and showing the notices of the repositioning. The window takes the tidied boxes, the
+// thickness label, the green labels (once every width was read) and the enabled flags of Metric,
+// Plans and Print. Throws ProgramError with the error box's text when the design failed (the
+// record then mixes the two designs and rec.LastCalculationFailed is true); runs `angleReport`
+// after a design that succeeded.
 void CalculateFromWindow(FormState& form, DesignRecord& rec, Prompts& prompts,
                          const std::function<void()>& angleReport);
 

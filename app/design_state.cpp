@@ -1,19 +1,14 @@
 #include "app/design_state.h"
 
-#include <algorithm>
-
 #include "app/input_boxes.h"
-#include "app/main_window.h"
 #include "app/measure_switch.h"
 #include "app/option_dialogs.h"
-#include "design/preset_table.h"
+#include "app/preset_menu.h"
 #include "measure/number_text.h"
 
 namespace varnloft {
 
 namespace {
-
-constexpr char kModelScaleItem[] = "MinitureModelTables214reductionofactualsize1";
 
 // The thickness dialog's millimetres, when both boxes hold numbers; else as they were, as
 // after the user typed a text that is not one.
@@ -28,8 +23,8 @@ void UpdateThicknessMillimetres(FormState& form) {
 
 }  // namespace
 
-DesignState CaptureDesignState(const FormState& form, const DesignRecord& rec) {
-  DesignState s;
+DesignDocument CaptureDesignState(const FormState& form, const DesignRecord& rec) {
+  DesignDocument s;
   s.imperial = rec.ImperialUnits;
   for (const auto& entry : InputBoxTable()) {
     std::vector<std::string> texts;
@@ -42,41 +37,29 @@ DesignState CaptureDesignState(const FormState& form, const DesignRecord& rec) {
   s.thicknessSixteenths = form.Text(DialogControl(kThicknessDialog, "Edit2"));
   s.modelScale = rec.ModelScale;
   s.scaleFactor = rec.ScaleFactor;
-  s.modelMenuCaption = form.Text(kModelScaleItem);
-  for (const auto& item : MainWindow::PresetMenuItems())
-    if (form.at(item).checked) s.presetCaption = form.Text(item);
+  s.modelMenuCaption = form.Text(kModelScaleMenuItem);
+  s.presetCaption = CheckedPresetCaption(form);
   s.customDesign = rec.CustomDesignMode;
   s.statusText = form.statusPanel0;
   s.versionText = form.statusPanel1;
   return s;
 }
 
-DesignState AdultStandardState(bool imperial) {
-  DesignState s;
-  s.imperial = imperial;
-  for (const auto& entry : InputBoxTable())
-    s.inputTexts.push_back(DefaultTexts(*entry.input, imperial));
-  s.modelMenuCaption = kModelScaleMenuCaption;
-  s.presetCaption = MainWindow::PresetMenuCaptions().front();
-  s.statusText = PresetDesigns().front().statusText;
-  s.versionText = kVersionStatusText;
-  return s;
+void ShowInputTexts(FormState& form, const DesignDocument& s) {
+  const auto& table = InputBoxTable();
+  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
+    for (size_t slot = 0; slot < table[i].boxes.size() && slot < s.inputTexts[i].size(); ++slot)
+      form.Text(table[i].boxes[slot]) = s.inputTexts[i][slot];
 }
 
-void ApplyDesignState(MainWindow& window, const DesignState& s) {
-  FormState& form = window.form;
-  DesignRecord& rec = window.rec;
-
+void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& s) {
   rec.ImperialUnits = s.imperial;
   ApplyMeasureLayout(form, s.imperial);
   // As after a design in that measure: only the other measure's button can be pressed.
   form.at("Imperial").enabled = !s.imperial;
   form.at("Metric").enabled = s.imperial;
 
-  const auto& table = InputBoxTable();
-  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
-    for (size_t slot = 0; slot < table[i].boxes.size() && slot < s.inputTexts[i].size(); ++slot)
-      form.Text(table[i].boxes[slot]) = s.inputTexts[i][slot];
+  ShowInputTexts(form, s);
 
   ControlState& exterior = form.at("RadioButton1");
   ControlState& interior = form.at("RadioButton2");
@@ -93,16 +76,25 @@ void ApplyDesignState(MainWindow& window, const DesignState& s) {
 
   rec.ModelScale = s.modelScale;
   rec.ScaleFactor = s.scaleFactor;
-  form.Text(kModelScaleItem) = s.modelMenuCaption;
+  form.Text(kModelScaleMenuItem) = s.modelMenuCaption;
 
-  const auto& captions = MainWindow::PresetMenuCaptions();
-  const auto found = std::find(captions.begin(), captions.end(), s.presetCaption);
-  if (found != captions.end())
-    window.CheckOnlyPresetItem(MainWindow::PresetMenuItems()[found - captions.begin()]);
+  CheckOnlyPresetCaption(form, s.presetCaption);
   rec.CustomDesignMode = s.customDesign;
 
   form.statusPanel0 = s.statusText;
   form.statusPanel1 = s.versionText;
+}
+
+void CheckOnlyPresetCaption(FormState& form, const std::string& caption) {
+  const auto& captions = PresetMenuCaptions();
+  for (size_t i = 0; i < captions.size(); ++i)
+    if (captions[i] == caption) CheckOnlyPresetItem(form, PresetMenuItems()[i]);
+}
+
+std::string CheckedPresetCaption(const FormState& form) {
+  for (const auto& name : PresetMenuItems())
+    if (form.at(name).checked) return form.at(name).text;
+  return "";
 }
 
 }  // namespace varnloft

@@ -1,7 +1,7 @@
 // The File menu: New, Open, Open Recent, Save, Save As and Revert, and the unsaved-changes
 // question that New, Open and closing the window ask.
-#include "app/design_file.h"
 #include "app/main_window.h"
+#include "document/design_file.h"
 #include "platform/atomic_write.h"
 #include "platform/bounded_read.h"
 
@@ -112,7 +112,7 @@ FileOpening MainWindow::OpenDesignFile(const std::string& path) {
   DesignFileReading reading;
   if (!ReadDesignAt(path, reading, opening.error)) return opening;
   EndStep();
-  ApplyDesignState(*this, reading.contents.state);
+  ApplyDesignState(form, rec, reading.contents.state);
   StartNewDocument(path, std::move(reading.contents.kept));
   opening.notice = MissingKeysNotice(path, reading.contents.missingKeys);
   opening.opened = true;
@@ -176,7 +176,7 @@ void MainWindow::RevertDesign() {
   {
     // Undoable, so that reverting loses nothing.
     StepScope step(*this, "Revert");
-    ApplyDesignState(*this, reading.contents.state);
+    ApplyDesignState(form, rec, reading.contents.state);
     kept_ = std::move(reading.contents.kept);
   }
   history_.MarkSaved();

@@ -7,32 +7,14 @@
 #include "app/design_reading.h"
 #include "app/input_boxes.h"
 #include "app/option_dialogs.h"
+#include "app/preset_menu.h"
+#include "design/preset_table.h"
 #include "measure/errors.h"
 #include "platform/web_address.h"
 
 namespace varnloft {
 
 namespace {
-
-struct MenuItem {
-  const char* name;
-  const char* caption;
-};
-
-// The Pre-Settings menu in order; the last is Custom Design.
-const MenuItem kPresetMenu[] = {
-    {"AdultStandard1", "Adult Standard"},
-    {"AdultWheelchairOneEnd1", "Adult wheelchair one end"},
-    {"Adultwheelchairbothends1", "Adult wheelchair both ends"},
-    {"Adultecono1", "Adult econo"},
-    {"TallBoy1", "Tall Boy"},
-    {"Childrensupto7yearsold1", "Childrens  Standard"},
-    {"Childrenswheelchaironeend1", "Childrens wheelchair one end"},
-    {"Childrenswheelchairbothends1", "Childrens wheelchair both ends"},
-    {"Childrensecono1", "Childrens econo"},
-    {"BabyTable1", "Baby Table"},
-    {"CustomDesign1", "Custom Design"},
-};
 
 const char* const kTitle = "Tellwick Picnic Tables Varnloft       ";
 
@@ -156,12 +138,13 @@ void MainWindow::BuildControls() {
   menu("PrinterSetup1", "Printer Setup", true);
   menu("Exit1", "E&xit", true);
   menu("PreSettings1", "&Pre-Settings", true);
-  for (const auto& item : kPresetMenu) menu(item.name, item.caption, true);
+  for (size_t i = 0; i < PresetMenuItems().size(); ++i)
+    menu(PresetMenuItems()[i].c_str(), PresetMenuCaptions()[i].c_str(), true);
   form.at("AdultStandard1").checked = true;
   menu("Options1", "&Options", true);
   menu("LumberThickness2", "&Lumber Thickness", true);
   menu("UserDefinedPercentageSetting1", "User Defined Percentage Setting", true);
-  menu("MinitureModelTables214reductionofactualsize1", kModelScaleMenuCaption, true);
+  menu(kModelScaleMenuItem, kModelScaleMenuCaption, true);
   menu("View1", "&View", true);
   menu("Materials1", "&Materials\xE2\x80\xA6", true);
   menu("Help1", "&Help", true);
@@ -169,32 +152,12 @@ void MainWindow::BuildControls() {
   menu("Illustrations1", "&Illustrations", true);
 }
 
-const std::vector<std::string>& MainWindow::PresetMenuItems() {
-  static const std::vector<std::string> names = [] {
-    std::vector<std::string> n;
-    for (const auto& item : kPresetMenu) n.emplace_back(item.name);
-    return n;
-  }();
-  return names;
-}
-
-const std::vector<std::string>& MainWindow::PresetMenuCaptions() {
-  static const std::vector<std::string> captions = [] {
-    std::vector<std::string> c;
-    for (const auto& item : kPresetMenu) c.emplace_back(item.caption);
-    return c;
-  }();
-  return captions;
-}
-
 std::string MainWindow::CheckedPresetCaption() const {
-  for (const auto& name : PresetMenuItems())
-    if (form.at(name).checked) return form.at(name).text;
-  return "";
+  return varnloft::CheckedPresetCaption(form);
 }
 
 void MainWindow::CheckOnlyPresetItem(const std::string& item) {
-  for (const auto& name : PresetMenuItems()) form.at(name).checked = (name == item);
+  varnloft::CheckOnlyPresetItem(form, item);
 }
 
 bool MainWindow::HandleUserEvent(const std::function<void()>& handler) {

@@ -5,11 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "app/design_file.h"
 #include "app/design_state.h"
 #include "app/form_state.h"
-#include "app/undo_history.h"
+#include "app/window_snapshot.h"
 #include "design/design_record.h"
+#include "document/design_file.h"
+#include "document/undo_history.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -43,11 +44,6 @@ struct MainWindowHooks {
   // View builds the new model).
   std::function<void()> designChanged;
 };
-
-// The window's caption and the status bar's second text as the program starts.
-inline constexpr char kVersionStatusText[] = "Complimentary Software and Plans Version 6.0.0.2.";
-inline constexpr char kModelScaleMenuCaption[] =
-    "Miniture Model Tables   (21.4% reduction of actual size)   ";
 
 // What opening a design file found: an error (nothing changed) or a notice of missing keys.
 struct FileOpening {
@@ -178,10 +174,6 @@ class MainWindow {
   const LocaleTexts& locale() const { return locale_; }
   const Clock& clock() const { return clock_; }
 
-  // Names of the Pre-Settings menu items, in menu order (the ten presets, then Custom Design).
-  static const std::vector<std::string>& PresetMenuItems();
-  // Their captions, in the same order.
-  static const std::vector<std::string>& PresetMenuCaptions();
   std::string CheckedPresetCaption() const;
   void CheckOnlyPresetItem(const std::string& item);
 
@@ -196,7 +188,7 @@ class MainWindow {
     StepKind kind;
     std::string box;  // the box of a typing step
     WindowSnapshot before;
-    DesignState beforeState;
+    DesignDocument beforeState;
   };
   void BeginStep(const std::string& name, StepKind kind, const std::string& box = "");
   void EndStep();
@@ -218,7 +210,7 @@ class MainWindow {
 
   std::optional<OpenStep> openStep_;
   int stepDepth_ = 0;
-  UndoHistory history_;
+  UndoHistory<WindowSnapshot> history_;
   WindowSnapshot startUp_;  // after FormCreate: what New brings back
   std::string path_;        // the design's file, empty while untitled
   KeptKeys kept_;           // the file's keys this version does not know

@@ -6,7 +6,7 @@
 
 #include <QTemporaryDir>
 
-#include "app/design_file.h"
+#include "document/design_file.h"
 #include "bench/drawn_program.h"
 #include "bench/offscreen_benchmark_main.h"
 
@@ -31,7 +31,7 @@ struct Program : DrawnProgram {
 
 void BM_DesignFileText(benchmark::State& state) {
   Program p;
-  const DesignState design = CaptureDesignState(p.window.form, p.window.rec);
+  const DesignDocument design = CaptureDesignState(p.window.form, p.window.rec);
   for ([[maybe_unused]] auto _ : state)
     benchmark::DoNotOptimize(WriteDesignFile(design, p.window.rec, {}));
 }

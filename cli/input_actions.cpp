@@ -4,6 +4,7 @@
 
 #include "app/input_boxes.h"
 #include "app/option_dialogs.h"
+#include "app/preset_menu.h"
 
 namespace varnloft {
 
@@ -22,7 +23,7 @@ void PressButton(MainWindow& w, const char* button, void (MainWindow::*click)())
 
 // The Pre-Settings item whose caption is exactly `caption`; empty when there is none.
 std::string PresetItemWithCaption(const MainWindow& w, const std::string& caption) {
-  for (const auto& name : MainWindow::PresetMenuItems())
+  for (const auto& name : PresetMenuItems())
     if (w.form.Text(name) == caption) return name;
   return "";
 }

@@ -27,12 +27,12 @@ double LegClearance(const DesignRecord& rec) {
 
 // Steps the leg angle down from the formula position until the upper legs clear. Returns false
 // when it gives up; the caller then keeps the first angle.
-bool RepositionLegs(DesignRecord& rec, Prompts& prompts) {
+bool RepositionLegs(DesignRecord& rec, std::vector<std::string>& notices) {
   const float firstAngle = rec.LegAngle;
   auto giveUp = [&](const std::string& why) {
     rec.LegAngle = firstAngle;
     rec.LegsRepositioned = false;
-    prompts.ShowInfo(why);
+    notices.push_back(why);
     return false;
   };
   if (!(rec.TableTopWidth / 2.0 > rec.LegWidth)) {
@@ -77,8 +77,8 @@ std::string OverlapQuestionText(const DesignRecord& rec) {
          "  under the normal design settings. Do you want to try Repositioning the legs?";
 }
 
-void CalculateGeometry(DesignRecord& rec, Prompts& prompts,
-                       const std::function<void()>& angleReport) {
+GeometryOutcome CalculateGeometry(DesignRecord& rec, OverlapAnswer answer) {
+  GeometryOutcome outcome;
   rec.LastCalculationFailed = true;
 
   // 1. A seat flush with the table top would put the legs on a zero run.
@@ -119,9 +119,11 @@ void CalculateGeometry(DesignRecord& rec, Prompts& prompts,
 
   // 6. Overlapping legs: offer to step the angle down until they clear.
   if (clearance < 0) {
-    if (prompts.AskYesNoCancel(OverlapQuestionText(rec)) == Answer::Yes) {
-      RepositionLegs(rec, prompts);
+    if (answer == OverlapAnswer::NotAsked) {
+      outcome.overlapQuestion = OverlapQuestionText(rec);
+      return outcome;
     }
+    if (answer == OverlapAnswer::Yes) RepositionLegs(rec, outcome.notices);
   }
 
   // 7. Leg length, bolt holes and the seat-support extension.
@@ -163,9 +165,7 @@ void CalculateGeometry(DesignRecord& rec, Prompts& prompts,
   rec.BraceCutWidth = static_cast<float>(braceCos * rec.CentreSupportDepth);
 
   rec.LastCalculationFailed = false;
-
-  // 10. The angle report.
-  if (angleReport) angleReport();
+  return outcome;
 }
 
 }  // namespace varnloft

@@ -93,17 +93,21 @@ std::vector<std::string> SplitCell(const std::string& cell) {
 
 const std::vector<PresetDesign>& PresetDesigns() {
   static const std::vector<PresetDesign> presets = {
-      {"AdultStandard1", "Adult Standard Size Table", 0.125f, "1", "8"},
-      {"AdultWheelchairOneEnd1", "Adult Wheelchair Accessible One End", 0.125f, "1", "8"},
-      {"Adultwheelchairbothends1", "Adult Wheelchair Accessible Both Ends", 0.125f, "1", "8"},
-      {"Adultecono1", "Adult Econo Table", 0.125f, "1", "8"},
-      {"TallBoy1", "Tall Boy Table (Persons over 6' tall)", 0.125f, "1", "8"},
-      {"Childrensupto7yearsold1", "Childrens Table (3 To 9 Years Old)", 0.125f, "1", "8"},
-      {"Childrenswheelchaironeend1", "Childrens Wheelchair Accessible One End", 0.125f, "1", "8"},
-      {"Childrenswheelchairbothends1", "Childrens Wheelchair Accessible Both Ends", 0.125f, "1",
-       "8"},
-      {"Childrensecono1", "Childrens Econo Table", 0.125f, "1", "8"},
-      {"BabyTable1", "Baby Table (Up to 3 Years Old)", 0.0625f, "0", "12"},
+      {"AdultStandard1", "Adult Standard", "Adult Standard Size Table", 0.125f, "1", "8"},
+      {"AdultWheelchairOneEnd1", "Adult wheelchair one end", "Adult Wheelchair Accessible One End",
+       0.125f, "1", "8"},
+      {"Adultwheelchairbothends1", "Adult wheelchair both ends",
+       "Adult Wheelchair Accessible Both Ends", 0.125f, "1", "8"},
+      {"Adultecono1", "Adult econo", "Adult Econo Table", 0.125f, "1", "8"},
+      {"TallBoy1", "Tall Boy", "Tall Boy Table (Persons over 6' tall)", 0.125f, "1", "8"},
+      {"Childrensupto7yearsold1", "Childrens  Standard", "Childrens Table (3 To 9 Years Old)",
+       0.125f, "1", "8"},
+      {"Childrenswheelchaironeend1", "Childrens wheelchair one end",
+       "Childrens Wheelchair Accessible One End", 0.125f, "1", "8"},
+      {"Childrenswheelchairbothends1", "Childrens wheelchair both ends",
+       "Childrens Wheelchair Accessible Both Ends", 0.125f, "1", "8"},
+      {"Childrensecono1", "Childrens econo", "Childrens Econo Table", 0.125f, "1", "8"},
+      {"BabyTable1", "Baby Table", "Baby Table (Up to 3 Years Old)", 0.0625f, "0", "12"},
   };
   return presets;
 }

@@ -9,6 +9,7 @@ namespace varnloft {
 
 struct PresetDesign {
   const char* menuItem;             // "AdultStandard1"
+  const char* caption;              // "Adult Standard", the Pre-Settings menu's text
   const char* statusText;           // shown in status panel 0 unless a model scale is on
   float lumberThickness;            // feet
   const char* thicknessInches;      // the thickness dialog's inches box

@@ -20,6 +20,7 @@
 #include "app/materials_lists.h"
 #include "app/option_dialogs.h"
 #include "app/plan_context_of.h"
+#include "app/preset_menu.h"
 #include "design/angle_report.h"
 #include "design_script.h"
 #include "drawing/design_view.h"
@@ -264,7 +265,7 @@ void RunLine(Session& s, const ScriptLine& line) {
   } else if (line.verb == "click") {
     Click(s, first);
   } else if (line.verb == "preset") {
-    const auto& items = MainWindow::PresetMenuItems();
+    const auto& items = PresetMenuItems();
     if (!Number(words, 0, number) || !(number >= 0 && number < 1e6)) return;
     const std::string item = items[static_cast<size_t>(number) % items.size()];
     if (CanUse(w, item)) w.HandleUserEvent([&] { w.ApplyPreset(item); });

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "app/input_boxes.h"
+#include "app/preset_menu.h"
 #include "app/qt/design_button_picture.h"
 
 namespace varnloft {
@@ -360,7 +361,7 @@ void MainWindowWidget::BuildMenus() {
   BuildEditMenu();
 
   QMenu* presets = addMenu("PreSettings1");
-  for (const auto& name : MainWindow::PresetMenuItems()) {
+  for (const auto& name : PresetMenuItems()) {
     QAction* a = AddMenuItem(presets, Q(name), [this, name] { state_.ApplyPreset(name); });
     a->setCheckable(true);
     if (name == "Adultecono1" || name == "TallBoy1" || name == "Childrensecono1" ||

@@ -2,7 +2,7 @@
 // overlap answers, thickness and scales bring back the same boxes, options and record; a
 // hand-written file opens; each kind of file is refused with its reason and changes nothing;
 // unknown keys survive a save; missing keys take the Adult Standard values.
-#include "app/design_file.h"
+#include "document/design_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/option_dialogs.h"
+#include "app/preset_menu.h"
 #include "app/state_report.h"
 #include "tests/app/scratch_folder.h"
 #include "tests/app/started_window.h"
@@ -60,7 +61,7 @@ struct RoundTripCase {
 
 std::vector<RoundTripCase> RoundTripCases() {
   std::vector<RoundTripCase> cases;
-  const auto& items = MainWindow::PresetMenuItems();
+  const auto& items = PresetMenuItems();
   for (size_t i = 0; i + 1 < items.size(); ++i) {
     const std::string item = items[i];
     cases.push_back({item + " imperial", Answer::Yes,
@@ -117,7 +118,7 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
     StartedWindow saved;
     saved.prompts.answer = c.answer;
     c.actions(saved);
-    const DesignState savedState = CaptureDesignState(saved.w.form, saved.w.rec);
+    const DesignDocument savedState = CaptureDesignState(saved.w.form, saved.w.rec);
     const std::string path = folder.File("design.varnloft");
     SaveAs(saved, path);
     EXPECT_FALSE(saved.w.IsModified());
@@ -209,7 +210,7 @@ TEST(DesignFile, AHandWrittenFileOpens) {
 TEST(DesignFile, AFileOfOnlyItsNameTakesAdultStandard) {
   DesignFileReading r = ReadDesignFile(R"({"format": "varnloft-design", "version": 1})");
   ASSERT_TRUE(r.ok) << r.error;
-  EXPECT_TRUE(r.contents.state == AdultStandardState(true));
+  EXPECT_TRUE(r.contents.state == AdultStandardDocument(true));
   EXPECT_EQ(r.contents.missingKeys,
             (std::vector<std::string>{"measure", "inputs", "supportSide", "lumberThickness",
                                       "modelScale", "preset", "customDesign", "statusBar"}));
@@ -219,7 +220,7 @@ TEST(DesignFile, AFileOfOnlyItsNameTakesAdultStandard) {
   RecordingShell shell;
   MainWindow created(prompts, clock, shell);
   created.FormCreate();
-  EXPECT_TRUE(CaptureDesignState(created.form, created.rec) == AdultStandardState(true));
+  EXPECT_TRUE(CaptureDesignState(created.form, created.rec) == AdultStandardDocument(true));
 }
 
 std::string Refusal(const std::string& text) {
@@ -294,7 +295,7 @@ TEST(DesignFile, ARefusedFileChangesNothing) {
   s.Run([&] { s.w.TypeIntoBox("Edit17", "4"); });
   SaveAs(s, folder.File("mine.varnloft"));
   s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
-  const DesignState before = CaptureDesignState(s.w.form, s.w.rec);
+  const DesignDocument before = CaptureDesignState(s.w.form, s.w.rec);
   const std::string record = RecordJson(s.w.rec);
   const std::string undo = s.w.UndoMenuText();
 
@@ -368,14 +369,14 @@ TEST(DesignFile, ATextNoFileCouldHoldIsNotSaved) {
   EXPECT_FALSE(s.w.SaveDesignAs());
   ASSERT_FALSE(s.prompts.shown.empty());
   EXPECT_EQ(s.prompts.shown.back().text,
-            "Cannot save \"long.varnloft\": the text of Edit4 (tableHeight) is longer than "
-            "1,000 characters. The design is not saved.");
+            "Cannot save \"long.varnloft\": the text of \"inputs.tableHeight[0]\" is longer "
+            "than 1,000 characters. The design is not saved.");
   EXPECT_TRUE(s.w.IsModified());
   EXPECT_FALSE(std::filesystem::exists(folder.File("long.varnloft")));
 }
 
 TEST(DesignFile, FloatsAreWrittenShortAndReadBackExactly) {
-  DesignState s = AdultStandardState(true);
+  DesignDocument s = AdultStandardDocument(true);
   for (float thickness : {0.125f, 0.0625f, 1.1875f / 12, 0.1f, 3.0e38f, 1e-40f}) {
     s.lumberThickness = thickness;
     s.scaleFactor = thickness;

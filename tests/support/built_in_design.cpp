@@ -5,7 +5,6 @@
 #include "design/calculate_design.h"
 #include "design/design_inputs.h"
 #include "design/preset_table.h"
-#include "platform/testing/scripted_prompts.h"
 
 namespace varnloft::testing {
 
@@ -25,13 +24,10 @@ DesignRecord Read(const InputTexts& texts, bool supportsExterior, bool imperial,
 DesignRecord Calculate(const InputTexts& texts, bool supportsExterior, bool imperial,
                        float thickness, Answer answer = Answer::No, bool* asked = nullptr) {
   DesignRecord rec = Read(texts, supportsExterior, imperial, thickness);
-  ScriptedPrompts prompts;
-  prompts.answer = answer;
-  CalculateGeometry(rec, prompts, nullptr);
-  if (asked) {
-    *asked = false;
-    for (const ShownBox& box : prompts.shown) *asked = *asked || box.kind == "question";
-  }
+  const GeometryOutcome first = CalculateGeometry(rec, OverlapAnswer::NotAsked);
+  if (asked) *asked = first.overlapQuestion.has_value();
+  if (first.overlapQuestion)
+    CalculateGeometry(rec, answer == Answer::Yes ? OverlapAnswer::Yes : OverlapAnswer::No);
   return rec;
 }
 

@@ -1,4 +1,4 @@
-#include "app/utf8_text.h"
+#include "document/utf8_text.h"
 
 namespace varnloft {
 

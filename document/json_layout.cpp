@@ -1,4 +1,4 @@
-#include "app/json_layout.h"
+#include "document/json_layout.h"
 
 #include <charconv>
 #include <cmath>

@@ -28,8 +28,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/design_state.h"
 #include "design/design_record.h"
+#include "document/design_document.h"
 #include "platform/json_value.h"
 
 namespace varnloft {
@@ -51,11 +51,11 @@ struct DesignFileText {
 
 // The file for a design. Refused (error set) when a text is longer than 1,000 characters or is
 // not UTF-8, or the file would be larger than 1 MB, since no file could bring it back.
-DesignFileText WriteDesignFile(const DesignState& state, const DesignRecord& record,
+DesignFileText WriteDesignFile(const DesignDocument& state, const DesignRecord& record,
                                const KeptKeys& kept);
 
 struct DesignFileContents {
-  DesignState state;
+  DesignDocument state;
   KeptKeys kept;
   std::vector<std::string> missingKeys;  // "inputs.deckGap", "supportSide", ...
 };

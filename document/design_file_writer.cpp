@@ -1,9 +1,9 @@
 // Writing the design file: the state by role names, then the kept keys, then the record.
-#include "app/design_file.h"
-#include "app/input_boxes.h"
-#include "app/json_layout.h"
-#include "app/utf8_text.h"
+#include "design/design_inputs.h"
 #include "design/record_fields.h"
+#include "document/design_file.h"
+#include "document/json_layout.h"
+#include "document/utf8_text.h"
 
 namespace varnloft {
 
@@ -37,13 +37,15 @@ JsonValue RecordValue(const DesignRecord& rec) {
 }
 
 // Every text the file holds, with what the user calls it, so that a refusal can say which.
-std::vector<std::pair<std::string, const std::string*>> NamedTexts(const DesignState& s) {
+// An input's slot is named by its key in the file, as the reader's refusals name it.
+std::vector<std::pair<std::string, const std::string*>> NamedTexts(const DesignDocument& s) {
   std::vector<std::pair<std::string, const std::string*>> texts;
-  const auto& table = InputBoxTable();
-  for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
-    for (size_t slot = 0; slot < s.inputTexts[i].size() && slot < table[i].boxes.size(); ++slot)
-      texts.emplace_back(std::string(table[i].boxes[slot]) + " (" + table[i].input->role + ")",
-                         &s.inputTexts[i][slot]);
+  const auto& inputs = DesignInputs();
+  for (size_t i = 0; i < inputs.size() && i < s.inputTexts.size(); ++i)
+    for (size_t slot = 0; slot < s.inputTexts[i].size() && slot < SlotCount(inputs[i].unit); ++slot)
+      texts.emplace_back(
+          "\"inputs." + std::string(inputs[i].role) + "[" + std::to_string(slot) + "]\"",
+          &s.inputTexts[i][slot]);
   texts.emplace_back("the lumber thickness dialog's inches box", &s.thicknessInches);
   texts.emplace_back("the lumber thickness dialog's sixteenths box", &s.thicknessSixteenths);
   texts.emplace_back("the model-scale menu item", &s.modelMenuCaption);
@@ -55,7 +57,7 @@ std::vector<std::pair<std::string, const std::string*>> NamedTexts(const DesignS
 
 }  // namespace
 
-DesignFileText WriteDesignFile(const DesignState& s, const DesignRecord& record,
+DesignFileText WriteDesignFile(const DesignDocument& s, const DesignRecord& record,
                                const KeptKeys& kept) {
   DesignFileText result;
   for (const auto& [name, text] : NamedTexts(s)) {
@@ -70,11 +72,11 @@ DesignFileText WriteDesignFile(const DesignState& s, const DesignRecord& record,
   }
 
   std::vector<JsonMember> inputs;
-  const auto& table = InputBoxTable();
+  const auto& table = DesignInputs();
   for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i) {
     std::vector<JsonValue> slots;
     for (const auto& text : s.inputTexts[i]) slots.push_back(Text(text));
-    inputs.push_back({table[i].input->role, JsonValue::Array(std::move(slots))});
+    inputs.push_back({table[i].role, JsonValue::Array(std::move(slots))});
   }
 
   std::vector<JsonMember> top = {

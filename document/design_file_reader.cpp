@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/design_file.h"
-#include "app/input_boxes.h"
-#include "app/main_window.h"
-#include "app/utf8_text.h"
+#include "design/design_inputs.h"
+#include "document/design_file.h"
+#include "document/utf8_text.h"
 #include "platform/json_text.h"
 
 namespace varnloft {
@@ -144,18 +143,18 @@ void CheckFormatAndVersion(const JsonValue& top) {
 void ReadInputs(ObjectReader& top, DesignFileContents& out) {
   const JsonValue* inputs = NestedObject(top, "inputs");
   ObjectReader reader(inputs, "inputs", out);
-  const auto& table = InputBoxTable();
+  const auto& table = DesignInputs();
   for (size_t i = 0; i < table.size(); ++i) {
-    const std::string role = table[i].input->role;
+    const std::string role = table[i].role;
     if (const JsonValue* v = reader.Get(role))
-      out.state.inputTexts[i] = TextsOf(*v, reader.Path(role), table[i].boxes.size());
+      out.state.inputTexts[i] = TextsOf(*v, reader.Path(role), SlotCount(table[i].unit));
   }
   reader.KeepUnknown();
 }
 
 void ReadThickness(ObjectReader& top, DesignFileContents& out) {
   ObjectReader reader(NestedObject(top, "lumberThickness"), "lumberThickness", out);
-  DesignState& s = out.state;
+  DesignDocument& s = out.state;
   if (const JsonValue* v = reader.Get("inches")) {
     Expect(*v, JsonValue::Type::Number, reader.Path("inches"));
     const auto feet = static_cast<float>(v->AsNumber() / 12);
@@ -172,7 +171,7 @@ void ReadThickness(ObjectReader& top, DesignFileContents& out) {
 
 void ReadModelScale(ObjectReader& top, DesignFileContents& out) {
   ObjectReader reader(NestedObject(top, "modelScale"), "modelScale", out);
-  DesignState& s = out.state;
+  DesignDocument& s = out.state;
   if (const JsonValue* v = reader.Get("on")) {
     Expect(*v, JsonValue::Type::Bool, reader.Path("on"));
     s.modelScale = v->AsBool();
@@ -200,8 +199,8 @@ void ReadDesign(const JsonValue& top, DesignFileContents& out) {
   bool imperial = true;
   if (const JsonValue* v = reader.Get("measure"))
     imperial = Choice(*v, "measure", "imperial", "metric");
-  out.state = AdultStandardState(imperial);
-  DesignState& s = out.state;
+  out.state = AdultStandardDocument(imperial);
+  DesignDocument& s = out.state;
 
   ReadInputs(reader, out);
   if (const JsonValue* v = reader.Get("supportSide"))
@@ -210,7 +209,7 @@ void ReadDesign(const JsonValue& top, DesignFileContents& out) {
   ReadModelScale(reader, out);
   if (const JsonValue* v = reader.Get("preset")) {
     const std::string& caption = TextOf(*v, "preset");
-    const auto& captions = MainWindow::PresetMenuCaptions();
+    const auto& captions = PresetMenuCaptions();
     if (std::find(captions.begin(), captions.end(), caption) == captions.end())
       throw Refusal{"\"preset\" names no item of the Pre-Settings menu: " + Quoted(caption)};
     s.presetCaption = caption;
