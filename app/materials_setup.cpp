@@ -13,10 +13,6 @@ namespace {
 // A currency symbol is a short label written before every amount.
 constexpr size_t kLongestCurrency = 12;
 
-bool SamePrice(const std::optional<double>& a, const std::optional<double>& b) {
-  return a.has_value() == b.has_value() && (!a || std::fabs(*a - *b) < 1e-9);
-}
-
 }  // namespace
 
 MaterialsSetup::MaterialsSetup()
@@ -83,22 +79,6 @@ std::string SawLengthText(double feet, bool imperial) {
   const double value = feet * (imperial ? kInchesPerFoot : kMillimetresPerFoot);
   // A millionth of an inch or millimetre is below any saw's reach; it hides the float's noise.
   return PlainDecimal(std::round(value * 1e6) / 1e6);
-}
-
-bool IsExamplePrice(const std::string& lumber, double length, const std::optional<double>& price,
-                    bool imperial) {
-  if (!price) return false;
-  for (const StockLength& s : DefaultMaterialsSettings(imperial).table.stock)
-    if (s.lumber == lumber && std::fabs(s.length - length) < 1e-9) return SamePrice(s.price, price);
-  return false;
-}
-
-bool IsExampleHardwarePrice(const std::string& item, int pack, const std::optional<double>& price,
-                            bool imperial) {
-  if (!price) return false;
-  for (const HardwarePrice& h : DefaultMaterialsSettings(imperial).table.hardware)
-    if (h.item == item) return h.pack == pack && SamePrice(h.price, price);
-  return false;
 }
 
 }  // namespace varnloft

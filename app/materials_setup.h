@@ -3,7 +3,6 @@
 // end trim and bolt diameter (the lumber names, stock lengths and hardware sizes of one measure
 // mean nothing in the other). Every change is checked whole before it is kept: a change that is
 // refused returns its message and leaves the settings exactly as they were.
-#include <optional>
 #include <string>
 
 #include "materials/stock.h"
@@ -44,12 +43,5 @@ class MaterialsSetup {
 
 // The text of a kerf, trim or bolt diameter in its box: decimal inches or millimetres.
 std::string SawLengthText(double feet, bool imperial);
-
-// True when the price is the example price of that stock length or hardware item, so that the
-// lists can label it as an example rather than a price the user put in.
-bool IsExamplePrice(const std::string& lumber, double length, const std::optional<double>& price,
-                    bool imperial);
-bool IsExampleHardwarePrice(const std::string& item, int pack, const std::optional<double>& price,
-                            bool imperial);
 
 }  // namespace varnloft

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "design/frame_symbols.h"
 #include "drawing/model_pen.h"
-#include "drawing/table_symbols.h"
 
 namespace varnloft {
 
@@ -17,7 +17,7 @@ BoardRow BoardsInRow(double count) {
 
 namespace {
 
-void DrawDeckBoards(const TableSymbols& m, ModelPen& pen) {
+void DrawDeckBoards(const FrameSymbols& m, ModelPen& pen) {
   const int boards = BoardsInRow(m.ND).drawn;
   for (int i = 0; i < boards; ++i) {
     pen.Rectangle({m.xd + i * (m.DW + m.G), 0}, {m.xd + i * m.G + (i + 1) * m.DW, m.t});
@@ -26,7 +26,7 @@ void DrawDeckBoards(const TableSymbols& m, ModelPen& pen) {
 
 // Table-top width dimension, placed in pixels. The width is cut to whole pixels before it is
 // added, so the right tick may stand a pixel left of the last board's edge.
-void DrawTableTopWidthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
+void DrawTableTopWidthDimension(const DesignRecord& rec, const FrameSymbols& m, Canvas& canvas,
                                 const FigureLayout& layout) {
   const double s = layout.pixelsPerFoot, u = layout.dimStep, y0 = layout.viewTop;
   const double x1 = layout.viewLeft + m.xd * s;
@@ -44,7 +44,7 @@ void DrawTableTopWidthDimension(const DesignRecord& rec, const TableSymbols& m, 
 }
 
 // All boards of the left seat first, then all boards of the right seat.
-void DrawSeatBoards(const TableSymbols& m, ModelPen& pen) {
+void DrawSeatBoards(const FrameSymbols& m, ModelPen& pen) {
   const int boards = BoardsInRow(m.NS).drawn;
   for (double shift : {0.0, m.W - m.SW}) {
     for (int i = 0; i < boards; ++i) {
@@ -57,7 +57,7 @@ void DrawSeatBoards(const TableSymbols& m, ModelPen& pen) {
 }  // namespace
 
 void DrawBoardSections(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout) {
-  const TableSymbols m = SymbolsOf(rec);
+  const FrameSymbols m = FrameSymbolsOf(rec);
   ModelPen pen(canvas, layout.viewLeft, layout.viewTop, layout.pixelsPerFoot);
   DrawDeckBoards(m, pen);
   DrawTableTopWidthDimension(rec, m, canvas, layout);

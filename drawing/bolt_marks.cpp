@@ -1,7 +1,7 @@
 #include "drawing/bolt_marks.h"
 
+#include "design/frame_symbols.h"
 #include "drawing/model_pen.h"
-#include "drawing/table_symbols.h"
 
 namespace varnloft {
 
@@ -19,7 +19,7 @@ void DrawBoltBar(Canvas& canvas, const ModelPen& pen, double x1, double x2, doub
 }  // namespace
 
 void DrawBoltMarks(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout) {
-  const TableSymbols m = SymbolsOf(rec);
+  const FrameSymbols m = FrameSymbolsOf(rec);
   if (layout.setsColours) canvas.SetPenColor(layout.penColour);
 
   ModelPen endView(canvas, layout.viewLeft, layout.viewTop, layout.pixelsPerFoot);

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "design/frame_symbols.h"
 #include "drawing/board_sections.h"
 #include "drawing/bolt_marks.h"
 #include "drawing/support_views.h"
-#include "drawing/table_symbols.h"
 #include "drawing/view_scale.h"
 
 namespace varnloft {
@@ -18,7 +18,7 @@ DesignViewLayout ComputeDesignViewLayout(const DesignRecord& rec, int pictureHei
   f.viewTop = 0.15 * pictureHeight;
   f.dimStep = std::floor(windowHeight / 60.0 + 10);
 
-  const TableSymbols m = SymbolsOf(rec);
+  const FrameSymbols m = FrameSymbolsOf(rec);
   if (!m.AllFinite()) {
     out.problem = "The table cannot be drawn: some of its sizes are too large to compute.";
     return out;

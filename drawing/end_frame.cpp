@@ -1,7 +1,7 @@
 #include "drawing/end_frame.h"
 
+#include "design/frame_symbols.h"
 #include "drawing/model_pen.h"
-#include "drawing/table_symbols.h"
 
 namespace varnloft {
 
@@ -9,7 +9,7 @@ namespace {
 
 // Legs in front of the supports. The legs meet the deck underside 2k*OS in from each edge of the
 // table top; the underside line stops at 99% of the width.
-void DrawInteriorEndFrame(const TableSymbols& m, ModelPen& pen) {
+void DrawInteriorEndFrame(const FrameSymbols& m, ModelPen& pen) {
   const double k = m.k;
   const double xl = m.xd + 2 * k * m.OS;
   const double xr = m.xd + m.TW - 2 * k * m.OS;
@@ -31,7 +31,7 @@ void DrawInteriorEndFrame(const TableSymbols& m, ModelPen& pen) {
 
 // Supports in front of the legs: the legs show between the two supports and below the seat
 // support, on the same lines as in the interior variant.
-void DrawExteriorEndFrame(const TableSymbols& m, ModelPen& pen) {
+void DrawExteriorEndFrame(const FrameSymbols& m, ModelPen& pen) {
   const double k = m.k;
   const double upperRun = k * (m.H - m.SH - m.OS);
   pen.Line({m.xd, m.t}, {m.xd + 0.99 * m.TW, m.t});
@@ -69,7 +69,7 @@ void DrawExteriorEndFrame(const TableSymbols& m, ModelPen& pen) {
 
 void DrawEndFrame(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout,
                   SupportSide side) {
-  const TableSymbols m = SymbolsOf(rec);
+  const FrameSymbols m = FrameSymbolsOf(rec);
   ModelPen pen(canvas, layout.viewLeft, layout.viewTop, layout.pixelsPerFoot);
   if (side == SupportSide::Exterior) {
     DrawExteriorEndFrame(m, pen);

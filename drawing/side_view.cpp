@@ -1,14 +1,14 @@
 #include "drawing/side_view.h"
 
+#include "design/frame_symbols.h"
 #include "drawing/model_pen.h"
-#include "drawing/table_symbols.h"
 
 namespace varnloft {
 
 namespace {
 
 // Table-height dimension left of the side view, placed in pixels.
-void DrawHeightDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
+void DrawHeightDimension(const DesignRecord& rec, const FrameSymbols& m, Canvas& canvas,
                          const FigureLayout& layout) {
   const double x = layout.heightDimensionLeft, u = layout.dimStep, y0 = layout.viewTop;
   const double floorY = y0 + m.H * layout.pixelsPerFoot;
@@ -22,7 +22,7 @@ void DrawHeightDimension(const DesignRecord& rec, const TableSymbols& m, Canvas&
 }
 
 // Overall-length dimension above the side view, placed in pixels.
-void DrawLengthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas& canvas,
+void DrawLengthDimension(const DesignRecord& rec, const FrameSymbols& m, Canvas& canvas,
                          const FigureLayout& layout) {
   const double x = layout.sideViewLeft, u = layout.dimStep, y0 = layout.viewTop;
   const double length = m.L * layout.pixelsPerFoot;
@@ -37,7 +37,7 @@ void DrawLengthDimension(const DesignRecord& rec, const TableSymbols& m, Canvas&
 
 // Table top, end-cap lines (drawn also without end caps: they then lie on the table top's
 // ends) and the seat.
-void DrawTopAndSeat(const TableSymbols& m, ModelPen& pen) {
+void DrawTopAndSeat(const FrameSymbols& m, ModelPen& pen) {
   pen.ClosedOutline({{0, 0}, {m.L, 0}, {m.L, m.t}, {0, m.t}});
   pen.Line({m.EC, 0}, {m.EC, m.t});
   pen.Line({m.L - m.EC, 0}, {m.L - m.EC, m.t});
@@ -47,7 +47,7 @@ void DrawTopAndSeat(const TableSymbols& m, ModelPen& pen) {
 }
 
 // A leg edge-on between x = a and x = b, its edges broken where the seat passes in front.
-void DrawLegEdgeOn(const TableSymbols& m, ModelPen& pen, double a, double b) {
+void DrawLegEdgeOn(const FrameSymbols& m, ModelPen& pen, double a, double b) {
   pen.Line({a, m.t}, {a, m.H - m.SH});
   pen.Polyline({{a, m.ys}, {a, m.H}, {b, m.H}, {b, m.ys}});
   pen.Line({b, m.t}, {b, m.H - m.SH});
@@ -55,13 +55,13 @@ void DrawLegEdgeOn(const TableSymbols& m, ModelPen& pen, double a, double b) {
 
 // The outer support and the seat support end-on: their free face at x = face, their lower edge
 // running to the leg at x = joint.
-void DrawSupportsEndOn(const TableSymbols& m, ModelPen& pen, double face, double joint) {
+void DrawSupportsEndOn(const FrameSymbols& m, ModelPen& pen, double face, double joint) {
   pen.Polyline({{face, m.t}, {face, m.t + m.OS}, {joint, m.t + m.OS}});
   pen.Polyline({{face, m.ys}, {face, m.ys + m.SS}, {joint, m.ys + m.SS}});
 }
 
 // Centre support, braces and brace feet, measured from the inner face of the left frame.
-void DrawCentreSupportAndBraces(const TableSymbols& m, ModelPen& pen, double frameFace) {
+void DrawCentreSupportAndBraces(const FrameSymbols& m, ModelPen& pen, double frameFace) {
   const double t = m.t;
   const double xc = frameFace + m.BR;
   pen.Polyline({{xc, t}, {xc, t + m.CS}, {xc + t, t + m.CS}, {xc + t, t}});
@@ -102,7 +102,7 @@ void DrawCentreSupportAndBraces(const TableSymbols& m, ModelPen& pen, double fra
 
 void DrawSideView(const DesignRecord& rec, Canvas& canvas, const FigureLayout& layout,
                   SupportSide side) {
-  const TableSymbols m = SymbolsOf(rec);
+  const FrameSymbols m = FrameSymbolsOf(rec);
   ModelPen pen(canvas, layout.sideViewLeft, layout.viewTop, layout.pixelsPerFoot);
   DrawHeightDimension(rec, m, canvas, layout);
   DrawLengthDimension(rec, m, canvas, layout);

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/materials_lists.h"
 #include "app/option_dialogs.h"
 #include "app/plan_context_of.h"
 #include "app/preset_menu.h"
@@ -29,6 +28,7 @@
 #include "materials/materials.h"
 #include "materials/materials_csv.h"
 #include "materials/materials_json.h"
+#include "materials/materials_lists.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/recording_canvas.h"

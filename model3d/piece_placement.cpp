@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "measure/angles.h"
+#include "design/frame_symbols.h"
 
 namespace varnloft {
 
@@ -10,11 +10,10 @@ namespace {
 
 constexpr int kLowerLeft = 0, kUpperLeft = 3;
 
-// The record's lengths under the short names of the views, in double.
-struct Frame {
-  double t, H, SH, L, W, TW, SW, DW, BW, G, OS, CS, SS, LD, RD, LS, EC, BR, BH;
-  double xd;  // y of the table top's front edge
-  double legCos, legSin, legTan;
+// The end frame's symbols, with the unit directions of the legs and braces and the bands along
+// the table where the frames' members stand.
+struct Frame : FrameSymbols {
+  double legCos, legSin;
   double braceCos, braceSin;
   double legBand, supportBand;  // x where the left frame's leg and supports start
   double frameFace;             // x of the left frame's inner face, where the braces stand
@@ -22,36 +21,15 @@ struct Frame {
 
 Frame FrameOf(const DesignRecord& rec) {
   Frame f{};
-  f.t = rec.LumberThickness;
-  f.H = rec.TableHeight;
-  f.SH = rec.SeatHeight;
-  f.L = rec.OverallLength;
-  f.W = rec.OverallWidth;
-  f.TW = rec.TableTopWidth;
-  f.SW = rec.SeatWidth;
-  f.DW = rec.DeckBoardWidth;
-  f.BW = rec.SeatBoardWidth;
-  f.G = rec.DeckGap;
-  f.OS = rec.OuterSupportDepth;
-  f.CS = rec.CentreSupportDepth;
-  f.SS = rec.SeatSupportDepth;
-  f.LD = rec.LeftDeckOverhang;
-  f.RD = rec.RightDeckOverhang;
-  f.LS = rec.LeftSeatOverhang;
-  f.EC = rec.EndCapWidth;
-  f.BR = rec.BraceRun;
-  f.BH = rec.BraceRise;
-  f.xd = f.SW + static_cast<double>(rec.SeatToTableDistance);
-  // The views draw with the tangents the record's angles give; the directions are made unit
-  // from them, so that every piece is placed rigidly.
-  f.legTan = TanDeg(rec.LegAngle);
-  const double legNorm = std::sqrt(1 + f.legTan * f.legTan);
+  static_cast<FrameSymbols&>(f) = FrameSymbolsOf(rec);
+  // The views draw with the tangents of the record's angles; the directions are made unit from
+  // them, so that every piece is placed rigidly.
+  const double legNorm = std::sqrt(1 + f.k * f.k);
   f.legCos = 1 / legNorm;
-  f.legSin = f.legTan / legNorm;
-  const double braceTan = TanDeg(rec.BraceAngle);
-  const double braceNorm = std::sqrt(1 + braceTan * braceTan);
+  f.legSin = f.k / legNorm;
+  const double braceNorm = std::sqrt(1 + f.q * f.q);
   f.braceCos = 1 / braceNorm;
-  f.braceSin = braceTan / braceNorm;
+  f.braceSin = f.q / braceNorm;
   if (rec.SupportsExterior) {
     f.supportBand = f.LD;
     f.legBand = f.LD + f.t;
@@ -83,7 +61,7 @@ const Vec3 kX{1, 0, 0}, kY{0, 1, 0}, kZ{0, 0, 1};
 // up to the deck underside 2·tan(leg angle)·OS in from the table top's front edge. The outline's
 // upper edge is the leg's outer edge, its left end the foot.
 std::vector<Placement> Legs(const Outline& outline, const Frame& f) {
-  const double footOuter = f.xd + 2 * f.legTan * f.OS - f.legTan * (f.H - f.t);
+  const double footOuter = f.xd + 2 * f.k * f.OS - f.k * (f.H - f.t);
   std::vector<Placement> out;
   for (double band : {f.legBand, RightBand(f, f.legBand)}) {
     out.push_back(Anchored(outline, kUpperLeft, {band, footOuter, 0}, {0, f.legSin, f.legCos},

@@ -41,7 +41,7 @@ PacketLayout Lay(DesignRecord& rec, PageSink& sink, const PacketContents& conten
   layout.planPages = plansSink.Pages();
 
   PacketPages pages(sink, contents.dotsPerInch, rec.PlanName, layout.planPages, totalPages);
-  layout.materialsPages = DrawMaterialsPages(rec, materials, pages);
+  layout.materialsPages = DrawMaterialsPages(materials, pages);
   layout.diagramPages = DrawCuttingDiagramPages(materials, pages);
   const int beforeTemplates = pages.DocumentPages();
   layout.templates = DrawTemplatePages(rec, pages);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drawing/table_symbols.h"
+#include "design/frame_symbols.h"
 #include "drawing/view_scale.h"
 
 namespace varnloft {
@@ -29,7 +29,7 @@ PlanLayout ComputePlanLayout(const DesignRecord& rec, int width, int height,
   out.leftMargin = std::floor(width * 0.03);
 
   const double tableHeight = rec.TableHeight;
-  if (!SymbolsOf(rec).AllFinite()) {
+  if (!FrameSymbolsOf(rec).AllFinite()) {
     out.viewProblem =
         "The assembled views are not drawn: some of the table's sizes are too large to compute.";
   } else if (!(tableHeight > 0)) {

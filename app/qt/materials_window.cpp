@@ -27,11 +27,11 @@
 #include <cmath>
 #include <exception>
 
-#include "app/materials_lists.h"
 #include "app/qt/export_commands.h"
 #include "app/qt/materials_settings_panel.h"
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
+#include "materials/materials_lists.h"
 #include "measure/errors.h"
 #include "platform/atomic_write.h"
 

@@ -4,9 +4,9 @@
 #include <QPrintDialog>
 #include <QSettings>
 
-#include "app/materials_pages.h"
 #include "app/qt/materials_settings_store.h"
 #include "app/qt/program_windows.h"
+#include "packet/materials_pages.h"
 #include "platform/qt/paint_device_page_sink.h"
 
 namespace varnloft {
@@ -42,8 +42,10 @@ void ProgramWindows::ConnectMaterials() {
     } name{printer};
     printer.setDocName("Picnic Table Materials");
     PaintDevicePageSink sink(printer);
-    PrintMaterials(materials, "Materials for the " + state_->CheckedPresetCaption() + " table",
-                   sink, printer.resolution());
+    // The build packet's materials and cutting-diagram pages, the table's name in their header.
+    const std::string preset = state_->CheckedPresetCaption();
+    PrintMaterialsPages(materials, preset.empty() ? "Picnic table" : preset + " table", sink,
+                        printer.resolution());
   };
 }
 

@@ -30,8 +30,9 @@ done <<<"$fonts"
 text=$(pdftotext -layout "$work/packet.pdf" -)
 for want in "Tellwick Picnic Tables Varnloft" "Leg & Support Angles: 31.0°" "««« (2 1/8\" )" \
   "Revised January 27, 2007" \
-  "Materials" "Shopping list" "Total cost: \$113.33" "Hardware" "Carriage bolt 3/8 × 4 in" \
-  "one through each bolt hole of a leg" "Cut list" "31.0°, long edge up" "Near misses" \
+  "Materials" "Shopping list: lumber" "Cost in all" "\$113.33, at example prices" "Hardware" \
+  "Carriage bolt 3/8 × 4 in" \
+  "one through each bolt hole of a leg" "Cut list" "31.0° both" "Near misses" \
   "Cutting diagrams" "Board 1 of 14:" "Board 14 of 14:" "offcut" \
   "Full-size templates" "Print at 100 % (no fit to page). Check that this square measures 4 in." \
   "Template 1 of 2: 4 Legs, 2 Outer Supports, 1 Centre Support, 2 Seat Supports" \

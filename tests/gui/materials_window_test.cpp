@@ -1,7 +1,7 @@
 // The Materials window in the real program: opened from View > Materials without blocking the
 // main window, listing every new design (or saying it cannot), the cutting diagram drawn, bad
 // settings refused with a message and nothing changed, settings kept for the next run, Restore
-// examples, and Save CSV.
+// examples, Save CSV, and Print.
 #include "app/qt/materials_window.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTableWidget>
@@ -25,6 +28,8 @@
 #include "app/qt/materials_settings_panel.h"
 #include "app/qt/program_windows.h"
 #include "materials/materials_csv.h"
+#include "packet/counting_page_sink.h"
+#include "packet/materials_pages.h"
 
 namespace varnloft {
 namespace {
@@ -337,6 +342,34 @@ TEST(MaterialsWindow, SaveSvgWritesTheWindowsOwnDiagrams) {
   const QString last = QString("Board %1 of %1:").arg(w.materials().boards.size());
   EXPECT_TRUE(svg.contains(last.toUtf8())) << last.toStdString();
   EXPECT_TRUE(w.saveSvgButton->isEnabled());
+}
+
+TEST(MaterialsWindow, PrintPrintsThePacketsMaterialsAndCuttingDiagramPages) {
+  OpenProgram p;
+  p.OpenMaterials();
+  MaterialsWindow& w = p.materials();
+  QPrinter& printer = p.windows->plansPrinter().printer();
+  const QString file = p.scratch.filePath("materials.pdf");
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  printer.setDocName("Plans");
+  QTimer::singleShot(0, [] {
+    if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+      dialog->accept();
+  });
+  QTest::mouseClick(w.printButton, Qt::LeftButton);
+  EXPECT_EQ(printer.docName(), "Plans");  // the plans' document name again afterwards
+
+  QFile pdf(file);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  const QString bytes = QString::fromLatin1(pdf.readAll());
+  // As many pages as the packet's materials and cutting-diagram pages take on that paper: the
+  // materials page and the 14 boards' diagrams.
+  CountingPageSink counting(printer.width(), printer.height());
+  const int pages =
+      PrintMaterialsPages(w.materials(), "Adult Standard table", counting, printer.resolution());
+  EXPECT_GE(pages, 3);
+  EXPECT_EQ(bytes.count(QRegularExpression("/Type\\s*/Page[^s]")), pages);
 }
 
 }  // namespace

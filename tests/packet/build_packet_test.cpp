@@ -92,12 +92,12 @@ TEST(BuildPacket, APageOfPlansThenMaterialsDiagramsAndTemplatesNumberedThroughou
         << page;
   }
   // Materials: the shopping list with prices and totals, the hardware with its rules, the cut
-  // list.
+  // list, worded as the Materials window lists them.
   const Ops& materials = pages[1];
   for (const char* text :
-       {"Shopping list", "Hardware", "Totals", "Cut list", "Near misses", "Total cost: $113.33",
-        "Carriage bolt 3/8 \xC3\x97 4 in", "one through each bolt hole of a leg",
-        "31.0\xC2\xB0, parallel", "21.6\xC2\xB0, parallel", "31.0\xC2\xB0, long edge up"})
+       {"Shopping list: lumber", "Shopping list: hardware", "Totals", "Cut list", "Near misses",
+        "Cost in all", "$113.33, at example prices", "Carriage bolt 3/8 \xC3\x97 4 in",
+        "one through each bolt hole of a leg", "31.0\xC2\xB0 both", "21.6\xC2\xB0 both"})
     EXPECT_NE(Text(materials, text), nullptr) << text;
   // Every board once, in order, over the two diagram pages.
   for (int board = 1; board <= 14; ++board)
@@ -204,7 +204,7 @@ TEST(BuildPacket, UnderAModelScaleTheTemplatesAreDrawnAtTheModelsSize) {
   const CanvasOp* leg = Text(p.ops(), "Leg angle 31.0\xC2\xB0 off square, across 3/4\"; ");
   ASSERT_NE(leg, nullptr);
   EXPECT_NE(leg->text.find("Drawn at the model's size."), std::string::npos);
-  EXPECT_NE(Text(p.ops(), "The list is for the full-size table."), nullptr);
+  EXPECT_NE(Text(p.ops(), "The list is for the full-size table:"), nullptr);
 }
 
 TEST(BuildPacket, RefusedAfterAFailedCalculationBeforeTheDocumentBegins) {

@@ -1,8 +1,9 @@
 #pragma once
-// The materials as the Materials window lists them: the shopping list, the hardware with the
-// rule behind each count, the cut list and the totals as tables of texts, with the notes that go
-// with them (full size, proven cheapest, example prices, no price). The window shows these
-// tables, Copy puts them on the clipboard as text and Print prints them, so all three agree.
+// The materials as lists of texts: the shopping list, the hardware with the rule behind each
+// count, the cut list and the totals as tables, with the notes that go with them (full size,
+// proven cheapest, example prices, no price). The Materials window shows these tables, Copy puts
+// them on the clipboard as text, and the build packet's materials pages (which the window's
+// Print prints too) print them, so that every one of them words a row the same way.
 #include <string>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "drawing/table_symbols.h"
+#include "design/frame_symbols.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -8,12 +8,12 @@
 
 namespace varnloft {
 
-double TableSymbols::OverBraceTangent(double value) const {
+double FrameSymbols::OverBraceTangent(double value) const {
   if (q == 0) throw DivisionByZeroError();
   return value / q;
 }
 
-bool TableSymbols::AllFinite() const {
+bool FrameSymbols::AllFinite() const {
   for (double v : {t,  H,  SH, L,  W,  TW, SW, ST, DW, ND, BW, NS, G,  OS, CS,
                    SS, LC, SE, LD, RD, LS, SL, EC, BR, BH, k,  q,  xd, ys}) {
     if (!std::isfinite(v)) return false;
@@ -21,8 +21,8 @@ bool TableSymbols::AllFinite() const {
   return true;
 }
 
-TableSymbols SymbolsOf(const DesignRecord& rec) {
-  TableSymbols s{};
+FrameSymbols FrameSymbolsOf(const DesignRecord& rec) {
+  FrameSymbols s{};
   s.t = rec.LumberThickness;
   s.H = rec.TableHeight;
   s.SH = rec.SeatHeight;

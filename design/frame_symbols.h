@@ -1,11 +1,12 @@
 #pragma once
-// The design record's lengths under the short names the figure formulas use, widened to double
-// so that every coordinate is computed in double precision.
+// The design record's lengths under the short names of the end frame's and the side view's
+// formulas, widened to double so that every coordinate is computed in double precision. The
+// drawings and the 3D model both read the table's shape from this one table of symbols.
 #include "design/design_record.h"
 
 namespace varnloft {
 
-struct TableSymbols {
+struct FrameSymbols {
   double t;           // LumberThickness: every board and frame member
   double H, SH;       // TableHeight, SeatHeight (floor to the tops)
   double L;           // OverallLength: length of the table top
@@ -33,6 +34,6 @@ struct TableSymbols {
   bool AllFinite() const;
 };
 
-TableSymbols SymbolsOf(const DesignRecord& rec);
+FrameSymbols FrameSymbolsOf(const DesignRecord& rec);
 
 }  // namespace varnloft

@@ -1,8 +1,8 @@
-#include "app/materials_lists.h"
+#include "materials/materials_lists.h"
 
 #include <cmath>
 
-#include "app/materials_setup.h"
+#include "materials/example_prices.h"
 #include "materials/material_texts.h"
 #include "measure/number_text.h"
 
