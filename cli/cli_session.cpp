@@ -9,6 +9,7 @@
 #include "cli/materials_actions.h"
 #include "cli/model3d_actions.h"
 #include "cli/plan_actions.h"
+#include "cli/role_actions.h"
 #include "cli/view_actions.h"
 
 namespace varnloft {
@@ -38,7 +39,12 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
   CliOptions options;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
+    if (!arg.empty() && arg[0] != '-' && options.actions.empty()) {
+      // An argument that is no option, before any action (--now and --locale may come first),
+      // names a design file, opened as --open opens one.
+      options.actions.push_back({"--open", arg});
+      options.designFileArgument = true;
+    } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (Contains(kWithArgument, arg) || Contains(InputOptionsWithArgument(), arg) ||
                Contains(ViewOptionsWithArgument(), arg) ||
@@ -46,7 +52,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
                Contains(MaterialsOptionsWithArgument(), arg) ||
                Contains(FileOptionsWithArgument(), arg) ||
                Contains(Model3dOptionsWithArgument(), arg) ||
-               Contains(ExportOptionsWithArgument(), arg)) {
+               Contains(ExportOptionsWithArgument(), arg) ||
+               Contains(RoleOptionsWithArgument(), arg)) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs an argument");
       const std::string& value = args[++i];
       if (arg == "--now")
@@ -57,7 +64,8 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
         options.actions.push_back({arg, value});
     } else if (Contains(kWithoutArgument, arg) || Contains(InputOptionsWithoutArgument(), arg) ||
                Contains(ViewOptionsWithoutArgument(), arg) ||
-               Contains(FileOptionsWithoutArgument(), arg)) {
+               Contains(FileOptionsWithoutArgument(), arg) ||
+               Contains(RoleOptionsWithoutArgument(), arg)) {
       options.actions.push_back({arg, ""});
     } else {
       throw UsageError("unknown option '" + arg + "' (see --help)");
@@ -67,7 +75,13 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string CliHelpText() {
-  std::string text = R"(Usage: varnloft-cli [OPTION]...
+  std::string text = R"(Usage: varnloft-cli [DESIGN-FILE] [OPTION]...
+For example, the build packet of an 8 ft 6 1/2 in table, its top 2 X 8 boards:
+  varnloft-cli --set overallLength="8' 6 1/2\"" --set tableTopSize="2 X 8" \
+               --export-packet table.pdf > report.json
+and of a design file, with its materials:
+  varnloft-cli table.varnloft --export-packet table.pdf --materials table.csv
+
 Starts Varnloft without a window exactly as the program starts (the window is created, then
 activated, which presses Design on the built-in "Adult Standard" values), applies the actions
 below in command-line order as a user would, then prints one JSON document on stdout with the
@@ -75,6 +89,7 @@ design record ("record"), the main window's controls ("controls") and every mess
 box shown ("dialogs"), and exits 0. Wrong usage prints one line on stderr and exits 2.
 
 Actions:
+  The window's boxes by their names (--set above names them by role):
   --type BOX=TEXT    select the whole text of Edit1..Edit28 or ComboBox1..ComboBox9 and type TEXT
                      one character at a time (a combo box's change handler runs for each growing
                      prefix; choosing from the list does not happen). Typing into a box that is
@@ -224,6 +239,7 @@ include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit
 "OKRightDlg.Label5" (millimetres) and "OKBottomDlg.Select" (the percentage).
 )";
   text.insert(text.find("\nSettings:\n") + 1, MaterialsHelpText() + "\n");
+  text.insert(text.find("\nActions:\n") + 1, RoleHelpText() + "\n");
   return text;
 }
 
@@ -260,6 +276,8 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
   }
   plans_->UsePaperOf(actions);
   reportDocument_ = UsesFileOptions(actions);
+  reportInputs_ = reportInputs_ || UsesRoleOptions(actions);
+  reportRoles_ = ReportsRoles(actions);
   exports_->UsePaperOf(actions);
   window_.FormCreate();
   window_.HandleUserEvent([&] { window_.FormActivate(); });
@@ -295,6 +313,8 @@ void CliSession::Validate(const CliAction& action) const {
   } else if (std::find(ExportOptionsWithArgument().begin(), ExportOptionsWithArgument().end(),
                        action.option) != ExportOptionsWithArgument().end()) {
     ValidateExportAction(action);
+  } else if (Contains(RoleOptionsWithArgument(), action.option)) {
+    ValidateRoleAction(action);
   } else if (action.option == "--answer") {
     if (action.argument != "yes" && action.argument != "no" && action.argument != "cancel")
       throw UsageError("--answer takes yes, no or cancel, not '" + action.argument + "'");
@@ -325,15 +345,21 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.FormActivate(); });
-  } else if (!materials_->Apply(action) && !plans_->Apply(action) && !files_->Apply(action) &&
-             !model3d_->Apply(action) && !exports_->Apply(action) &&
+  } else if (!ApplyRoleAction(w, action) && !materials_->Apply(action) && !plans_->Apply(action) &&
+             !files_->Apply(action) && !model3d_->Apply(action) && !exports_->Apply(action) &&
              !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }
 }
 
 std::string CliSession::Report() const {
-  return ReportJson(window_, prompts_.shown, reportDocument_);
+  std::string report = ReportJson(window_, prompts_.shown, reportDocument_);
+  // The role members go last, before the closing brace.
+  std::string members;
+  if (reportRoles_) members += ",\n  \"roles\": " + RolesJson();
+  if (reportInputs_) members += ",\n  \"inputs\": " + InputsJson(window_);
+  report.insert(report.size() - 3, members);
+  return report;
 }
 
 }  // namespace varnloft

@@ -31,6 +31,7 @@ struct CliOptions {
   std::string now;     // --now, empty for the real clock
   std::string locale;  // --locale, empty for English with ","
   bool help = false;
+  bool designFileArgument = false;  // the first argument named a design file (an --open)
 };
 
 // Splits the command line; throws UsageError for an unknown option or a missing argument.
@@ -62,6 +63,9 @@ class CliSession {
   // After the last action: the drawings the --ops files of the plans need (see --help).
   void Conclude();
 
+  // The report gets the "inputs" member (a design file was given as the first argument).
+  void ReportInputs() { reportInputs_ = true; }
+
   std::string Report() const;
   // Writes the --ops files; false with `error` set when a file cannot be written.
   bool Finish(std::string& error);
@@ -82,6 +86,8 @@ class CliSession {
   std::unique_ptr<CliMaterials> materials_;
   std::unique_ptr<CliFiles> files_;
   bool reportDocument_ = false;
+  bool reportInputs_ = false;
+  bool reportRoles_ = false;
   std::unique_ptr<CliModel3d> model3d_;
   std::unique_ptr<CliExports> exports_;
 };

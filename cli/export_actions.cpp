@@ -60,7 +60,7 @@ void CliExports::ExportPacket(const std::string& file) {
       info.title = PacketTitle(contents.plans, now);
       info.creator = PacketCreator();
       const std::string error = PrintToPdfFile(file, info, nullptr, [&](PageSink& sink) {
-        WriteBuildPacket(w.rec, sink, contents, now);
+        KeepPlanValues(w.rec, WriteBuildPacket(w.rec, sink, contents, now).plans);
       });
       if (!error.empty()) ReportWriteError(error);
     });
@@ -73,12 +73,13 @@ void CliExports::ExportSvg(const std::string& what, const std::string& file) {
     SvgPicture svg;
     ExportedPicture picture;
     Materials materials;
+    PlanValues shown;  // what the plan sheet shows, once drawn
     if (what == "view") {
       picture = DesignViewPicture(w.rec, pictures_.view.Width(), pictures_.view.Height(),
                                   w.form.windowWidth, w.form.windowHeight);
       svg.start = pictures_.view.NextSettings();
     } else if (what == "plan") {
-      picture = PlanSheetPicture(w.rec, PlanContextOf(w));
+      picture = PlanSheetPicture(w.rec, PlanContextOf(w), &shown);
     } else {
       materials = BuildMaterials(w.rec, materials_.Of(w.rec.ImperialUnits));
       picture = CuttingDiagramPicture(materials, kCuttingDiagramExportWidth);
@@ -87,6 +88,7 @@ void CliExports::ExportSvg(const std::string& what, const std::string& file) {
     svg.height = picture.height;
     svg.title = picture.title;
     const std::string error = WriteSvgFile(file, svg, picture.draw);
+    if (what == "plan") KeepPlanValues(w.rec, shown);
     if (!error.empty()) ReportWriteError(error);
   });
 }

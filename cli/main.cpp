@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
       throw UsageError("--now needs YYYY-MM-DDTHH:MM:SS, got '" + options.now + "'");
     QGuiApplication app(argc, argv);
     CliSession session(now, LocaleNamed(options.locale));
+    if (options.designFileArgument) session.ReportInputs();
     for (const auto& action : options.actions) session.Validate(action);
     session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);

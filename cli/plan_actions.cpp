@@ -45,9 +45,17 @@ void CliPlans::ReportWriteError(const std::string& error) {
   if (writeError_.empty()) writeError_ = error;
 }
 
+void CliPlans::DrawSheet() {
+  sheet.Draw(
+      [this](Canvas& canvas) {
+        KeepPlanValues(window_.rec,
+                       DrawPlanSheet(window_.rec, canvas, PlanContextOf(window_)).values);
+      },
+      &sheetOps);
+}
+
 void CliPlans::ShowPlans() {
-  sheet.Draw([this](Canvas& canvas) { DrawPlanSheet(window_.rec, canvas, PlanContextOf(window_)); },
-             &sheetOps);
+  DrawSheet();
   // The window is shown; Save runs when the run asked for it, then Close, and the main
   // window becomes active again.
   if (!saveTarget_.empty()) {
@@ -68,7 +76,7 @@ void CliPlans::PrintPlansToPdf() {
     target = QDir(scratch.path()).filePath("plans.pdf").toStdString();
   }
   const std::string error = PrintToPdfFile(target, paper_, &printOps, [this](PageSink& sink) {
-    PrintPlans(window_.rec, sink, PlanContextOf(window_));
+    KeepPlanValues(window_.rec, PrintPlans(window_.rec, sink, PlanContextOf(window_)).values);
   });
   if (!error.empty()) ReportWriteError(error);
 }
@@ -105,11 +113,7 @@ bool CliPlans::Apply(const CliAction& action) {
 void CliPlans::Conclude() {
   MainWindow& w = window_;
   if (!planOpsFile_.empty() && !planSaved_) {
-    w.HandleUserEvent([this] {
-      sheet.Draw(
-          [this](Canvas& canvas) { DrawPlanSheet(window_.rec, canvas, PlanContextOf(window_)); },
-          &sheetOps);
-    });
+    w.HandleUserEvent([this] { DrawSheet(); });
   }
   if (!printOpsFile_.empty() && !pdfPrinted_ && w.form.mainWindowEnabled) {
     w.ButtonMouseDown("BitBtn5");

@@ -38,6 +38,8 @@ class CliPlans {
 
  private:
   void ShowPlans();
+  // Draws the plan sheet of the last design into `sheet`, as Plans draws it.
+  void DrawSheet();
   void PrintPlansToPdf();
   void ReportWriteError(const std::string& error);
 

@@ -1,6 +1,7 @@
 #include "design/table_members.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "measure/angles.h"
 
@@ -85,6 +86,19 @@ const TableMember* FindMember(const std::vector<TableMember>& members, MemberKin
   for (const TableMember& m : members)
     if (m.kind == kind) return &m;
   return nullptr;
+}
+
+double FootprintWidth(const DesignRecord& rec) {
+  const double k = TanDeg(rec.LegAngle);
+  return 2 * k * (static_cast<double>(rec.TableHeight) - rec.LumberThickness) + rec.TableTopWidth -
+         4 * k * rec.OuterSupportDepth;
+}
+
+float FrameDiagonalOf(const DesignRecord& rec) {
+  const double footprint = FootprintWidth(rec);
+  const double base = (footprint - rec.TableTopWidth) / 2 + rec.TableTopWidth;
+  const double height = static_cast<double>(rec.TableHeight) - rec.LumberThickness;
+  return static_cast<float>(std::sqrt(base * base + height * height));
 }
 
 }  // namespace varnloft

@@ -60,4 +60,13 @@ const TableMember* FindMember(const std::vector<TableMember>& members, MemberKin
 // The table tops run between the end caps.
 float TableTopLengthOf(const DesignRecord& rec);
 
+// The spread of the legs at the floor, in feet: 2 tan(LegAngle) (TableHeight - LumberThickness)
+// + TableTopWidth - 4 tan(LegAngle) OuterSupportDepth.
+double FootprintWidth(const DesignRecord& rec);
+
+// The squaring diagonal of an end frame, from the upper left point of the frame to the lower
+// right point of the leg: the hypotenuse of half the extra footprint plus the table-top width,
+// and the frame's height below the deck.
+float FrameDiagonalOf(const DesignRecord& rec);
+
 }  // namespace varnloft

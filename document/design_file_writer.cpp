@@ -1,6 +1,7 @@
 // Writing the design file: the state by role names, then the kept keys, then the record.
 #include "design/design_inputs.h"
 #include "design/record_fields.h"
+#include "design/table_members.h"
 #include "document/design_file.h"
 #include "document/json_layout.h"
 #include "document/utf8_text.h"
@@ -29,9 +30,11 @@ JsonValue RecordValue(const DesignRecord& rec) {
     members.push_back({f.name, JsonValue::Boolean(rec.*(f.member))});
   members.push_back({"ScaleFactor", SingleNumber(rec.ScaleFactor)});
   members.push_back({"LumberThickness", SingleNumber(rec.LumberThickness)});
-  members.push_back({"PlanName", Text(rec.PlanName)});
-  members.push_back({"TableTopLength", SingleNumber(rec.TableTopLength)});
-  members.push_back({"FrameDiagonal", SingleNumber(rec.FrameDiagonal)});
+  // The plans' lengths of this design, whether or not its plans were drawn; the plan's name is
+  // given when the plans are drawn, and is no part of the design.
+  const bool designed = !rec.LastCalculationFailed;
+  members.push_back({"TableTopLength", SingleNumber(designed ? TableTopLengthOf(rec) : 0.0f)});
+  members.push_back({"FrameDiagonal", SingleNumber(designed ? FrameDiagonalOf(rec) : 0.0f)});
   members.push_back({"LastCalculationFailed", JsonValue::Boolean(rec.LastCalculationFailed)});
   return JsonValue::Object(std::move(members));
 }

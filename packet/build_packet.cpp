@@ -28,7 +28,7 @@ class FrozenClock : public Clock {
   LocalDateTime t_;
 };
 
-PacketLayout Lay(DesignRecord& rec, PageSink& sink, const PacketContents& contents,
+PacketLayout Lay(const DesignRecord& rec, PageSink& sink, const PacketContents& contents,
                  const Materials& materials, const LocalDateTime& now, int totalPages) {
   FrozenClock clock(now);
   PlanContext plans = contents.plans;
@@ -37,10 +37,11 @@ PacketLayout Lay(DesignRecord& rec, PageSink& sink, const PacketContents& conten
 
   sink.BeginDocument();
   SectionPageSink plansSink(sink, true);
-  PrintPlans(rec, plansSink, plans);
+  layout.plans = PrintPlans(rec, plansSink, plans).values;
   layout.planPages = plansSink.Pages();
 
-  PacketPages pages(sink, contents.dotsPerInch, rec.PlanName, layout.planPages, totalPages);
+  PacketPages pages(sink, contents.dotsPerInch, layout.plans.planName, layout.planPages,
+                    totalPages);
   layout.materialsPages = DrawMaterialsPages(materials, pages);
   layout.diagramPages = DrawCuttingDiagramPages(materials, pages);
   const int beforeTemplates = pages.DocumentPages();
@@ -75,8 +76,8 @@ void RefusePacketIfDesignIncomplete(const DesignRecord& rec) {
   RefuseIfDesignIncomplete(rec, "put into a build packet");
 }
 
-PacketLayout WriteBuildPacket(DesignRecord& rec, PageSink& sink, const PacketContents& contents,
-                              const LocalDateTime& now) {
+PacketLayout WriteBuildPacket(const DesignRecord& rec, PageSink& sink,
+                              const PacketContents& contents, const LocalDateTime& now) {
   RefusePacketIfDesignIncomplete(rec);
   const Materials materials = BuildMaterials(rec, contents.materials);
   // Laid out once without drawing to count the pages, then drawn with "page N of M".

@@ -12,6 +12,7 @@
 #include "materials/stock.h"
 #include "packet/template_pages.h"
 #include "plans/plan_context.h"
+#include "plans/plan_values.h"
 #include "platform/page_sink.h"
 
 namespace varnloft {
@@ -29,6 +30,7 @@ struct PacketLayout {
   int pages = 0;  // in the whole document
   int planPages = 0, materialsPages = 0, diagramPages = 0, templatePages = 0, assemblyPages = 0;
   std::vector<PlacedTemplate> templates;
+  PlanValues plans;  // the plan's name, table top length and frame diagonal its plans show
 };
 
 // "Varnloft" and the program's version, for the document's creator.
@@ -45,7 +47,7 @@ void RefusePacketIfDesignIncomplete(const DesignRecord& rec);
 // ProgramError before the document is begun while the last calculation failed; passes on the
 // sink's errors and those of the drawings. Writes PlanName, TableTopLength and FrameDiagonal as
 // Print does.
-PacketLayout WriteBuildPacket(DesignRecord& rec, PageSink& sink, const PacketContents& contents,
-                              const LocalDateTime& now);
+PacketLayout WriteBuildPacket(const DesignRecord& rec, PageSink& sink,
+                              const PacketContents& contents, const LocalDateTime& now);
 
 }  // namespace varnloft

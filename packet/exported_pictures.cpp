@@ -9,12 +9,16 @@
 
 namespace varnloft {
 
-ExportedPicture PlanSheetPicture(DesignRecord& rec, const PlanContext& context) {
+ExportedPicture PlanSheetPicture(const DesignRecord& rec, const PlanContext& context,
+                                 PlanValues* shown) {
   ExportedPicture p;
   p.width = kPlanSheetWidth;
   p.height = kPlanSheetHeight;
   p.title = "Plan sheet";
-  p.draw = [&rec, context](Canvas& canvas) { DrawPlanSheet(rec, canvas, context); };
+  p.draw = [&rec, context, shown](Canvas& canvas) {
+    const PlanSheetResult sheet = DrawPlanSheet(rec, canvas, context);
+    if (shown) *shown = sheet.values;
+  };
   return p;
 }
 

@@ -8,6 +8,7 @@
 #include "design/design_record.h"
 #include "materials/materials.h"
 #include "plans/plan_context.h"
+#include "plans/plan_values.h"
 #include "platform/canvas.h"
 
 namespace varnloft {
@@ -18,10 +19,11 @@ struct ExportedPicture {
   std::function<void(Canvas&)> draw;
 };
 
-// The plan sheet, 681 x 1014, as the Plans button draws it (it writes PlanName, TableTopLength
-// and FrameDiagonal, and refuses after a failed calculation, as the sheet does). `rec` must
-// outlive the picture.
-ExportedPicture PlanSheetPicture(DesignRecord& rec, const PlanContext& context);
+// The plan sheet, 681 x 1014, as the Plans button draws it (it refuses after a failed
+// calculation, as the sheet does); once drawn, the values it shows go to `shown` when given.
+// `rec` and `shown` must outlive the picture.
+ExportedPicture PlanSheetPicture(const DesignRecord& rec, const PlanContext& context,
+                                 PlanValues* shown = nullptr);
 
 // The main window's design view in its picture of width x height, for a main window of the given
 // outer size.

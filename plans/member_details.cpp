@@ -133,7 +133,7 @@ std::string Degrees(float angle) {
 }
 
 struct Context {
-  DesignRecord& rec;
+  const DesignRecord& rec;
   Canvas& canvas;
   PlanLayout& layout;
   const PlanStyle& style;
@@ -228,7 +228,7 @@ void DrawBoard(Context& c, const TableMember& m, double labelX, const std::strin
 
 }  // namespace
 
-void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
+void DrawMemberDetails(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
                        const PlanStyle& style, FontSizer& fonts) {
   const std::vector<TableMember> members = TableMembers(rec);
   auto member = [&](MemberKind kind) -> const TableMember& { return *FindMember(members, kind); };
@@ -274,8 +274,7 @@ void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
                 MemberSizeLabel(rec, static_cast<float>(seat.width)) + "  width ");
 
   c.Advance(seat.width, 2);
-  rec.TableTopLength = static_cast<float>(top.length);
-  DrawBoard(c, top, lm + u, " " + rec.FormatLength(rec.TableTopLength), 1.5 * lm,
+  DrawBoard(c, top, lm + u, " " + rec.FormatLength(static_cast<float>(top.length)), 1.5 * lm,
             layout.textY + top.width / 1.85 * s,
             " " + Count(top) + "  Table Tops   " +
                 MemberSizeLabel(rec, static_cast<float>(top.width)) + "  width");

@@ -10,9 +10,9 @@
 namespace varnloft {
 
 // Draws the blocks from layout.textY (the top of the legs' block) and leaves textY below the
-// last block, where the footer starts. Writes TableTopLength. Texts sit on white boxes, so each
+// last block, where the footer starts. Texts sit on white boxes, so each
 // block draws its parts in a fixed order.
-void DrawMemberDetails(DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
+void DrawMemberDetails(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
                        const PlanStyle& style, FontSizer& fonts);
 
 }  // namespace varnloft

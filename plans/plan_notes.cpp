@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/table_members.h"
 #include "plans/member_texts.h"
 
 namespace varnloft {
@@ -16,7 +17,7 @@ PlanNotes PlanNotesOf(const DesignRecord& rec) {
   n.braceAngle = "Brace Angle: " + AngleSquareText(rec, rec.BraceAngle);
   n.frameDiagonalIntro = "Upper Left Point of the Frame, (Not Including the Decking),";
   n.frameDiagonal = "to the Lower Right Point of the Leg and vis-\xC3\xA0-vis:   " +
-                    rec.FormatLength(rec.FrameDiagonal);
+                    rec.FormatLength(FrameDiagonalOf(rec));
   const double width = rec.TableTopWidth, length = rec.OverallLength;
   n.cornerToCorner =
       "Table Top Corner to Corner (for squaring up):  " +

@@ -13,14 +13,13 @@ namespace {
 
 const char* const kSheetTitle = "Tellwick Picnic Tables Varnloft     ";
 
-void WriteHeader(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
+void WriteHeader(const std::string& planName, Canvas& canvas, const PlanLayout& layout,
                  const PlanContext& context) {
   canvas.SetPenWidth(1);
   canvas.SetFontSize(8);
   canvas.TextOut(layout.leftMargin, layout.lineStep,
                  kSheetTitle + FormatLongDate(context.calendarDate, context.locale));
-  rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, rec.PlanName);
+  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, planName);
 }
 
 void WriteFooter(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout) {
@@ -50,7 +49,7 @@ void WriteFooter(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout) {
 
 }  // namespace
 
-PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanContext& context) {
+PlanSheetResult DrawPlanSheet(const DesignRecord& rec, Canvas& canvas, const PlanContext& context) {
   RefuseIfDesignIncomplete(rec, "drawn");
   const int width = canvas.Width(), height = canvas.Height();
 
@@ -62,7 +61,8 @@ PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanConte
   canvas.SetPenColor(kNavy);
 
   PlanLayout layout = ComputePlanLayout(rec, width, height, kSheetShape);
-  WriteHeader(rec, canvas, layout, context);
+  const PlanValues values = PlanValuesOf(rec, context);
+  WriteHeader(values.planName, canvas, layout, context);
 
   FontSizer fonts(canvas);
   layout.textY = 5 * layout.lineStep;
@@ -74,7 +74,7 @@ PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanConte
   layout.halfWidth = width / 2.0;
   layout.textY -= layout.lineStep;
   WriteFooter(rec, canvas, layout);
-  return PlanSheetResult{layout, layout.textY};
+  return PlanSheetResult{layout, layout.textY, values};
 }
 
 }  // namespace varnloft

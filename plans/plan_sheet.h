@@ -5,6 +5,7 @@
 #include "design/design_record.h"
 #include "plans/plan_context.h"
 #include "plans/plan_layout.h"
+#include "plans/plan_values.h"
 #include "platform/canvas.h"
 
 namespace varnloft {
@@ -16,12 +17,12 @@ inline constexpr int kPlanSheetHeight = 1014;
 struct PlanSheetResult {
   PlanLayout layout;  // as the drawing left it
   double endY = 0;    // the footer's base: how tall the sheet's content is, in pixels
+  PlanValues values;  // the plan's name, table top length and frame diagonal it shows
 };
 
-// Redraws the whole canvas (Width() x Height()) from the record; writes PlanName,
-// TableTopLength and FrameDiagonal. Throws ProgramError while the last calculation failed
-// (nothing is drawn then), DivisionByZeroError for a brace angle of 0 and ProgramError when a
-// coordinate is beyond the canvas's range.
-PlanSheetResult DrawPlanSheet(DesignRecord& rec, Canvas& canvas, const PlanContext& context);
+// Redraws the whole canvas (Width() x Height()) from the record. Throws ProgramError while the last
+// calculation failed (nothing is drawn then), DivisionByZeroError for a brace angle of 0 and
+// ProgramError when a coordinate is beyond the canvas's range.
+PlanSheetResult DrawPlanSheet(const DesignRecord& rec, Canvas& canvas, const PlanContext& context);
 
 }  // namespace varnloft

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "design/table_members.h"
 #include "drawing/board_sections.h"
 #include "drawing/bolt_marks.h"
 #include "drawing/end_frame.h"
@@ -35,7 +36,7 @@ FigureLayout FiguresOf(const DesignRecord& rec, const PlanLayout& layout, const 
   return f;
 }
 
-void DrawFootprintDimension(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
+void DrawFootprintDimension(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layout) {
   const double s = layout.pixelsPerFoot, u = layout.lineStep;
   const double footprint = FootprintWidth(rec);
   const double across = footprint * s;
@@ -101,29 +102,15 @@ void WriteNotes(const DesignRecord& rec, Canvas& canvas, const PlanLayout& layou
 
 }  // namespace
 
-double FootprintWidth(const DesignRecord& rec) {
-  const double k = TanDeg(rec.LegAngle);
-  return 2 * k * (static_cast<double>(rec.TableHeight) - rec.LumberThickness) + rec.TableTopWidth -
-         4 * k * rec.OuterSupportDepth;
-}
-
-float FrameDiagonalOf(const DesignRecord& rec) {
-  const double footprint = FootprintWidth(rec);
-  const double base = (footprint - rec.TableTopWidth) / 2 + rec.TableTopWidth;
-  const double height = static_cast<double>(rec.TableHeight) - rec.LumberThickness;
-  return static_cast<float>(std::sqrt(base * base + height * height));
-}
-
 double PlanViewsDepth(const DesignRecord& rec, const PlanLayout& layout) {
   if (!layout.viewProblem.empty()) return 0;
   return static_cast<double>(rec.TableHeight) * layout.pixelsPerFoot;
 }
 
-void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
-                   FontSizer& fonts) {
+void DrawPlanViews(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
+                   const PlanStyle& style, FontSizer& fonts) {
   const FigureLayout figures = FiguresOf(rec, layout, style);
   layout.halfWidth = figures.sideViewLeft;
-  rec.FrameDiagonal = FrameDiagonalOf(rec);
 
   if (layout.viewProblem.empty()) {
     DrawBoardSections(rec, canvas, figures);

@@ -9,21 +9,12 @@
 
 namespace varnloft {
 
-// The spread of the legs at the floor, in feet: 2 tan(LegAngle) (TableHeight - LumberThickness)
-// + TableTopWidth - 4 tan(LegAngle) OuterSupportDepth.
-double FootprintWidth(const DesignRecord& rec);
-
-// The squaring diagonal of an end frame, from the upper left point of the frame to the lower
-// right point of the leg: the hypotenuse of half the extra footprint plus the table-top width,
-// and the frame's height below the deck.
-float FrameDiagonalOf(const DesignRecord& rec);
-
-// Draws the views from layout.textY down and the notes under them, and writes FrameDiagonal.
+// Draws the views from layout.textY down and the notes under them.
 // Leaves layout.halfWidth at the side view's left edge. Where layout.viewProblem is set the
 // figures and dimensions are left out and the problem is written above the notes. Throws
 // DivisionByZeroError for a brace angle of 0, as the design view does.
-void DrawPlanViews(DesignRecord& rec, Canvas& canvas, PlanLayout& layout, const PlanStyle& style,
-                   FontSizer& fonts);
+void DrawPlanViews(const DesignRecord& rec, Canvas& canvas, PlanLayout& layout,
+                   const PlanStyle& style, FontSizer& fonts);
 
 // How far the views reach below their top: TableHeight * pixelsPerFoot, or 0 when no views
 // are drawn.

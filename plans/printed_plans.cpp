@@ -61,21 +61,20 @@ void RuleNoteLines(Canvas& canvas, PlanLayout& layout, int pageWidth, int pageHe
   } while (layout.lineStep > 0 && !(layout.textY > pageHeight - layout.lineStep));
 }
 
-void PrintSecondPageHeader(DesignRecord& rec, Canvas& canvas, const PlanLayout& layout,
-                           const PlanContext& context, int pageWidth) {
+void PrintSecondPageHeader(const DesignRecord& rec, const std::string& planName, Canvas& canvas,
+                           const PlanLayout& layout, int pageWidth) {
   const double rightColumn = std::floor(pageWidth * 0.75);
   canvas.SetFontSize(kTitleFontSize);
   canvas.TextOut(layout.leftMargin, layout.lineStep, rec.TitleText);
   canvas.TextOut(rightColumn, layout.lineStep, "Page 2");
   canvas.SetFontSize(kTextFontSize);
-  rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, rec.PlanName);
+  canvas.TextOut(layout.leftMargin, 2 * layout.lineStep, planName);
   canvas.TextOut(rightColumn, 2 * layout.lineStep, kMakerWebAddress);
 }
 
 }  // namespace
 
-PrintedPlansResult PrintPlans(DesignRecord& rec, PageSink& sink, const PlanContext& context) {
+PrintedPlansResult PrintPlans(const DesignRecord& rec, PageSink& sink, const PlanContext& context) {
   RefuseIfDesignIncomplete(rec, "printed");
   sink.BeginDocument();
   Canvas& canvas = sink.PageCanvas();
@@ -89,8 +88,9 @@ PrintedPlansResult PrintPlans(DesignRecord& rec, PageSink& sink, const PlanConte
   canvas.SetFontSize(kTitleFontSize);
   canvas.TextOut(layout.leftMargin, layout.lineStep, rec.TitleText);
   canvas.SetFontSize(kTextFontSize);
-  rec.PlanName = PlanName(context.statusText, context.clock->Now());
-  canvas.TextOut(layout.leftMargin, 2.25 * layout.lineStep, rec.PlanName);
+  PrintedPlansResult result;
+  result.values = PlanValuesOf(rec, context);
+  canvas.TextOut(layout.leftMargin, 2.25 * layout.lineStep, result.values.planName);
   canvas.TextOut(std::floor(width * 0.5), 2.25 * layout.lineStep, kMakerWebAddress);
 
   FontSizer fonts(canvas);
@@ -101,7 +101,6 @@ PrintedPlansResult PrintPlans(DesignRecord& rec, PageSink& sink, const PlanConte
   DrawMemberDetails(rec, canvas, layout, kPrintedStyle, fonts);
 
   // Footer start, where the sheet's first footer lines fall.
-  PrintedPlansResult result;
   result.footerTop = layout.textY;
   layout.halfWidth = width / 2.0;
   fonts.Use(kTextFontSize);
@@ -114,7 +113,7 @@ PrintedPlansResult PrintPlans(DesignRecord& rec, PageSink& sink, const PlanConte
                    "-- continued on Page 2 --");
     sink.NewPage();
     layout.textY = layout.lineStep;
-    PrintSecondPageHeader(rec, canvas, layout, context, width);
+    PrintSecondPageHeader(rec, result.values.planName, canvas, layout, width);
     PrintNotes(rec, canvas, layout, kOnSecondPage);
     RuleNoteLines(canvas, layout, width, height);
     result.pages = 2;

@@ -81,7 +81,9 @@ void ExportCommands::ExportPlanSheetSvg() {
   RefuseIfDesignIncomplete(state_.rec, "drawn");
   const QString path = Ask("Export the plan sheet", ".svg", "SVG picture (*.svg)");
   if (path.isEmpty()) return;
-  WriteSvg(PlanSheetPicture(state_.rec, PlanContextOf(state_)), CanvasSettings{}, path);
+  PlanValues shown = PlanValuesOf(state_.rec, PlanContextOf(state_));
+  WriteSvg(PlanSheetPicture(state_.rec, PlanContextOf(state_), &shown), CanvasSettings{}, path);
+  KeepPlanValues(state_.rec, shown);
 }
 
 void ExportCommands::ExportDesignViewSvg() {
@@ -111,8 +113,9 @@ void ExportCommands::ExportBuildPacket() {
     info.title = PacketTitle(contents.plans, now);
     info.creator = PacketCreator();
     const std::string error =
-        PrintToPdfFile(path.toStdString(), info, nullptr,
-                       [&](PageSink& sink) { WriteBuildPacket(state_.rec, sink, contents, now); });
+        PrintToPdfFile(path.toStdString(), info, nullptr, [&](PageSink& sink) {
+          KeepPlanValues(state_.rec, WriteBuildPacket(state_.rec, sink, contents, now).plans);
+        });
     if (!error.empty()) prompts_.ShowError(error);
   });
 }

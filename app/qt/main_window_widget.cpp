@@ -122,6 +122,7 @@ QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int t
     if (syncing_) return;
     Run([&] { state_.BoxTextEdited(name.toStdString(), text.toStdString()); });
   });
+  connect(e, &QLineEdit::returnPressed, this, [this, name] { PressEnter(name); });
   e->installEventFilter(this);
   return e;
 }
@@ -145,6 +146,7 @@ QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int 
     if (syncing_) return;
     Run([&] { state_.ChooseItem(name.toStdString(), text.toStdString()); });
   });
+  connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, name] { PressEnter(name); });
   box->installEventFilter(this);
   box->lineEdit()->installEventFilter(this);
   return box;
@@ -398,6 +400,17 @@ void MainWindowWidget::BuildStatusBar() {
   status1_->setAlignment(Qt::AlignCenter);
   bar->addWidget(status0_);
   bar->addWidget(status1_, 1);
+}
+
+void MainWindowWidget::PressEnter(const QString& box) {
+  if (syncing_) return;
+  // The box's typing is done: one step, as when the focus leaves it. Then Design, as a click on
+  // it; the focus stays in the box.
+  Run([&] { state_.BoxFocusLeft(box.toStdString()); });
+  QPushButton* design = buttons_.value("BitBtn3");
+  if (!design || !design->isEnabled() || !isEnabled()) return;
+  Run([&] { state_.ButtonMouseDown("BitBtn3"); });
+  Run([&] { state_.PressDesign(); });
 }
 
 void MainWindowWidget::Run(const std::function<void()>& handler) {

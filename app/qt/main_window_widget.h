@@ -39,6 +39,8 @@ class MainWindowWidget : public QMainWindow {
 
   // Runs one handler of the state as a user event, then shows the resulting state.
   void Run(const std::function<void()>& handler);
+  // Return or the keypad's Enter in an input box: presses Design.
+  void PressEnter(const QString& box);
   // Copies every control's state into its widget.
   void SyncFromState();
   // The window becomes active through one of the program's own events (first show, a dialog or

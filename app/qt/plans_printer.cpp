@@ -26,7 +26,7 @@ void PlansPrinter::Print(QWidget* parent, DesignRecord& record, const PlanContex
   dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
   if (dialog.exec() != QDialog::Accepted) return;
   PaintDevicePageSink sink(printer_);
-  PrintPlans(record, sink, context);
+  KeepPlanValues(record, PrintPlans(record, sink, context).values);
 }
 
 }  // namespace varnloft

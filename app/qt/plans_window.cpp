@@ -115,8 +115,11 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
 }
 
 void PlansWindow::DrawPlanSheet(const PlanContext& context, RecordingCanvas* recording) {
-  sheetPicture_.Draw([&](Canvas& canvas) { varnloft::DrawPlanSheet(record_, canvas, context); },
-                     recording);
+  sheetPicture_.Draw(
+      [&](Canvas& canvas) {
+        KeepPlanValues(record_, varnloft::DrawPlanSheet(record_, canvas, context).values);
+      },
+      recording);
   sheetLabel->setPixmap(QPixmap::fromImage(sheetPicture_.Image()));
   SizeFromSheet();
 }

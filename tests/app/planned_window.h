@@ -23,12 +23,12 @@ struct PlannedWindow : ScriptedMainWindow {
     w.hooks.showPlans = [this] {
       sheet = RecordingCanvas(kPlanSheetWidth, kPlanSheetHeight);
       ++plansShown;
-      DrawPlanSheet(w.rec, sheet, PlanContextOf(w));
+      KeepPlanValues(w.rec, DrawPlanSheet(w.rec, sheet, PlanContextOf(w)).values);
     };
     w.hooks.printPlans = [this] {
       ++printsStarted;
       pages = std::make_unique<RecordingPageSink>(kLetterWidth, kLetterHeight);
-      PrintPlans(w.rec, *pages, PlanContextOf(w));
+      KeepPlanValues(w.rec, PrintPlans(w.rec, *pages, PlanContextOf(w)).values);
     };
     Start();
   }

@@ -2,6 +2,8 @@
 // stamp for a custom design; and file names made usable whatever the name holds.
 #include <gtest/gtest.h>
 
+#include "app/design_state.h"
+#include "document/design_file.h"
 #include "planned_window.h"
 #include "plans/plan_name.h"
 #include "tests/support/op_find.h"
@@ -82,6 +84,23 @@ TEST(PlanFileName, ALongNameIsCutWithoutSplittingACharacter) {
   const std::string stem = file.substr(0, file.size() - 4);
   EXPECT_EQ(stem.size() % 2, 0u);
   EXPECT_EQ(static_cast<unsigned char>(stem.back()), 0xA0);
+}
+
+// The plans write nothing into the design: its file is the same before and after them, and
+// holds the plans' lengths either way.
+TEST(PlanName, ADesignFileIsTheSameBeforeAndAfterThePlans) {
+  PlannedWindow p;
+  const std::string before =
+      WriteDesignFile(CaptureDesignState(p.w.form, p.w.rec), p.w.rec, {}).text;
+  ASSERT_TRUE(p.PressPlans());
+  ASSERT_TRUE(p.PressPrint());
+  EXPECT_EQ(p.w.rec.PlanName, "Adult Standard Size Table");  // the window's report shows it
+  EXPECT_FLOAT_EQ(p.w.rec.TableTopLength, 6.0f);
+  const std::string after =
+      WriteDesignFile(CaptureDesignState(p.w.form, p.w.rec), p.w.rec, {}).text;
+  EXPECT_EQ(before, after);
+  EXPECT_NE(before.find("\"TableTopLength\": 6,"), std::string::npos);
+  EXPECT_EQ(before.find("PlanName"), std::string::npos);
 }
 
 }  // namespace

@@ -50,7 +50,15 @@ TEST(ParseCommandLine, ActionsInOrderAndSettingsApart) {
 
 TEST(ParseCommandLine, UnknownOptionsAndMissingArgumentsAreUsageErrors) {
   EXPECT_EQ(ParseError({"--bogus"}), "unknown option '--bogus' (see --help)");
-  EXPECT_EQ(ParseError({"Edit1=5"}), "unknown option 'Edit1=5' (see --help)");
+  EXPECT_EQ(ParseError({"--design", "Edit1=5"}), "unknown option 'Edit1=5' (see --help)");
+  EXPECT_EQ(ParseError({"a.varnloft", "b.varnloft"}), "unknown option 'b.varnloft' (see --help)");
+  // Only the first argument may name a design file: it is opened as --open opens one.
+  const CliOptions file = ParseCommandLine({"a.varnloft", "--design"});
+  ASSERT_EQ(file.actions.size(), 2u);
+  EXPECT_EQ(file.actions[0].option, "--open");
+  EXPECT_EQ(file.actions[0].argument, "a.varnloft");
+  EXPECT_TRUE(file.designFileArgument);
+  EXPECT_FALSE(ParseCommandLine({"--design"}).designFileArgument);
   EXPECT_EQ(ParseError({"--design", "--type"}), "option --type needs an argument");
   EXPECT_EQ(ParseError({"--save-plan"}), "option --save-plan needs an argument");
   EXPECT_EQ(ParseError({"--ops"}), "option --ops needs an argument");

@@ -15,6 +15,7 @@ struct DriverRun {
   explicit DriverRun(const std::vector<std::string>& args)
       : options(ParseCommandLine(args)), session(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}, {}) {
     for (const auto& action : options.actions) session.Validate(action);
+    if (options.designFileArgument) session.ReportInputs();
     session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);
     session.Conclude();

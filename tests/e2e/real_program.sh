@@ -20,6 +20,16 @@ expect '"SeatToTableDistance": 0.333333343'
 expect '"PresetChecked": "Custom Design"'
 shot typed-and-designed
 
+# Return in a box presses Design, as does the keypad's Enter; the typing is not lost.
+type_into Edit1 7
+xdotool key Return
+expect '"OverallLength": 7,'
+expect '"Edit1": {"text": "7"'
+shot enter-designs
+type_into Edit1 6
+xdotool key KP_Enter
+expect '"OverallLength": 6,'
+
 click Metric
 expect '"StatusPanel0": "   Metric Measure Selected "'
 expect '"Label25": {"caption": "140 mm ", "visible": true}'

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -59,6 +60,32 @@ TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
   EXPECT_TRUE(w.window->menuAction("CustomDesign1")->isChecked());
   EXPECT_FALSE(w.window->menuAction("AdultStandard1")->isChecked());
   EXPECT_NEAR(w.state.rec.SeatToTableDistance * 12, 4.0, 1e-5);
+}
+
+TEST(MainWindowStart, EnterInABoxPressesDesign) {
+  ShownMainWindow w;
+  QLineEdit* length = w.window->edit("Edit1");
+  length->setFocus();
+  length->selectAll();
+  QTest::keyClicks(length, "8");
+  EXPECT_FLOAT_EQ(w.state.rec.OverallLength, 6.0f);  // typing alone designs nothing
+  QTest::keyClick(length, Qt::Key_Return);
+  EXPECT_FLOAT_EQ(w.state.rec.OverallLength, 8.0f);
+  EXPECT_EQ(w.window->statusPanel(0)->text(), "Custom Design Table");
+  EXPECT_EQ(w.state.UndoMenuText(), "Undo Typing: Overall Length");
+
+  // The keypad's Enter in a count's box designs too, and a bad text gets the error box.
+  QComboBox* seats = w.window->combo("ComboBox9");
+  seats->lineEdit()->selectAll();
+  QTest::keyClicks(seats->lineEdit(), "1");
+  QTest::keyClick(seats->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FLOAT_EQ(w.state.rec.SeatBoardCount, 1.0f);
+  length->selectAll();
+  QTest::keyClicks(length, "x");
+  QTest::keyClick(length, Qt::Key_Return);
+  ASSERT_EQ(w.prompts.shown.size(), 1u);
+  EXPECT_EQ(w.prompts.shown[0].text, "'x' is not a valid floating point value");
+  EXPECT_EQ(length->text(), "x");
 }
 
 TEST(MainWindowStart, BadEntryIsReportedAndKept) {

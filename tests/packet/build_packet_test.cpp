@@ -76,7 +76,8 @@ TEST(BuildPacket, APageOfPlansThenMaterialsDiagramsAndTemplatesNumberedThroughou
   EXPECT_EQ(layout.pages, 6);
   EXPECT_EQ(p.sink.Pages(), 6);
   EXPECT_TRUE(p.sink.Ended());
-  EXPECT_EQ(p.rec.PlanName, "Adult Standard Size Table");
+  EXPECT_EQ(layout.plans.planName, "Adult Standard Size Table");
+  EXPECT_FLOAT_EQ(layout.plans.tableTopLength, 6.0f);
 
   const std::vector<Ops> pages = Pages(p.ops());
   ASSERT_EQ(pages.size(), 6u);

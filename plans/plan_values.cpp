@@ -1,0 +1,19 @@
+#include "plans/plan_values.h"
+
+#include "design/table_members.h"
+#include "plans/plan_name.h"
+
+namespace varnloft {
+
+PlanValues PlanValuesOf(const DesignRecord& rec, const PlanContext& context) {
+  return PlanValues{PlanName(context.statusText, context.clock->Now()), TableTopLengthOf(rec),
+                    FrameDiagonalOf(rec)};
+}
+
+void KeepPlanValues(DesignRecord& rec, const PlanValues& values) {
+  rec.PlanName = values.planName;
+  rec.TableTopLength = values.tableTopLength;
+  rec.FrameDiagonal = values.frameDiagonal;
+}
+
+}  // namespace varnloft
