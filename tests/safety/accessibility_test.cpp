@@ -43,8 +43,10 @@ TEST(WheelchairEnd, ChildrensRuleIsLowerThanTheAdults) {
   EXPECT_EQ(end.failed, (std::vector<std::string>{"table_height", "knee_height"}));
 }
 
-// The 8 ft preset with a 20 in left overhang: the knee space reaches from the table top's end to
-// the end frame, whose seat support (15.5-19 in above the floor) stands 20 in in.
+// The 8 ft preset with a 20 in left overhang and a 33.5 in table top of 1 1/2 in boards,
+// 37.25 in wide: 28 <= 33.5 <= 34 in; knee height 33.5 - 1.5 = 32 >= 27 in; width
+// 37.25 >= 30 in; the knee space reaches from the table top's end to the end frame, whose seat
+// support (15.5-19 in above the floor) stands 20 in in: 20 >= 19 in. The end passes.
 TEST(WheelchairEnd, LongLeftOverhangIsMeasuredFromTheModel) {
   for (bool exterior : {true, false}) {
     const DesignRecord rec = testing::PresetDesign(1, true, exterior);
@@ -56,7 +58,12 @@ TEST(WheelchairEnd, LongLeftOverhangIsMeasuredFromTheModel) {
     EXPECT_NEAR(left.kneeHeightM, (rec.TableHeight - rec.LumberThickness) * kFt, 1e-6);
     EXPECT_NEAR(left.kneeWidthM, rec.TableTopWidth * kFt, 1e-6);
     EXPECT_NEAR(left.kneeDepthM, rec.LeftDeckOverhang * kFt, 1e-6);
+    EXPECT_NEAR(left.tableHeightM, 33.5 * kMetresPerInch, 1e-6);
+    EXPECT_NEAR(left.kneeHeightM, 32 * kMetresPerInch, 1e-6);
+    EXPECT_NEAR(left.kneeWidthM, 37.25 * kMetresPerInch, 1e-6);
     EXPECT_NEAR(left.kneeDepthM, 20 * kMetresPerInch, 1e-6);
+    EXPECT_TRUE(left.ok);
+    EXPECT_EQ(left.rule, "ADA 2010 902.3");
   }
 }
 

@@ -59,6 +59,15 @@ TEST(SafetyCheck, BuiltInSpansAreMeasuredBetweenTheSupportsCentreLines) {
   EXPECT_NEAR(check.strength[2].allowablePa, 1100 * kPascalsPerPsi, 1e-6);
 }
 
+TEST(SafetyCheck, WithoutACentreSupportTheTableTopSpansBetweenTheOuterSupports) {
+  // 72 - 2 × 4.25 = 63.5 in, as the seats.
+  DesignRecord rec = testing::BuiltInDesign(true);
+  rec.CentreSupportDepth = 0;
+  const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec));
+  ASSERT_TRUE(check.cannotCheck.empty()) << check.cannotCheck;
+  EXPECT_NEAR(check.strength[0].spanM, 63.5 * kMetresPerInch, 1e-6);
+}
+
 TEST(SafetyCheck, MetricDesignUsesC24AndOneAndAHalfTimesThePerson) {
   const DesignRecord rec = testing::PresetDesign(0, false, true);
   const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec));
