@@ -60,8 +60,9 @@ SafetyCheck CheckSafety(const DesignRecord& rec, const TableModel& model,
   const Box3 seats = BoxOf(model, {"Seat"});
   c.tableHeightM = top.Empty() ? 0 : top.max.z;
   c.seatHeightM = seats.Empty() ? 0 : seats.max.z;
-  const bool children = c.tableHeightM < kChildrensTableBelowM;
-  c.personMassKg = PersonMassKg(settings, c.tableHeightM);
+  // Without a table top (a design the check cannot be made on) the person is the adult.
+  const bool children = !top.Empty() && c.tableHeightM < kChildrensTableBelowM;
+  c.personMassKg = PersonMassKg(settings, top.Empty() ? kChildrensTableBelowM : c.tableHeightM);
   c.personForceN = c.personMassKg * kStandardGravity;
 
   if (rec.LastCalculationFailed) return CannotCheck(c, "the last calculation failed");

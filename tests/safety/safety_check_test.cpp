@@ -124,6 +124,8 @@ TEST(SafetyCheck, FailedCalculationAndMissingBoardsSayTheCheckCannotBeMade) {
   const std::string json = SafetyJson(check);
   EXPECT_NE(json.find("\"reason\": \"The safety check cannot be made"), std::string::npos);
   EXPECT_NE(json.find("\"table\": null"), std::string::npos);
+  // An empty model has no table top to make it a children's table.
+  EXPECT_EQ(CheckSafety(failed, TableModel{}).personMassKg, 110);
 
   DesignRecord noBoards = testing::BuiltInDesign(true);
   noBoards.DeckBoardCount = 0;
