@@ -1,5 +1,7 @@
 #include "app/option_dialogs.h"
 
+#include "app/main_window.h"
+
 namespace varnloft {
 
 namespace {

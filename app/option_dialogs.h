@@ -6,9 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "app/main_window.h"
+#include "app/form_state.h"
 
 namespace varnloft {
+
+class MainWindow;
 
 inline constexpr char kThicknessDialog[] = "OKRightDlg";
 inline constexpr char kScaleDialog[] = "OKBottomDlg";

@@ -1,4 +1,5 @@
 // The Options menu and the thickness label: the two dialogs and the 21.4 % model scale.
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 
 namespace varnloft {

@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "app/input_boxes.h"
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "design/preset_table.h"
 

@@ -1,6 +1,7 @@
 // The model-building scale dialog's handlers.
 #include <cmath>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "measure/errors.h"
 #include "measure/number_text.h"

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "measure/errors.h"
 #include "measure/number_text.h"

@@ -9,22 +9,12 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "cli/cli_action.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_prompts.h"
 
 namespace varnloft {
-
-// Wrong usage of the driver: reported on one line of stderr, exit status 2.
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-struct CliAction {
-  std::string option;    // "--type"
-  std::string argument;  // "Edit17=4", or empty for options without one
-};
 
 struct CliOptions {
   std::vector<CliAction> actions;

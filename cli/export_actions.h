@@ -7,7 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/materials_setup.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 #include "cli/view_actions.h"
 #include "platform/qt/pdf_file.h"
 

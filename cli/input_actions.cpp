@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/input_boxes.h"
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "app/preset_menu.h"
 

@@ -2,7 +2,7 @@
 // The headless driver's actions on the measuring systems, the presets, the lumber size boxes and
 // the two option dialogs, each run as a user would.
 #include "app/main_window.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 
 namespace varnloft {
 

@@ -10,7 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/materials_setup.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 #include "materials/materials.h"
 
 namespace varnloft {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 
 namespace varnloft {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 #include "platform/qt/pdf_file.h"
 #include "platform/qt/picture.h"
 #include "platform/recording_canvas.h"

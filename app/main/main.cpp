@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QSettings>
 
-#include "app/main_window.h"
 #include "app/qt/program_windows.h"
 
 int main(int argc, char** argv) {

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 
 namespace varnloft {

@@ -1,5 +1,6 @@
 #include "app/qt/scale_dialog_window.h"
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 
 namespace varnloft {

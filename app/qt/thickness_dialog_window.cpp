@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 
 namespace varnloft {

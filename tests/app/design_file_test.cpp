@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "app/preset_menu.h"
 #include "app/state_report.h"

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "tests/app/started_window.h"
 
 namespace varnloft {

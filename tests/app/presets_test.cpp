@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input_boxes.h"
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "design/preset_table.h"
 #include "tests/app/started_window.h"

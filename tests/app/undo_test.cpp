@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/main_window.h"
 #include "app/option_dialogs.h"
 #include "app/state_report.h"
 #include "tests/app/scratch_folder.h"
