@@ -1,9 +1,11 @@
-// Whole design cycles as a user drives them: random texts in every box, the measure, the support
-// side, the lumber thickness, the model scale, the presets, the option dialogs and the answers to
-// the questions, then Design, with the angle report, the design view, the plan sheet and the
-// printed plans drawn on recording canvases, and the materials of the last design (the cutting
-// plan, the files and the cutting diagram). Nothing may crash, hang or trip a sanitizer, and no
-// error may escape as anything but one of the program's own messages. The input is a script, see
+// Whole design cycles on a design document: random texts in every input's slots, the measure
+// (flipped, or switched as the Metric and Imperial buttons switch it), the support side, the
+// lumber thickness, the model scale, the presets and the answer to the overlap question, designed
+// through the document's design cycle any number of times, then the angle report, the design
+// view, the plan sheet and the printed plans drawn on recording canvases, the materials of the
+// last design (the cutting plan, the files and the cutting diagram), its 3D model and its safety
+// check. Nothing may crash, hang or trip a sanitizer, no drawing, list or report may show a
+// number that is not finite, and a failed design must say why. The input is a script, see
 // design_script.h.
 #include <algorithm>
 #include <cctype>
@@ -16,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/option_dialogs.h"
-#include "app/plan_context_of.h"
-#include "app/preset_menu.h"
 #include "design/angle_report.h"
+#include "design/design_inputs.h"
+#include "design/lumber_size_table.h"
+#include "design/preset_table.h"
 #include "design_script.h"
+#include "document/design_cycle.h"
 #include "drawing/design_view.h"
 #include "fuzz_check.h"
 #include "materials/cutting_diagram.h"
@@ -29,13 +31,15 @@
 #include "materials/materials_csv.h"
 #include "materials/materials_json.h"
 #include "materials/materials_lists.h"
+#include "measure/errors.h"
+#include "model3d/build_table_model.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
 #include "platform/recording_canvas.h"
 #include "platform/recording_page_sink.h"
 #include "platform/testing/fixed_clock.h"
-#include "platform/testing/recording_shell.h"
-#include "platform/testing/scripted_prompts.h"
+#include "safety/safety_check.h"
+#include "safety/safety_json.h"
 
 namespace varnloft::fuzz {
 namespace {
@@ -64,12 +68,14 @@ bool Number(const std::vector<std::string>& words, size_t index, double& value) 
   return end != words[index].c_str() && *end == '\0';
 }
 
-// Everything the program under test draws into and asks through.
+// The document under design, the last outcome, and what is drawn from it.
 struct Session {
-  ScriptedPrompts prompts;
+  DesignDocument document = AdultStandardDocument(true);
+  DesignRecord rec;  // the last design's record, as the window keeps it
+  OverlapAnswer answer = OverlapAnswer::Yes;
+  std::vector<std::string> errors;  // every failed design's message
   FixedClock clock{StartTime()};
-  RecordingShell shell;
-  MainWindow window{prompts, clock, shell};
+  int windowWidth = 1024, windowHeight = 740;
   RecordingCanvas angleReport{518, 237};
   RecordingCanvas designView{1016, 440};
   RecordingCanvas planSheet{kPlanSheetWidth, kPlanSheetHeight};
@@ -78,47 +84,31 @@ struct Session {
   int pageHeight = 3300;
   std::unique_ptr<RecordingPageSink> printed;
 
-  Session() {
-    MainWindowHooks& hooks = window.hooks;
-    hooks.drawAngleReport = [this] {
-      angleReport.Clear();
-      DrawAngleReport(window.rec, angleReport);
-    };
-    hooks.drawDesignView = [this] {
-      designView.Clear();
-      DrawDesignView(window.rec, designView, window.form.windowWidth, window.form.windowHeight);
-    };
-    // The Plans button: the sheet is drawn and shown; when its window closes, the main window
-    // is active again and presses Design.
-    hooks.showPlans = [this] {
-      planSheet.Clear();
-      DrawPlanSheet(window.rec, planSheet, PlanContextOf(window));
-      window.HandleUserEvent([this] { window.FormActivate(); });
-    };
-    hooks.printPlans = [this] {
-      printed = std::make_unique<RecordingPageSink>(pageWidth, pageHeight);
-      const PrintedPlansResult result = PrintPlans(window.rec, *printed, PlanContextOf(window));
-      FUZZ_CHECK(printed->Ended() && result.pages >= 1 && result.pages <= 2,
-                 "the printed plans were not one or two finished pages");
-    };
-  }
+  Session() { rec.ThousandsSeparator = ","; }
 
   void Resize(int width, int height) {
-    window.form.windowWidth = width;
-    window.form.windowHeight = height;
+    windowWidth = width;
+    windowHeight = height;
     designView =
         RecordingCanvas(std::max(1, width - kPanelWidth), std::max(1, height - kPanelHeight));
   }
-};
 
-// Every error box must carry one of the program's own messages: "Unexpected error" means an
-// exception of ours that no handler expected (a fault, not bad input).
-void CheckBoxes(const Session& s, size_t& seen) {
-  for (; seen < s.prompts.shown.size(); ++seen) {
-    const ShownBox& box = s.prompts.shown[seen];
-    FUZZ_CHECK(box.text.rfind("Unexpected error", 0) != 0, "escaped exception: " + box.text);
+  // One press of Design: the document is designed, tidied, and the record replaced; a design
+  // that stops on an error says why and leaves a record marked as failed.
+  void Design() {
+    const DesignOutcome outcome = varnloft::Design(document, answer, rec);
+    FUZZ_CHECK(outcome.result != DesignOutcome::Result::Question, "a question after its answer");
+    document = outcome.document;
+    rec = outcome.record;
+    if (outcome.Designed()) {
+      FUZZ_CHECK(!rec.LastCalculationFailed, "a design on a half-written record");
+      return;
+    }
+    FUZZ_CHECK(!outcome.error.empty(), "a failed design without a message");
+    FUZZ_CHECK(rec.LastCalculationFailed, "a failed design whose record counts as done");
+    errors.push_back(outcome.error);
   }
-}
+};
 
 // A number the program writes for a person never reads "NAN" or "INF": lengths too large to
 // compute are written as dashes, and the drawings say in words when they cannot draw.
@@ -144,151 +134,104 @@ void CheckTexts(const Session& s) {
         FUZZ_CHECK(!HasNonFiniteNumber(op.text), "drawn text with a non-number: " + op.text);
     }
   }
-  // The labels only: the boxes hold whatever the user typed.
-  for (const std::string& name : s.window.form.Names()) {
-    if (name.find("Label") == std::string::npos) continue;
-    const std::string& text = s.window.form.at(name).text;
-    FUZZ_CHECK(!HasNonFiniteNumber(text), "a label shows a non-number: " + text);
+}
+
+// The input of a "ROLE.SLOT" word, and the slot; nullptr when there is none.
+const DesignInput* InputSlot(const std::string& word, size_t& slot) {
+  const auto dot = word.find('.');
+  const DesignInput* input = FindInput(word.substr(0, dot));
+  if (!input) return nullptr;
+  slot = 0;
+  if (dot != std::string::npos) {
+    const std::string digits = word.substr(dot + 1);
+    if (digits.size() != 1 || digits[0] < '0' || digits[0] > '9') return nullptr;
+    slot = static_cast<size_t>(digits[0] - '0');
   }
-  FUZZ_CHECK(!HasNonFiniteNumber(s.window.form.statusPanel0),
-             "status bar shows a non-number: " + s.window.form.statusPanel0);
+  return slot < SlotCount(input->unit) ? input : nullptr;
 }
 
-bool CanUse(const MainWindow& w, const std::string& control) {
-  return w.form.mainWindowEnabled && w.form.Has(control) && w.form.at(control).enabled &&
-         w.form.at(control).visible;
-}
-
-void PressDesign(Session& s) {
-  MainWindow& w = s.window;
-  if (!w.form.mainWindowEnabled) return;
-  w.ButtonMouseDown("BitBtn3");
-  if (w.HandleUserEvent([&] { w.PressDesign(); })) {
-    FUZZ_CHECK(!w.rec.LastCalculationFailed, "Design succeeded on a half-written record");
+// The Metric and Imperial buttons: every length box is written from the last record in the new
+// measure, as the measure switch writes them, and the table is designed again.
+void SwitchMeasure(Session& s, bool imperial) {
+  if (s.document.imperial == imperial) return;
+  s.document.imperial = imperial;
+  for (const DesignInput& input : DesignInputs()) {
+    const auto slots = ReadSlots(input.unit, imperial);
+    const auto texts = ValueTexts(input.unit, s.rec.*(input.field), imperial);
+    for (size_t i = 0; i < texts.size() && i < slots.size(); ++i)
+      s.document.Texts(input.role)[slots[i]] = texts[i];
   }
+  s.Design();
 }
 
-void Click(Session& s, const std::string& name) {
-  MainWindow& w = s.window;
-  struct Handler {
-    const char* name;
-    const char* control;
-    std::function<void()> run;
-  };
-  const Handler handlers[] = {
-      {"Imperial", "Imperial", [&] { w.SwitchToImperial(); }},
-      {"Metric", "Metric", [&] { w.SwitchToMetric(); }},
-      {"Design", "BitBtn3", [&] { w.PressDesign(); }},
-      {"Plans", "BitBtn4", [&] { w.PressPlans(); }},
-      {"Print", "BitBtn5", [&] { w.PressPrint(); }},
-      {"Custom", "CustomDesign1", [&] { w.ChooseCustomDesign(); }},
-      {"Model214", "MinitureModelTables214reductionofactualsize1", [&] { w.ToggleModelScale(); }},
-      {"Label47", "Label47", [&] { w.ClickThicknessLabel(); }},
-      {"Label21", "Label21", [&] { w.ExplainEndCaps(); }},
-      {"Activate", "BitBtn3", [&] { w.FormActivate(); }},
-  };
-  for (const Handler& h : handlers) {
-    if (name != h.name) continue;
-    if (CanUse(w, h.control)) w.HandleUserEvent(h.run);
+// A preset of the Pre-Settings menu in the document's measure (10 is Custom Design).
+void ApplyPreset(Session& s, size_t index) {
+  const auto& presets = PresetDesigns();
+  if (index >= presets.size()) {
+    s.document.customDesign = true;
+    s.document.presetCaption = kCustomDesignCaption;
     return;
   }
-  // A click on one of the green labels over the lumber size boxes.
-  if (name.rfind("Label", 0) == 0 && name.size() == 7 && name >= "Label25" && name <= "Label31" &&
-      CanUse(w, name)) {
-    w.HandleUserEvent([&] { w.ShowLumberSizeBox(name); });
-  }
-}
-
-void ClickSide(Session& s, const std::string& side) {
-  const std::string button = side == "interior" ? "RadioButton2" : "RadioButton1";
-  if (!s.window.form.mainWindowEnabled) return;
-  s.window.HandleUserEvent([&] { s.window.ClickSupportSide(button); });
-}
-
-// Opens a dialog from its menu item, types its boxes, and ends it with OK, Cancel or a close.
-void RunThicknessDialog(Session& s, const std::vector<std::string>& words) {
-  MainWindow& w = s.window;
-  if (words.size() < 4 || !CanUse(w, "LumberThickness2")) return;
-  w.HandleUserEvent([&] { w.ShowThicknessDialog(); });
-  ThicknessDialog dialog(w);
-  if (!dialog.IsOpen()) return;
-  const std::string inches = words[1] == "_" ? "" : words[1];
-  const std::string sixteenths = words[2] == "_" ? "" : words[2];
-  TypeIntoDialogBox(w, kThicknessDialog, "Edit1", inches,
-                    [&](const std::string& typed) { dialog.UserChange("Edit1", typed); });
-  TypeIntoDialogBox(w, kThicknessDialog, "Edit2", sixteenths,
-                    [&](const std::string& typed) { dialog.UserChange("Edit2", typed); });
-  if (dialog.IsOpen()) {
-    if (words[3] == "ok") RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressOk(); });
-    if (words[3] == "cancel") RunDialogEvent(w, kThicknessDialog, [&] { dialog.PressCancel(); });
-  }
-  if (dialog.IsOpen()) RunDialogEvent(w, kThicknessDialog, [&] { dialog.CloseRequest(); });
-}
-
-void RunScaleDialog(Session& s, const std::vector<std::string>& words) {
-  MainWindow& w = s.window;
-  if (words.size() < 3 || !CanUse(w, "UserDefinedPercentageSetting1")) return;
-  w.HandleUserEvent([&] { w.ShowScaleDialog(); });
-  ScaleDialog dialog(w);
-  if (!dialog.IsOpen()) return;
-  TypeIntoDialogBox(w, kScaleDialog, "Select", words[1] == "_" ? "" : words[1],
-                    [&](const std::string& typed) { dialog.UserChange(typed); });
-  if (dialog.IsOpen()) {
-    if (words[2] == "ok") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressOk(); });
-    if (words[2] == "cancel") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressCancel(); });
-    if (words[2] == "help") RunDialogEvent(w, kScaleDialog, [&] { dialog.PressHelp(); });
-  }
-  if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.CloseRequest(); });
+  const PresetDesign& preset = presets[index];
+  s.document.customDesign = false;
+  s.document.presetCaption = preset.caption;
+  s.document.statusText = preset.statusText;
+  s.document.lumberThickness = preset.lumberThickness;
+  s.document.thicknessInches = preset.thicknessInches;
+  s.document.thicknessSixteenths = preset.thicknessSixteenths;
+  for (const auto& [role, texts] : PresetTexts(index, s.document.imperial))
+    s.document.Texts(role) = texts;
+  s.Design();
 }
 
 void RunLine(Session& s, const ScriptLine& line) {
-  MainWindow& w = s.window;
+  DesignDocument& d = s.document;
   const auto& words = line.words;
   const std::string first = words.empty() ? "" : words[0];
   double number = 0;
+  size_t slot = 0;
 
   if (line.verb == "type" || line.verb == "set") {
-    if (!(IsEditBox(first) || IsComboBox(first)) || !w.form.Has(first)) return;
-    if (line.verb == "set") {
-      w.form.Text(first) = line.rest;
-    } else if (w.form.mainWindowEnabled) {
-      w.HandleUserEvent([&] { w.TypeIntoBox(first, line.rest); });
-    }
+    if (const DesignInput* input = InputSlot(first, slot)) d.Texts(input->role)[slot] = line.rest;
   } else if (line.verb == "choose") {
-    if (!IsComboBox(first) || !w.form.Has(first) || !Number(words, 1, number)) return;
-    const auto& items = w.form.at(first).items;
-    if (items.empty() || !(number >= 0 && number < 1e6)) return;
-    const std::string item = items[static_cast<size_t>(number) % items.size()];
-    if (w.form.mainWindowEnabled) w.HandleUserEvent([&] { w.ChooseItem(first, item); });
+    // An item of a lumber row's list: its size and width, as choosing it does.
+    const DesignInput* input = FindInput(first);
+    if (!input || !input->knownSizes || input->knownSizes->empty() || !Number(words, 1, number) ||
+        !(number >= 0 && number < 1e6))
+      return;
+    const std::string& size =
+        (*input->knownSizes)[static_cast<size_t>(number) % input->knownSizes->size()];
+    d.Texts(input->role)[0] = size;
+    if (const char* width = WidthTextForSize(*input->knownSizes, size, d.imperial))
+      d.Texts(input->role)[1] = width;
   } else if (line.verb == "units") {
-    w.rec.ImperialUnits = first != "metric";
-  } else if (line.verb == "click") {
-    Click(s, first);
+    d.imperial = first != "metric";
+  } else if (line.verb == "switch") {
+    SwitchMeasure(s, first != "metric");
+  } else if (line.verb == "design") {
+    s.Design();
   } else if (line.verb == "preset") {
-    const auto& items = PresetMenuItems();
-    if (!Number(words, 0, number) || !(number >= 0 && number < 1e6)) return;
-    const std::string item = items[static_cast<size_t>(number) % items.size()];
-    if (CanUse(w, item)) w.HandleUserEvent([&] { w.ApplyPreset(item); });
+    if (Number(words, 0, number) && number >= 0 && number < 1e6)
+      ApplyPreset(s, static_cast<size_t>(number) % (PresetDesigns().size() + 1));
   } else if (line.verb == "side") {
-    ClickSide(s, first);
+    d.supportsExterior = first != "interior";
   } else if (line.verb == "thickness") {
     // Any thickness the thickness dialog lets through: every value finite as a float, zero and
     // negative ones included.
     if (Number(words, 0, number) && std::isfinite(static_cast<float>(number)))
-      w.rec.LumberThickness = static_cast<float>(number);
+      d.lumberThickness = static_cast<float>(number);
   } else if (line.verb == "scale") {
     if (first == "off") {
-      w.rec.ModelScale = false;
+      d.modelScale = false;
+      d.scaleFactor = 0;
     } else if (Number(words, 0, number) && static_cast<float>(number) > 0 &&
                std::isfinite(static_cast<float>(number))) {
       // Any factor the scale dialog lets through: positive and finite as a float.
-      w.rec.ModelScale = true;
-      w.rec.ScaleFactor = static_cast<float>(number);
+      d.modelScale = true;
+      d.scaleFactor = static_cast<float>(number);
     }
   } else if (line.verb == "answer") {
-    s.prompts.answer = first == "no"       ? Answer::No
-                       : first == "cancel" ? Answer::Cancel
-                                           : Answer::Yes;
+    s.answer = first == "yes" ? OverlapAnswer::Yes : OverlapAnswer::No;
   } else if (line.verb == "window") {
     double height = 0;
     if (Number(words, 0, number) && Number(words, 1, height) && number >= 1 && number <= 8000 &&
@@ -302,10 +245,37 @@ void RunLine(Session& s, const ScriptLine& line) {
       s.pageWidth = static_cast<int>(number);
       s.pageHeight = static_cast<int>(height);
     }
-  } else if (line.verb == "dialog") {
-    if (first == "thickness") RunThicknessDialog(s, words);
-    if (first == "scale") RunScaleDialog(s, words);
   }
+}
+
+// Everything drawn from the last design, as the windows draw it: the angle report and the design
+// view after a design that succeeded, the plan sheet and the printed plans (refused, with the
+// program's message, after one that failed).
+void DrawAll(Session& s) {
+  const PlanContext context{s.document.statusText, s.clock.Now(), LocaleTexts{}, &s.clock};
+  if (!s.rec.LastCalculationFailed) {
+    DrawAngleReport(s.rec, s.angleReport);
+    DrawDesignView(s.rec, s.designView, s.windowWidth, s.windowHeight);
+  }
+  try {
+    DrawPlanSheet(s.rec, s.planSheet, context);
+    s.printed = std::make_unique<RecordingPageSink>(s.pageWidth, s.pageHeight);
+    const PrintedPlansResult result = PrintPlans(s.rec, *s.printed, context);
+    FUZZ_CHECK(s.printed->Ended() && result.pages >= 1 && result.pages <= 2,
+               "the printed plans were not one or two finished pages");
+  } catch (const ProgramError& e) {
+    FUZZ_CHECK(std::string(e.what()).find("nexpected") == std::string::npos, e.what());
+  }
+}
+
+// The 3D model and the safety check of the last design: no piece or figure that is not finite.
+void CheckModelAndSafety(const Session& s) {
+  const TableModel model = BuildTableModel(s.rec);
+  const SafetyCheck check = CheckSafety(s.rec, model);
+  const std::string json = SafetyJson(check);
+  FUZZ_CHECK(!HasNonFiniteNumber(json), "the safety check holds a number that is not finite");
+  FUZZ_CHECK(!s.rec.LastCalculationFailed || !check.cannotCheck.empty(),
+             "a safety check of a failed design");
 }
 
 // The materials of the last design, as the Materials window lists them: every copy of every
@@ -313,7 +283,7 @@ void RunLine(Session& s, const ScriptLine& line) {
 // written, and a diagram drawn without an error or a non-number. (The unit tests read the files
 // back; here that would cost more than all the rest.)
 void CheckMaterials(const Session& s) {
-  const DesignRecord& rec = s.window.rec;
+  const DesignRecord& rec = s.rec;
   const Materials m = BuildMaterials(rec, DefaultMaterialsSettings(rec.ImperialUnits));
   FUZZ_CHECK(rec.LastCalculationFailed == !m.problem.empty(),
              "materials listed for a failed design, or refused for a good one: " + m.problem);
@@ -364,14 +334,13 @@ void CheckMaterials(const Session& s) {
 
 // What a replayed input did, for looking into a kept regression by hand.
 void Describe(const Session& s) {
-  const DesignRecord& rec = s.window.rec;
+  const DesignRecord& rec = s.rec;
   std::fprintf(stderr, "imperial=%d model=%d scale=%g thickness=%g exterior=%d failed=%d\n",
                rec.ImperialUnits, rec.ModelScale, rec.ScaleFactor, rec.LumberThickness,
                rec.SupportsExterior, rec.LastCalculationFailed);
   std::fprintf(stderr, "LegAngle=%g BraceAngle=%g LegLength=%g repositioned=%d\n", rec.LegAngle,
                rec.BraceAngle, rec.LegLength, rec.LegsRepositioned);
-  for (const ShownBox& box : s.prompts.shown)
-    std::fprintf(stderr, "%s: %s %s\n", box.kind.c_str(), box.text.c_str(), box.answer.c_str());
+  for (const std::string& error : s.errors) std::fprintf(stderr, "error: %s\n", error.c_str());
   std::fprintf(stderr, "design view: %zu ops, angle report: %zu ops, plan sheet: %zu ops\n",
                s.designView.Ops().size(), s.angleReport.Ops().size(), s.planSheet.Ops().size());
   if (s.printed)
@@ -386,19 +355,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace varnloft::fuzz;
   const std::string text(reinterpret_cast<const char*>(data), size);
   Session s;
-  size_t seenBoxes = 0;
-  s.window.FormCreate();
-  s.window.FormActivate();
-  CheckBoxes(s, seenBoxes);
-  for (const ScriptLine& line : ParseScript(text, kMaxScriptLines)) {
-    RunLine(s, line);
-    CheckBoxes(s, seenBoxes);
-    CheckTexts(s);
-  }
-  PressDesign(s);
-  CheckBoxes(s, seenBoxes);
+  s.Design();  // the program's start
+  for (const ScriptLine& line : ParseScript(text, kMaxScriptLines)) RunLine(s, line);
+  s.Design();
+  DrawAll(s);
   CheckTexts(s);
   CheckMaterials(s);
+  CheckModelAndSafety(s);
   if (std::getenv("VARNLOFT_FUZZ_VERBOSE")) Describe(s);
   return 0;
 }

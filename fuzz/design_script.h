@@ -1,21 +1,20 @@
 #pragma once
-// A fuzz input as a short script of user actions on the main window, one per line, so that seeds
+// A fuzz input as a short script of changes to a design document, one per line, so that seeds
 // and kept regressions are readable and libFuzzer's mutations stay mostly meaningful:
 //
-//   type Edit17 4.5            select all of a box's text and type the rest of the line
-//   set ComboBox8 12           the program writes a box's text (no key events)
-//   choose ComboBox3 2         choose the item at that index of a combo box's list
-//   units metric               the measure flag of the record, set directly
-//   click Metric               a button, menu item or label by handler (see RunAction)
-//   preset 4                   the Pre-Settings item at that index (10 is Custom Design)
-//   side interior              the support-side radio buttons
-//   thickness 0.0625           the record's lumber thickness in feet, set directly (finite)
-//   scale 0.5  /  scale off    the record's model scale, set directly (positive, finite)
-//   answer no                  the answer to every question from now on
-//   window 1920 1080           the main window's outer size
-//   page 2480 3508             the printer's page in device pixels
-//   dialog thickness 0 12 ok   the thickness dialog: inches, sixteenths, ok|cancel|close
-//   dialog scale 50 ok         the scale dialog: percentage, ok|cancel|close
+//   type seatToTableDistance.0 4.5   the text of one slot of an input, by role and slot
+//   set deckBoardCount.0 12          the same (the document has no key events)
+//   choose outerSupportSize 2        the item at that index of a lumber row's list, size and width
+//   units metric                     the document's measure, flipped without refilling a box
+//   switch metric                    the Metric (Imperial) button: the boxes refilled, designed
+//   design                           a press of Design
+//   preset 4                         the Pre-Settings item at that index (10 is Custom Design)
+//   side interior                    the support side
+//   thickness 0.0625                 the lumber thickness in feet (finite)
+//   scale 0.5  /  scale off          the model scale (positive, finite)
+//   answer no                        the answer to the overlap question from now on
+//   window 1920 1080                 the main window's outer size
+//   page 2480 3508                   the printer's page in device pixels
 //
 // Unknown lines are skipped. Every script ends with a press of Design.
 #include <string>
