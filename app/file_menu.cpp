@@ -78,7 +78,7 @@ void MainWindow::ActivateAfterDialog() {
   if (hooks.activate)
     hooks.activate();
   else
-    HandleUserEvent([this] { FormActivate(); });
+    HandleUserEvent([this] { Activate(); });
 }
 
 void MainWindow::ShowOpening(const FileOpening& opening) {

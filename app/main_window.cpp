@@ -173,7 +173,7 @@ bool MainWindow::HandleUserEvent(const std::function<void()>& handler) {
   return false;
 }
 
-void MainWindow::FormCreate() {
+void MainWindow::StartUp() {
   rec.ImperialUnits = true;
   rec.LumberThickness = 0.125f;
   form.Text("Label47") = "( " + rec.FormatLength(rec.LumberThickness) + " )";
@@ -185,7 +185,7 @@ void MainWindow::FormCreate() {
   startUp_ = Snapshot();
 }
 
-void MainWindow::FormActivate() {
+void MainWindow::Activate() {
   // An option dialog's step takes in the design that its closing brings about.
   struct EndsDialogStep {
     MainWindow& w;

@@ -65,8 +65,8 @@ class MainWindow {
   bool HandleUserEvent(const std::function<void()>& handler);
 
   // Start-up and activation.
-  void FormCreate();
-  void FormActivate();
+  void StartUp();
+  void Activate();
 
   // Command buttons.
   void PressDesign();                               // Design
@@ -211,7 +211,7 @@ class MainWindow {
   std::optional<OpenStep> openStep_;
   int stepDepth_ = 0;
   UndoHistory<WindowSnapshot> history_;
-  WindowSnapshot startUp_;  // after FormCreate: what New brings back
+  WindowSnapshot startUp_;  // after StartUp: what New brings back
   std::string path_;        // the design's file, empty while untitled
   KeptKeys kept_;           // the file's keys this version does not know
 };

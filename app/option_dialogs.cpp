@@ -62,7 +62,7 @@ bool RunDialogEvent(MainWindow& window, const std::string& dialog,
     if (activate)
       activate();
     else
-      window.HandleUserEvent([&] { window.FormActivate(); });
+      window.HandleUserEvent([&] { window.Activate(); });
   }
   return closed;
 }

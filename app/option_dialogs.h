@@ -63,8 +63,8 @@ class ScaleDialog {
   // The main window is disabled and the dialog shown (and activated).
   void Show();
 
-  void FormActivate();
-  void FormClose();
+  void ShowExamples();     // the two worked examples in the current measure
+  void ResetPercentage();  // back to 21.4 as the dialog closes
   void PercentageChange();
   void PressHelp();    // help
   void PressCancel();  // cancel

@@ -19,11 +19,11 @@ bool ScaleDialog::IsOpen() const {
 void ScaleDialog::Show() {
   w_.form.mainWindowEnabled = false;
   w_.form.at(kScaleDialog).visible = true;
-  FormActivate();
+  ShowExamples();
   if (w_.hooks.showScaleDialog) w_.hooks.showScaleDialog();
 }
 
-void ScaleDialog::FormActivate() {
+void ScaleDialog::ShowExamples() {
   // Two worked examples in the current measure.
   if (w_.rec.ImperialUnits) {
     Text("StaticText1") = "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"";
@@ -34,7 +34,7 @@ void ScaleDialog::FormActivate() {
   }
 }
 
-void ScaleDialog::FormClose() {
+void ScaleDialog::ResetPercentage() {
   Text("Select") = "21.4";
 }
 
@@ -89,7 +89,7 @@ void ScaleDialog::UserChange(const std::string& text) {
 
 void ScaleDialog::Close() {
   w_.form.mainWindowEnabled = true;
-  FormClose();
+  ResetPercentage();
   w_.form.at(kScaleDialog).visible = false;
 }
 

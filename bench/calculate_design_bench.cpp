@@ -15,7 +15,7 @@ using namespace varnloft;
 
 struct Fixture {
   Fixture() : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}), window(prompts, clock, shell) {
-    window.FormCreate();
+    window.StartUp();
   }
   void Run() {
     prompts.shown.clear();

@@ -31,7 +31,7 @@ struct Cycle {
         window(prompts, clock, shell),
         angles(518, 237, QImage::Format_RGB32),
         view(kViewWidth, kViewHeight, QImage::Format_RGB32) {
-    window.FormCreate();
+    window.StartUp();
   }
 
   void Run() {

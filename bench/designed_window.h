@@ -10,8 +10,8 @@ namespace varnloft {
 
 struct DesignedWindow {
   DesignedWindow() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), window(prompts, clock, shell) {
-    window.FormCreate();
-    window.HandleUserEvent([this] { window.FormActivate(); });
+    window.StartUp();
+    window.HandleUserEvent([this] { window.Activate(); });
   }
   ScriptedPrompts prompts;
   FixedClock clock;

@@ -27,8 +27,8 @@ struct DrawnProgram {
     window.hooks.drawAngleReport = [this] {
       angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
     };
-    window.FormCreate();
-    window.HandleUserEvent([&] { window.FormActivate(); });
+    window.StartUp();
+    window.HandleUserEvent([&] { window.Activate(); });
   }
   // One user action; the boxes it showed are forgotten.
   void Run(const std::function<void()>& action) {

@@ -279,8 +279,8 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
   reportInputs_ = reportInputs_ || UsesRoleOptions(actions);
   reportRoles_ = ReportsRoles(actions);
   exports_->UsePaperOf(actions);
-  window_.FormCreate();
-  window_.HandleUserEvent([&] { window_.FormActivate(); });
+  window_.StartUp();
+  window_.HandleUserEvent([&] { window_.Activate(); });
 }
 
 void CliSession::Conclude() {
@@ -344,7 +344,7 @@ void CliSession::Apply(const CliAction& action) {
     w.ButtonMouseDown("BitBtn3");
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
-    w.HandleUserEvent([&] { w.FormActivate(); });
+    w.HandleUserEvent([&] { w.Activate(); });
   } else if (!ApplyRoleAction(w, action) && !materials_->Apply(action) && !plans_->Apply(action) &&
              !files_->Apply(action) && !model3d_->Apply(action) && !exports_->Apply(action) &&
              !ApplyViewAction(w, *pictures_, action, writeError_)) {

@@ -46,7 +46,7 @@ class CliSession {
   void Validate(const CliAction& action) const;
   // Runs one action as the user would; errors of the program go to the error box.
   void Apply(const CliAction& action);
-  // FormCreate, then the activation that presses Design, at the first --window size if any.
+  // StartUp, then the activation that presses Design, at the first --window size if any.
   // A run with a file option reports the design's file and history too.
   void Start(const std::vector<CliAction>& actions = {});
 

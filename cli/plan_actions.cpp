@@ -62,7 +62,7 @@ void CliPlans::ShowPlans() {
     const std::string error = SaveImageFile(sheet.Image(), QString::fromStdString(saveTarget_));
     if (!error.empty()) ReportWriteError(error);
   }
-  window_.HandleUserEvent([this] { window_.FormActivate(); });
+  window_.HandleUserEvent([this] { window_.Activate(); });
 }
 
 void CliPlans::PrintPlansToPdf() {

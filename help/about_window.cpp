@@ -83,7 +83,7 @@ AboutWindow::AboutWindow(Shell& shell, const DesignRecord& record, QWidget* pare
   connect(okButton, &QPushButton::clicked, this, [this] { PressOk(); });
 }
 
-void AboutWindow::FormActivate() {
+void AboutWindow::FillText() {
   // Cleared first, so activating the window again never repeats the text.
   aboutText->clear();
   QTextCursor cursor(aboutText->document());
@@ -126,7 +126,7 @@ void AboutWindow::SetLinkColour(const QColor& colour) {
 }
 
 bool AboutWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::WindowActivate) FillText();
   return QDialog::event(event);
 }
 

@@ -21,7 +21,7 @@ class AboutWindow : public QDialog {
   AboutWindow(Shell& shell, const DesignRecord& record, QWidget* parent = nullptr);
 
   // Handlers, public so that the main window's tests and scripts can drive them.
-  void FormActivate();     // refills aboutText with the eleven lines
+  void FillText();         // refills aboutText with the eleven lines
   void HoverWebAddress();  // the link turns red
   void FormMouseMove();    // the link turns white again
   void OpenWebAddress();   // opens the web address

@@ -83,17 +83,17 @@ IllustrationsWindow::IllustrationsWindow(QWidget* parent)
   setFont(DialogFont(11));
   setWindowIcon(ProgramIcon());
 
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setStyleSheet(kButtonTabs);
-  PageControl1->setCursor(Qt::PointingHandCursor);
-  PageControl1->setUsesScrollButtons(false);  // all seven tabs stay in view
+  pages = new QTabWidget(this);
+  pages->setStyleSheet(kButtonTabs);
+  pages->setCursor(Qt::PointingHandCursor);
+  pages->setUsesScrollButtons(false);  // all seven tabs stay in view
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(PageControl1);
+  layout->addWidget(pages);
 
   BuildPicturePages();
   BuildTextPages();
-  PageControl1->setCurrentIndex(0);
+  pages->setCurrentIndex(0);
 }
 
 QWidget* IllustrationsWindow::AddPage(const QString& caption, BevelPanel* panel) {
@@ -101,7 +101,7 @@ QWidget* IllustrationsWindow::AddPage(const QString& caption, BevelPanel* panel)
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(panel);
-  PageControl1->addTab(page, caption);
+  pages->addTab(page, caption);
   return page;
 }
 
@@ -119,50 +119,52 @@ PictureView* IllustrationsWindow::MakeStoredPictureView(const StoredPicture& sto
 }
 
 void IllustrationsWindow::BuildPicturePages() {
-  auto* Panel6 = new BevelPanel(5, QColor());
-  Image6 = MakeStoredPictureView(kTablePhotograph, photograph_, PictureView::Fit::Stretch);
-  Image6->setToolTip(kPhotographHint);
-  Panel6->Hold(Image6);
-  TabSheet5 = AddPage("Varnloft", Panel6);
+  auto* photographPanel = new BevelPanel(5, QColor());
+  photographView = MakeStoredPictureView(kTablePhotograph, photograph_, PictureView::Fit::Stretch);
+  photographView->setToolTip(kPhotographHint);
+  photographPanel->Hold(photographView);
+  varnloftPage = AddPage("Varnloft", photographPanel);
 
-  auto* Panel3 = new BevelPanel(5, Qt::white);
-  Image4 = MakeStoredPictureView(kHoleLocationsSketch, holeLocations_, PictureView::Fit::Centre);
-  Panel3->Hold(Image4);
-  TabSheet1 = AddPage("Hole Locations", Panel3);
+  auto* holeLocationsPanel = new BevelPanel(5, Qt::white);
+  holeLocationsView =
+      MakeStoredPictureView(kHoleLocationsSketch, holeLocations_, PictureView::Fit::Centre);
+  holeLocationsPanel->Hold(holeLocationsView);
+  holeLocationsPage = AddPage("Hole Locations", holeLocationsPanel);
 
-  auto* Panel2 = new BevelPanel(5, Qt::white);
-  Image2 = MakeStoredPictureView(kTipsyTableSketch, tipsyTable_, PictureView::Fit::Centre);
-  Panel2->Hold(Image2);
-  TabSheet2 = AddPage("Tipsy Table", Panel2);
+  auto* tipsyTablePanel = new BevelPanel(5, Qt::white);
+  tipsyTableView = MakeStoredPictureView(kTipsyTableSketch, tipsyTable_, PictureView::Fit::Centre);
+  tipsyTablePanel->Hold(tipsyTableView);
+  tipsyTablePage = AddPage("Tipsy Table", tipsyTablePanel);
 
-  auto* Panel1 = new BevelPanel(5, Qt::white);
-  Image1 = MakeStoredPictureView(kAngleCheckingSketch, angleChecking_, PictureView::Fit::Centre);
-  Panel1->Hold(Image1);
-  TabSheet3 = AddPage("Angle Checking", Panel1);
-  Image3 = new QLabel(TabSheet3);  // an empty picture behind the panel
-  Image3->lower();
+  auto* angleCheckingPanel = new BevelPanel(5, Qt::white);
+  angleCheckingView =
+      MakeStoredPictureView(kAngleCheckingSketch, angleChecking_, PictureView::Fit::Centre);
+  angleCheckingPanel->Hold(angleCheckingView);
+  angleCheckingPage = AddPage("Angle Checking", angleCheckingPanel);
+  angleCheckingBackdrop = new QLabel(angleCheckingPage);  // an empty picture behind the panel
+  angleCheckingBackdrop->lower();
 
   // The angle report keeps its drawn size whatever room the page has.
-  auto* Panel5 = new BevelPanel(5, QColor());
-  Image5View = new PictureView(&angleReport_, PictureView::Fit::TopLeft);
-  Image5View->setFixedSize(kReportWidth, kReportHeight);
-  Panel5->Hold(Image5View, true);
-  TabSheet4 = AddPage("Two Angles Only", Panel5);
+  auto* twoAnglesPanel = new BevelPanel(5, QColor());
+  angleReportView = new PictureView(&angleReport_, PictureView::Fit::TopLeft);
+  angleReportView->setFixedSize(kReportWidth, kReportHeight);
+  twoAnglesPanel->Hold(angleReportView, true);
+  twoAnglesPage = AddPage("Two Angles Only", twoAnglesPanel);
 }
 
 void IllustrationsWindow::BuildTextPages() {
-  auto* Panel7 = new BevelPanel(3, QColor());
-  RichEdit1 = MakeTextPane(true, QColor());
-  RichEdit1->setHtml(GeneralInfoHtml());
-  Panel7->Hold(RichEdit1);
-  TabSheet6 = AddPage("General Info", Panel7);
+  auto* generalInfoPanel = new BevelPanel(3, QColor());
+  generalInfoPane = MakeTextPane(true, QColor());
+  generalInfoPane->setHtml(GeneralInfoHtml());
+  generalInfoPanel->Hold(generalInfoPane);
+  generalInfoPage = AddPage("General Info", generalInfoPanel);
 
   // Editable for the user's own notes; nothing typed here is kept or read by the design.
-  auto* Panel4 = new BevelPanel(1, QColor());
-  RichEdit2 = MakeTextPane(false, kLight3D);
-  RichEdit2->setPlainText(FormulaText());
-  Panel4->Hold(RichEdit2);
-  TabSheet7 = AddPage("Formula", Panel4);
+  auto* formulaPanel = new BevelPanel(1, QColor());
+  formulaPane = MakeTextPane(false, kLight3D);
+  formulaPane->setPlainText(FormulaText());
+  formulaPanel->Hold(formulaPane);
+  formulaPage = AddPage("Formula", formulaPanel);
 }
 
 void IllustrationsWindow::SetAngleReport(const QImage& report) {
@@ -171,7 +173,7 @@ void IllustrationsWindow::SetAngleReport(const QImage& report) {
 }
 
 void IllustrationsWindow::RefreshAngleReport() {
-  Image5View->update();
+  angleReportView->update();
 }
 
 void IllustrationsWindow::ShowCentred() {

@@ -38,12 +38,14 @@ class IllustrationsWindow : public QDialog {
   // Messages of pictures that could not be decoded (empty when all four loaded).
   const QStringList& PictureErrors() const { return pictureErrors_; }
 
-  QTabWidget* PageControl1;
-  QWidget *TabSheet5, *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4, *TabSheet6, *TabSheet7;
-  PictureView *Image6, *Image4, *Image2, *Image1, *Image5View;
-  QLabel* Image3;
-  QTextEdit* RichEdit1;
-  QTextEdit* RichEdit2;
+  QTabWidget* pages;
+  QWidget *varnloftPage, *holeLocationsPage, *tipsyTablePage, *angleCheckingPage, *twoAnglesPage,
+      *generalInfoPage, *formulaPage;
+  PictureView *photographView, *holeLocationsView, *tipsyTableView, *angleCheckingView,
+      *angleReportView;
+  QLabel* angleCheckingBackdrop;
+  QTextEdit* generalInfoPane;
+  QTextEdit* formulaPane;
 
  signals:
   // The window stopped being the active window, e.g. the user went back to the main window.

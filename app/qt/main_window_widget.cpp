@@ -503,7 +503,7 @@ void MainWindowWidget::ActivateFromProgram() {
     raise();
     activateWindow();
   }
-  Run([&] { state_.FormActivate(); });
+  Run([&] { state_.Activate(); });
 }
 
 void MainWindowWidget::showEvent(QShowEvent* event) {

@@ -189,12 +189,12 @@ void PlansWindow::PressPrint() {
   if (pressMainPrint) pressMainPrint();
 }
 
-void PlansWindow::FormActivate() {
+void PlansWindow::ShowTitle() {
   setWindowTitle(QString::fromStdString("  " + record_.TitleText));
 }
 
 bool PlansWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::WindowActivate) ShowTitle();
   return QDialog::event(event);
 }
 

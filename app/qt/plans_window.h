@@ -39,7 +39,7 @@ class PlansWindow : public QDialog {
   void PressClose();       // Close
   void PressLowerClose();  // the lower Close
   void PressPrint();       // Print: presses the main window's Print button
-  void FormActivate();     // the caption shows the title
+  void ShowTitle();        // the caption shows the title
 
   // Presses the main window's Print button; set by the program.
   std::function<void()> pressMainPrint;

@@ -21,12 +21,12 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   mainWidget_ = std::make_unique<MainWindowWidget>(*state_);
   prompts_.SetParent(mainWidget_.get());
   state_->form.windowWidth = mainWidget_->width();
-  state_->FormCreate();
+  state_->StartUp();
   mainWidget_->SyncFromState();
 
   // The other windows, in their fixed order.
-  okRightDlg_ = std::make_unique<ThicknessDialogWindow>(*state_);
-  okBottomDlg_ = std::make_unique<ScaleDialogWindow>(*state_);
+  thicknessDialog_ = std::make_unique<ThicknessDialogWindow>(*state_);
+  scaleDialog_ = std::make_unique<ScaleDialogWindow>(*state_);
   aboutWindow_ = std::make_unique<AboutWindow>(shell_, state_->rec);
   plansWindow_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
   illustrationsWindow_ = std::make_unique<IllustrationsWindow>();
@@ -71,15 +71,15 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
       }
     });
   }
-  ConnectOptionDialog(*okRightDlg_);
-  ConnectOptionDialog(*okBottomDlg_);
+  ConnectOptionDialog(*thicknessDialog_);
+  ConnectOptionDialog(*scaleDialog_);
   hooks.showThicknessDialog = [this] {
-    prompts_.SetParent(okRightDlg_.get());
-    okRightDlg_->ShowFromState();
+    prompts_.SetParent(thicknessDialog_.get());
+    thicknessDialog_->ShowFromState();
   };
   hooks.showScaleDialog = [this] {
-    prompts_.SetParent(okBottomDlg_.get());
-    okBottomDlg_->ShowFromState();
+    prompts_.SetParent(scaleDialog_.get());
+    scaleDialog_->ShowFromState();
   };
 }
 

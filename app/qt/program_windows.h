@@ -47,9 +47,9 @@ class ProgramWindows {
 
   MainWindow& state() { return *state_; }
   MainWindowWidget& mainWindow() { return *mainWidget_; }
-  ThicknessDialogWindow& okRightDlg() { return *okRightDlg_; }
-  ScaleDialogWindow& okBottomDlg() { return *okBottomDlg_; }
-  Picture& image5() { return angleReportPicture_; }
+  ThicknessDialogWindow& thicknessDialog() { return *thicknessDialog_; }
+  ScaleDialogWindow& scaleDialog() { return *scaleDialog_; }
+  Picture& angleReportPicture() { return angleReportPicture_; }
   IllustrationsWindow& illustrations() { return *illustrationsWindow_; }
   AboutWindow& aboutWindow() { return *aboutWindow_; }
   PlansWindow& plansWindow() { return *plansWindow_; }
@@ -79,8 +79,8 @@ class ProgramWindows {
   QtShell shell_;
   std::unique_ptr<MainWindow> state_;
   std::unique_ptr<MainWindowWidget> mainWidget_;
-  std::unique_ptr<ThicknessDialogWindow> okRightDlg_;
-  std::unique_ptr<ScaleDialogWindow> okBottomDlg_;
+  std::unique_ptr<ThicknessDialogWindow> thicknessDialog_;
+  std::unique_ptr<ScaleDialogWindow> scaleDialog_;
   std::unique_ptr<AboutWindow> aboutWindow_;
   std::unique_ptr<PlansWindow> plansWindow_;
   std::unique_ptr<IllustrationsWindow> illustrationsWindow_;

@@ -18,18 +18,18 @@ ScaleDialogWindow::ScaleDialogWindow(MainWindow& state) : OptionDialogWindow(sta
   prompt->setFont(underlined);
   AddLabel("StaticText1", 16, 44);
   AddLabel("StaticText2", 16, 66);
-  select_ = AddEdit("Select", 16, 100, 64);
+  percentageBox_ = AddEdit("Select", 16, 100, 64);
   AddLabel("StaticText3", 86, 102);
-  bitBtn1_ = AddButton("BitBtn1", 16, 152, 90);
+  helpButton_ = AddButton("BitBtn1", 16, 152, 90);
   bitBtn2_ = AddButton("BitBtn2", 120, 152, 90);
   bitBtn3_ = AddButton("BitBtn3", 224, 152, 90);
   bitBtn3_->setDefault(true);  // Enter
   SyncFromState();
 
-  connect(select_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(percentageBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Run([&] { ScaleDialog(state_).UserChange(text.toStdString()); });
   });
-  connect(bitBtn1_, &QPushButton::clicked, this,
+  connect(helpButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ScaleDialog(state_).PressHelp(); }); });
   connect(bitBtn2_, &QPushButton::clicked, this,
           [this] { Run([&] { ScaleDialog(state_).PressCancel(); }); });

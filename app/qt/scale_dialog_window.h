@@ -10,8 +10,8 @@ class ScaleDialogWindow : public OptionDialogWindow {
  public:
   explicit ScaleDialogWindow(MainWindow& state);
 
-  QLineEdit* select() const { return select_; }
-  QPushButton* helpButton() const { return bitBtn1_; }
+  QLineEdit* percentageBox() const { return percentageBox_; }
+  QPushButton* helpButton() const { return helpButton_; }
   QPushButton* cancelButton() const { return bitBtn2_; }
   QPushButton* okButton() const { return bitBtn3_; }
 
@@ -20,8 +20,8 @@ class ScaleDialogWindow : public OptionDialogWindow {
   void reject() override;
 
  private:
-  QLineEdit* select_;
-  QPushButton* bitBtn1_;
+  QLineEdit* percentageBox_;
+  QPushButton* helpButton_;
   QPushButton* bitBtn2_;
   QPushButton* bitBtn3_;
 };

@@ -22,8 +22,8 @@ ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
   AddLabel("Label1", 18, 14);
   AddLabel("Label2", 30, 38);
   AddLabel("Label3", 90, 38);
-  edit1_ = AddEdit("Edit1", 30, 56, 44);
-  edit2_ = AddEdit("Edit2", 90, 56, 44);
+  inchesBox_ = AddEdit("Edit1", 30, 56, 44);
+  sixteenthsBox_ = AddEdit("Edit2", 90, 56, 44);
   QLabel* mm = AddLabel("Label4", 170, 38);
   QFont underlined = font;
   underlined.setUnderline(true);
@@ -31,18 +31,18 @@ ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
   label5_ = AddLabel("Label5", 150, 58);
   label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label5_->setMinimumWidth(40);
-  okBtn_ = AddButton("OKBtn", 38, 114, 75);
-  okBtn_->setDefault(true);  // Enter
+  okButton_ = AddButton("OKBtn", 38, 114, 75);
+  okButton_->setDefault(true);  // Enter
   cancelBtn_ = AddButton("CancelBtn", 137, 114, 75);
   SyncFromState();
 
-  connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(inchesBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Run([&] { ThicknessDialog(state_).UserChange("Edit1", text.toStdString()); });
   });
-  connect(edit2_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(sixteenthsBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
     Run([&] { ThicknessDialog(state_).UserChange("Edit2", text.toStdString()); });
   });
-  connect(okBtn_, &QPushButton::clicked, this,
+  connect(okButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ThicknessDialog(state_).PressOk(); }); });
   connect(cancelBtn_, &QPushButton::clicked, this,
           [this] { Run([&] { ThicknessDialog(state_).PressCancel(); }); });

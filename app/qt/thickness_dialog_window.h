@@ -10,10 +10,10 @@ class ThicknessDialogWindow : public OptionDialogWindow {
  public:
   explicit ThicknessDialogWindow(MainWindow& state);
 
-  QLineEdit* edit1() const { return edit1_; }
-  QLineEdit* edit2() const { return edit2_; }
+  QLineEdit* inchesBox() const { return inchesBox_; }
+  QLineEdit* sixteenthsBox() const { return sixteenthsBox_; }
   QLabel* label5() const { return label5_; }
-  QPushButton* okButton() const { return okBtn_; }
+  QPushButton* okButton() const { return okButton_; }
   QPushButton* cancelButton() const { return cancelBtn_; }
 
  protected:
@@ -21,10 +21,10 @@ class ThicknessDialogWindow : public OptionDialogWindow {
   void reject() override;
 
  private:
-  QLineEdit* edit1_;
-  QLineEdit* edit2_;
+  QLineEdit* inchesBox_;
+  QLineEdit* sixteenthsBox_;
   QLabel* label5_;
-  QPushButton* okBtn_;
+  QPushButton* okButton_;
   QPushButton* cancelBtn_;
 };
 

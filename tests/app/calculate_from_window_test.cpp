@@ -21,7 +21,7 @@ class CalculateFromWindowTest : public ::testing::Test {
  protected:
   CalculateFromWindowTest()
       : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), window(prompts, clock, shell) {
-    window.FormCreate();
+    window.StartUp();
   }
 
   void Calculate() {

@@ -135,8 +135,8 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
     // Both designed by an activation: the same record, the same controls, the same boxes shown.
     saved.prompts.shown.clear();
     opened.prompts.shown.clear();
-    saved.Run([&] { saved.w.FormActivate(); });
-    opened.Run([&] { opened.w.FormActivate(); });
+    saved.Run([&] { saved.w.Activate(); });
+    opened.Run([&] { opened.w.Activate(); });
     EXPECT_EQ(RecordJson(opened.w.rec), RecordJson(saved.w.rec));
     EXPECT_EQ(ReportedControls(opened.w), ReportedControls(saved.w));
     EXPECT_EQ(DialogsJson(opened.prompts.shown), DialogsJson(saved.prompts.shown));
@@ -220,7 +220,7 @@ TEST(DesignFile, AFileOfOnlyItsNameTakesAdultStandard) {
   FixedClock clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1});
   RecordingShell shell;
   MainWindow created(prompts, clock, shell);
-  created.FormCreate();
+  created.StartUp();
   EXPECT_TRUE(CaptureDesignState(created.form, created.rec) == AdultStandardDocument(true));
 }
 

@@ -28,7 +28,7 @@ TEST(MainWindowEvents, SupportSideIsTakenAgainOnActivation) {
   EXPECT_FALSE(s.w.rec.SupportsExterior);
   EXPECT_EQ(s.w.form.at("RadioButton2").color, kRed);
   EXPECT_EQ(s.w.form.at("RadioButton1").color, kBlue);
-  s.w.FormActivate();
+  s.w.Activate();
   EXPECT_FALSE(s.w.rec.SupportsExterior);
   EXPECT_NEAR(s.w.rec.BraceRun * 12, 28.75, 1e-4);
 

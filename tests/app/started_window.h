@@ -23,8 +23,8 @@ struct ScriptedMainWindow {
 
   // The program's start: the window is created, then activated, which presses Design.
   void Start() {
-    w.FormCreate();
-    w.HandleUserEvent([this] { w.FormActivate(); });
+    w.StartUp();
+    w.HandleUserEvent([this] { w.Activate(); });
   }
   // One user event through the main window's error boundary.
   bool Run(const std::function<void()>& handler) { return w.HandleUserEvent(handler); }

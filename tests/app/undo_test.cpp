@@ -110,7 +110,7 @@ TEST(Undo, WhatChangesNoDesignIsNoStep) {
   s.Run([&] { s.w.ApplyPreset("AdultStandard1"); });     // the preset that is in the boxes
   Thickness(s, true);                                    // Cancel at the default thickness
   s.Run([&] { s.w.PressDesign(); });
-  s.Run([&] { s.w.FormActivate(); });
+  s.Run([&] { s.w.Activate(); });
   s.Run([&] { s.w.ShowLumberSizeBox("Label25"); });
   EXPECT_EQ(s.w.UndoMenuText(), "");
   EXPECT_FALSE(s.w.IsModified());

@@ -48,8 +48,8 @@ struct ExportCommandsTest : ::testing::Test {
     };
     state.form.windowWidth = 1024;
     state.form.windowHeight = 740;
-    state.FormCreate();
-    state.HandleUserEvent([this] { state.FormActivate(); });
+    state.StartUp();
+    state.HandleUserEvent([this] { state.Activate(); });
     commands.askSaveFileName = [this](const QString& title, const QString& proposed,
                                       const QString& filter) {
       ++asked;

@@ -27,7 +27,7 @@ namespace {
 struct FileMenuWindow : ::testing::Test {
   FileMenuWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), state(prompts, clock, shell) {
     window = std::make_unique<MainWindowWidget>(state);
-    state.FormCreate();
+    state.StartUp();
     window->SyncFromState();
     window->askOpenFileName = [this](const QString&) {
       ++openDialogs;

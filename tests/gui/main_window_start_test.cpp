@@ -16,7 +16,7 @@ namespace {
 // The Qt main window on the shared fixture's state; showing it runs the first activation.
 struct ShownMainWindow : ScriptedMainWindow {
   ShownMainWindow() : window(std::make_unique<MainWindowWidget>(w)) {
-    w.FormCreate();
+    w.StartUp();
     window->SyncFromState();
     window->resize(1024, 740);
     window->show();

@@ -38,23 +38,23 @@ struct OpenProgram {
 
 TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   OpenProgram p;
-  ThicknessDialogWindow& dialog = p.windows.okRightDlg();
+  ThicknessDialogWindow& dialog = p.windows.thicknessDialog();
   p.mainWidget().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
   EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(dialog.edit1()->text(), "1");
+  EXPECT_EQ(dialog.inchesBox()->text(), "1");
   EXPECT_EQ(dialog.label5()->text(), "38");
   p.ExpectMainWindowTakesNoInput();
 
   // Typing in the dialog updates the millimetres at once; an emptied box becomes 0.
-  dialog.edit2()->selectAll();
-  QTest::keyClicks(dialog.edit2(), "12");
+  dialog.sixteenthsBox()->selectAll();
+  QTest::keyClicks(dialog.sixteenthsBox(), "12");
   EXPECT_EQ(dialog.label5()->text(), "44");
-  dialog.edit1()->selectAll();
-  QTest::keyClick(dialog.edit1(), Qt::Key_Delete);
-  EXPECT_EQ(dialog.edit1()->text(), "0");
-  EXPECT_EQ(dialog.edit1()->cursorPosition(), 1);
+  dialog.inchesBox()->selectAll();
+  QTest::keyClick(dialog.inchesBox(), Qt::Key_Delete);
+  EXPECT_EQ(dialog.inchesBox()->text(), "0");
+  EXPECT_EQ(dialog.inchesBox()->cursorPosition(), 1);
   EXPECT_EQ(dialog.label5()->text(), "19");
 
   // Closed as a window manager closes it, neither OK nor Cancel.
@@ -71,15 +71,15 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
 
 TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   OpenProgram p;
-  ThicknessDialogWindow& dialog = p.windows.okRightDlg();
+  ThicknessDialogWindow& dialog = p.windows.thicknessDialog();
   p.mainWidget().label("Label47")->setVisible(true);
   QTest::mouseClick(p.mainWidget().label("Label47"), Qt::LeftButton);
   ASSERT_TRUE(dialog.isVisible());
-  dialog.edit1()->selectAll();
-  QTest::keyClicks(dialog.edit1(), "0");
-  dialog.edit2()->selectAll();
-  QTest::keyClicks(dialog.edit2(), "12");
-  QTest::keyClick(dialog.edit2(), Qt::Key_Return);  // OK is the default button
+  dialog.inchesBox()->selectAll();
+  QTest::keyClicks(dialog.inchesBox(), "0");
+  dialog.sixteenthsBox()->selectAll();
+  QTest::keyClicks(dialog.sixteenthsBox(), "12");
+  QTest::keyClick(dialog.sixteenthsBox(), Qt::Key_Return);  // OK is the default button
   EXPECT_FALSE(dialog.isVisible());
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.0625f);
@@ -88,32 +88,32 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   // Esc is the Cancel button: back to 1 1/2 inches.
   p.mainWidget().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
-  QTest::keyClick(dialog.edit1(), Qt::Key_Escape);
+  QTest::keyClick(dialog.inchesBox(), Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(p.mainWidget().isEnabled());
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
-  EXPECT_EQ(dialog.edit2()->text(), "8");
+  EXPECT_EQ(dialog.sixteenthsBox()->text(), "8");
 }
 
 TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
   OpenProgram p;
-  ScaleDialogWindow& dialog = p.windows.okBottomDlg();
+  ScaleDialogWindow& dialog = p.windows.scaleDialog();
   p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
   EXPECT_EQ(dialog.windowTitle(), " Table   Model   Building   Tool");
-  EXPECT_EQ(dialog.select()->text(), "21.4 ");
+  EXPECT_EQ(dialog.percentageBox()->text(), "21.4 ");
   p.ExpectMainWindowTakesNoInput();
 
-  dialog.select()->selectAll();
-  QTest::keyClicks(dialog.select(), "50");
+  dialog.percentageBox()->selectAll();
+  QTest::keyClicks(dialog.percentageBox(), "50");
   EXPECT_TRUE(dialog.close());
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_TRUE(p.mainWidget().isEnabled());
   EXPECT_TRUE(p.state().form.mainWindowEnabled);
   EXPECT_FALSE(p.state().rec.ModelScale);
-  EXPECT_EQ(dialog.select()->text(), "21.4");
+  EXPECT_EQ(dialog.percentageBox()->text(), "21.4");
   QApplication::processEvents();
   QTest::mouseClick(p.mainWidget().button("Metric"), Qt::LeftButton);
   EXPECT_FALSE(p.state().rec.ImperialUnits);
@@ -121,7 +121,7 @@ TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
 
 TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
   OpenProgram p;
-  ScaleDialogWindow& dialog = p.windows.okBottomDlg();
+  ScaleDialogWindow& dialog = p.windows.scaleDialog();
   p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
 
@@ -136,8 +136,8 @@ TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
     boxParent = box ? box->parentWidget() : nullptr;
     if (boxShown) QTest::keyClick(box, Qt::Key_Return);
   });
-  dialog.select()->selectAll();
-  QTest::keyClicks(dialog.select(), "0");
+  dialog.percentageBox()->selectAll();
+  QTest::keyClicks(dialog.percentageBox(), "0");
   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   EXPECT_TRUE(boxShown);
   EXPECT_TRUE(boxEnabled);
@@ -145,8 +145,8 @@ TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_FALSE(p.state().rec.ModelScale);
 
-  dialog.select()->selectAll();
-  QTest::keyClicks(dialog.select(), "50");
+  dialog.percentageBox()->selectAll();
+  QTest::keyClicks(dialog.percentageBox(), "50");
   QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
   EXPECT_FALSE(dialog.isVisible());
   QApplication::processEvents();

@@ -191,7 +191,7 @@ TEST_F(PlansWindowTest, PrintPressesTheMainWindowsPrintAndCaptionShowsTheTitle) 
   form->pressMainPrint = [&] { ++presses; };
   form->printButton->click();
   EXPECT_EQ(presses, 1);
-  form->FormActivate();
+  form->ShowTitle();
   EXPECT_EQ(form->windowTitle().toStdString(), "  " + w.rec.TitleText);
   EXPECT_EQ(form->saveButton->text(), "Save");
   EXPECT_EQ(form->closeButton->text(), "Close");

@@ -106,8 +106,8 @@ double StrayInk(const QImage& a, const QImage& b, int reach) {
 
 struct SvgExportTest : ::testing::Test {
   SvgExportTest() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
-    state.FormCreate();
-    state.HandleUserEvent([this] { state.FormActivate(); });
+    state.StartUp();
+    state.HandleUserEvent([this] { state.Activate(); });
   }
 
   // Writes the picture as SVG and draws it into a bitmap from the same start, both recorded.

@@ -215,8 +215,8 @@ struct DesignedWindow {
   DesignedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), w(prompts, clock, shell) {
     window = std::make_unique<Table3dWindow>(w.rec);
     w.hooks.designChanged = [this] { window->DesignChanged(); };
-    w.FormCreate();
-    w.HandleUserEvent([this] { w.FormActivate(); });
+    w.StartUp();
+    w.HandleUserEvent([this] { w.Activate(); });
     window->resize(640, 480);
     window->show();
     QApplication::processEvents();

@@ -46,8 +46,8 @@ TEST_F(AboutBoxTest, ElevenLinesOnceHoweverOftenActivated) {
     box.hide();
     QTest::qWait(10);
   }
-  box.FormActivate();
-  box.FormActivate();
+  box.FillText();
+  box.FillText();
   EXPECT_EQ(ShownLines(box), Expected(record_.NoticeText));
   EXPECT_EQ(ShownLines(box)[0], "Tellwick Picnic Tables Varnloft");
   EXPECT_EQ(ShownLines(box)[10], kMakerWebAddress);
@@ -55,10 +55,10 @@ TEST_F(AboutBoxTest, ElevenLinesOnceHoweverOftenActivated) {
 
 TEST_F(AboutBoxTest, NoticeIsReadAgainAtEachActivation) {
   AboutWindow box(shell_, record_);
-  box.FormActivate();
+  box.FillText();
   EXPECT_EQ(ShownLines(box)[5].toStdString(), NoticeTextForYear(2007));
   record_.NoticeText = NoticeTextForYear(2031);
-  box.FormActivate();
+  box.FillText();
   EXPECT_EQ(ShownLines(box)[5].toStdString(), NoticeTextForYear(2031));
 }
 

@@ -20,8 +20,8 @@ QImage OnScreen(QWidget& window) {
   return window.screen()->grabWindow(window.winId()).toImage();
 }
 
-QColor ColourAtImage5(IllustrationsWindow& form, QPoint inReport) {
-  const QPoint at = form.Image5View->mapTo(&form, inReport);
+QColor ColourInAngleReport(IllustrationsWindow& form, QPoint inReport) {
+  const QPoint at = form.angleReportView->mapTo(&form, inReport);
   const QImage screen = OnScreen(form);
   const double ratio = screen.width() / double(form.width());
   return screen.pixelColor(int(at.x() * ratio), int(at.y() * ratio));
@@ -34,57 +34,58 @@ void DrawReport(QImage& picture, const QColor& colour) {
 
 TEST(IllustrationsWindow, NewDesignWhileOpenUpdatesTwoAnglesOnly) {
   IllustrationsWindow form;
-  form.PageControl1->setCurrentWidget(form.TabSheet4);
+  form.pages->setCurrentWidget(form.twoAnglesPage);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(Qt::white));
+  EXPECT_EQ(ColourInAngleReport(form, QPoint(50, 50)), QColor(Qt::white));
 
   DrawReport(form.AngleReportImage(), QColor(0, 0, 128));
   form.RefreshAngleReport();
-  EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(0, 0, 128));
+  EXPECT_EQ(ColourInAngleReport(form, QPoint(50, 50)), QColor(0, 0, 128));
 
   // A report handed over as a picture of its own.
   QImage next(518, 237, QImage::Format_RGB32);
   next.fill(Qt::white);
   DrawReport(next, QColor(128, 0, 0));
   form.SetAngleReport(next);
-  EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(128, 0, 0));
-  EXPECT_EQ(ColourAtImage5(form, QPoint(300, 200)), QColor(Qt::white));
+  EXPECT_EQ(ColourInAngleReport(form, QPoint(50, 50)), QColor(128, 0, 0));
+  EXPECT_EQ(ColourInAngleReport(form, QPoint(300, 200)), QColor(Qt::white));
 }
 
 TEST(IllustrationsWindow, ReportDrawnWhileClosedIsThereWhenOpened) {
   IllustrationsWindow form;
   DrawReport(form.AngleReportImage(), QColor(0, 0, 128));
   form.RefreshAngleReport();
-  form.PageControl1->setCurrentWidget(form.TabSheet4);
+  form.pages->setCurrentWidget(form.twoAnglesPage);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_EQ(ColourAtImage5(form, QPoint(50, 50)), QColor(0, 0, 128));
+  EXPECT_EQ(ColourInAngleReport(form, QPoint(50, 50)), QColor(0, 0, 128));
 }
 
 TEST(IllustrationsWindow, AngleReportKeepsItsFullSizeOnThePage) {
   IllustrationsWindow form;
-  form.PageControl1->setCurrentWidget(form.TabSheet4);
+  form.pages->setCurrentWidget(form.twoAnglesPage);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_EQ(form.AngleReportImage().size(), QSize(518, 237));
-  EXPECT_EQ(form.Image5View->size(), QSize(518, 237));
-  const QRect onPage(form.Image5View->mapTo(form.TabSheet4, QPoint(0, 0)), QSize(518, 237));
-  EXPECT_TRUE(form.TabSheet4->rect().contains(onPage))
-      << "page " << form.TabSheet4->width() << "x" << form.TabSheet4->height();
+  EXPECT_EQ(form.angleReportView->size(), QSize(518, 237));
+  const QRect onPage(form.angleReportView->mapTo(form.twoAnglesPage, QPoint(0, 0)),
+                     QSize(518, 237));
+  EXPECT_TRUE(form.twoAnglesPage->rect().contains(onPage))
+      << "page " << form.twoAnglesPage->width() << "x" << form.twoAnglesPage->height();
 }
 
 TEST(IllustrationsWindow, OpensOnFirstPageAndKeepsTheLastPageShown) {
   IllustrationsWindow form;
-  EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+  EXPECT_EQ(form.pages->currentWidget(), form.varnloftPage);
   EXPECT_EQ(form.windowTitle(), "  Illustrations");
   EXPECT_TRUE(form.PictureErrors().isEmpty()) << form.PictureErrors().join("; ").toStdString();
   form.ShowCentred();
-  form.PageControl1->setCurrentWidget(form.TabSheet3);
+  form.pages->setCurrentWidget(form.angleCheckingPage);
   form.close();
   EXPECT_FALSE(form.isVisible());
   form.ShowCentred();
-  EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet3);
+  EXPECT_EQ(form.pages->currentWidget(), form.angleCheckingPage);
 }
 
 TEST(IllustrationsWindow, ShownCentredOnTheScreen) {
@@ -98,19 +99,19 @@ TEST(IllustrationsWindow, ShownCentredOnTheScreen) {
 
 TEST(IllustrationsWindow, FormulaAcceptsTypingGeneralInfoDoesNot) {
   IllustrationsWindow form;
-  form.PageControl1->setCurrentWidget(form.TabSheet7);
+  form.pages->setCurrentWidget(form.formulaPage);
   form.ShowCentred();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  EXPECT_TRUE(form.RichEdit2->toPlainText().contains("leg angle = Atan(c/(b - a))"));
-  form.RichEdit2->setFocus();
-  form.RichEdit2->moveCursor(QTextCursor::End);
-  QTest::keyClicks(form.RichEdit2, "my note");
-  EXPECT_TRUE(form.RichEdit2->toPlainText().endsWith("my note"));
+  EXPECT_TRUE(form.formulaPane->toPlainText().contains("leg angle = Atan(c/(b - a))"));
+  form.formulaPane->setFocus();
+  form.formulaPane->moveCursor(QTextCursor::End);
+  QTest::keyClicks(form.formulaPane, "my note");
+  EXPECT_TRUE(form.formulaPane->toPlainText().endsWith("my note"));
 
-  EXPECT_TRUE(form.RichEdit1->isReadOnly());
+  EXPECT_TRUE(form.generalInfoPane->isReadOnly());
   for (const char* heading : {"GENERAL INFO", "PICNIC TABLE DESIGN OPTIONS",
                               "CONSTRUCTION MATERIALS", "ASSEMBLY INSTRUCTIONS"})
-    EXPECT_TRUE(form.RichEdit1->toPlainText().contains(heading)) << heading;
+    EXPECT_TRUE(form.generalInfoPane->toPlainText().contains(heading)) << heading;
 }
 
 TEST(IllustrationsWindow, TellsWhenTheUserGoesBackToAnotherWindow) {
