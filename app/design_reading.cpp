@@ -16,10 +16,10 @@ namespace {
 void ShowDesigned(FormState& form, const DesignOutcome& outcome) {
   const DesignRecord& rec = outcome.record;
   const bool imperial = rec.ImperialUnits;
-  form.at("Metric").enabled = imperial;
-  form.at("BitBtn4").enabled = true;
-  form.at("BitBtn5").enabled = true;
-  form.Text("Label47") =
+  form.at("metricButton").enabled = imperial;
+  form.at("plansButton").enabled = true;
+  form.at("printButton").enabled = true;
+  form.Text("thicknessLabel") =
       imperial
           ? "( " + rec.FormatLength(rec.LumberThickness) + " )"
           : "( " + FixedText(static_cast<double>(rec.LumberThickness) * 12 * 25.4, 0, 4) + " mm )";

@@ -14,10 +14,10 @@ namespace {
 // after the user typed a text that is not one.
 void UpdateThicknessMillimetres(FormState& form) {
   double inches = 0, sixteenths = 0;
-  if (!TryReadNumber(form.Text(DialogControl(kThicknessDialog, "Edit1")), inches) ||
-      !TryReadNumber(form.Text(DialogControl(kThicknessDialog, "Edit2")), sixteenths))
+  if (!TryReadNumber(form.Text(DialogControl(kThicknessDialog, "inches")), inches) ||
+      !TryReadNumber(form.Text(DialogControl(kThicknessDialog, "sixteenths")), sixteenths))
     return;
-  form.Text(DialogControl(kThicknessDialog, "Label5")) =
+  form.Text(DialogControl(kThicknessDialog, "millimetres")) =
       FixedText((inches + sixteenths / 16) * 25.4, 0, 4);
 }
 
@@ -28,13 +28,13 @@ DesignDocument CaptureDesignState(const FormState& form, const DesignRecord& rec
   s.imperial = rec.ImperialUnits;
   for (const auto& entry : InputBoxTable()) {
     std::vector<std::string> texts;
-    for (const char* box : entry.boxes) texts.push_back(form.Text(box));
+    for (const std::string& box : entry.boxes) texts.push_back(form.Text(box));
     s.inputTexts.push_back(std::move(texts));
   }
-  s.supportsExterior = form.at("RadioButton1").checked;
+  s.supportsExterior = form.at("exteriorSupports").checked;
   s.lumberThickness = rec.LumberThickness;
-  s.thicknessInches = form.Text(DialogControl(kThicknessDialog, "Edit1"));
-  s.thicknessSixteenths = form.Text(DialogControl(kThicknessDialog, "Edit2"));
+  s.thicknessInches = form.Text(DialogControl(kThicknessDialog, "inches"));
+  s.thicknessSixteenths = form.Text(DialogControl(kThicknessDialog, "sixteenths"));
   s.modelScale = rec.ModelScale;
   s.scaleFactor = rec.ScaleFactor;
   s.modelMenuCaption = form.Text(kModelScaleMenuItem);
@@ -56,13 +56,13 @@ void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& 
   rec.ImperialUnits = s.imperial;
   ApplyMeasureLayout(form, s.imperial);
   // As after a design in that measure: only the other measure's button can be pressed.
-  form.at("Imperial").enabled = !s.imperial;
-  form.at("Metric").enabled = s.imperial;
+  form.at("imperialButton").enabled = !s.imperial;
+  form.at("metricButton").enabled = s.imperial;
 
   ShowInputTexts(form, s);
 
-  ControlState& exterior = form.at("RadioButton1");
-  ControlState& interior = form.at("RadioButton2");
+  ControlState& exterior = form.at("exteriorSupports");
+  ControlState& interior = form.at("interiorSupports");
   exterior.checked = s.supportsExterior;
   interior.checked = !s.supportsExterior;
   exterior.color = s.supportsExterior ? kRed : kBlue;
@@ -70,8 +70,8 @@ void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& 
   rec.SupportsExterior = s.supportsExterior;
 
   rec.LumberThickness = s.lumberThickness;
-  form.Text(DialogControl(kThicknessDialog, "Edit1")) = s.thicknessInches;
-  form.Text(DialogControl(kThicknessDialog, "Edit2")) = s.thicknessSixteenths;
+  form.Text(DialogControl(kThicknessDialog, "inches")) = s.thicknessInches;
+  form.Text(DialogControl(kThicknessDialog, "sixteenths")) = s.thicknessSixteenths;
   UpdateThicknessMillimetres(form);
 
   rec.ModelScale = s.modelScale;

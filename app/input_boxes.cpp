@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/control_names.h"
 #include "design/lumber_size_table.h"
 
 namespace varnloft {
@@ -20,34 +21,32 @@ const std::vector<std::string> kSeatCounts = Numbers(1, 5);
 
 struct WindowRow {
   const char* role;
-  std::vector<const char*> boxes;
   const char* caption;
   int gridRow;
-  const char* greenLabel;
   const std::vector<std::string>* listItems;
 };
 
 // The outer supports' list stops at "2 X 6" although a typed "2 X 8" fills in its width.
 // clang-format off
 const std::vector<WindowRow> kRows = {
-    {"overallLength",       {"Edit1", "Edit2", "Edit3"},  "Overall Length",         0, nullptr, nullptr},
-    {"tableHeight",         {"Edit4", "Edit5", "Edit6"},  "Table Height",           1, nullptr, nullptr},
-    {"seatHeight",          {"Edit28", "Edit7", "Edit8"}, "Seat Height",            2, nullptr, nullptr},
-    {"leftDeckOverhang",    {"Edit9", "Edit10"},          "Left   Deck Overhang",   3, nullptr, nullptr},
-    {"rightDeckOverhang",   {"Edit11", "Edit12"},         "Right Deck Overhang",    5, nullptr, nullptr},
-    {"leftSeatOverhang",    {"Edit13", "Edit14"},         "Left   Seat Overhang",   4, nullptr, nullptr},
-    {"rightSeatOverhang",   {"Edit15", "Edit16"},         "Right Seat Overhang",    6, nullptr, nullptr},
-    {"seatToTableDistance", {"Edit17", "Edit18"},         "Seat to Table Distance", 7, nullptr, nullptr},
-    {"deckGap",             {"Edit19", "Edit20"},         "Deck Gap Openings",      8, nullptr, nullptr},
-    {"tableTopSize",      {"ComboBox1", "Edit21"}, "Table Top Size", 0, "Label25", &BoardSizes()},
-    {"seatSize",          {"ComboBox2", "Edit22"}, "Seat Size",      1, "Label26", &BoardSizes()},
-    {"outerSupportSize",  {"ComboBox3", "Edit23"}, "Outer Supports", 2, "Label27", &FramingSizesToSix()},
-    {"centreSupportSize", {"ComboBox4", "Edit24"}, "Centre Support", 3, "Label28", &FramingSizesToEight()},
-    {"seatSupportSize",   {"ComboBox5", "Edit25"}, "Seat Supports",  4, "Label29", &FramingSizesToEight()},
-    {"legSize",           {"ComboBox6", "Edit26"}, "Leg Size",       5, "Label30", &FramingSizesToSix()},
-    {"endCapSize",        {"ComboBox7", "Edit27"}, "End Cap Size",   6, "Label31", &EndCapSizes()},
-    {"deckBoardCount",    {"ComboBox8"},           "Number of Deck Members",  7, nullptr, &kDeckCounts},
-    {"seatBoardCount",    {"ComboBox9"},           "Number of  Seat Members", 8, nullptr, &kSeatCounts},
+    {"overallLength",       "Overall Length",         0, nullptr},
+    {"tableHeight",         "Table Height",           1, nullptr},
+    {"seatHeight",          "Seat Height",            2, nullptr},
+    {"leftDeckOverhang",    "Left   Deck Overhang",   3, nullptr},
+    {"rightDeckOverhang",   "Right Deck Overhang",    5, nullptr},
+    {"leftSeatOverhang",    "Left   Seat Overhang",   4, nullptr},
+    {"rightSeatOverhang",   "Right Seat Overhang",    6, nullptr},
+    {"seatToTableDistance", "Seat to Table Distance", 7, nullptr},
+    {"deckGap",             "Deck Gap Openings",      8, nullptr},
+    {"tableTopSize",      "Table Top Size", 0, &BoardSizes()},
+    {"seatSize",          "Seat Size",      1, &BoardSizes()},
+    {"outerSupportSize",  "Outer Supports", 2, &FramingSizesToSix()},
+    {"centreSupportSize", "Centre Support", 3, &FramingSizesToEight()},
+    {"seatSupportSize",   "Seat Supports",  4, &FramingSizesToEight()},
+    {"legSize",           "Leg Size",       5, &FramingSizesToSix()},
+    {"endCapSize",        "End Cap Size",   6, &EndCapSizes()},
+    {"deckBoardCount",    "Number of Deck Members",  7, &kDeckCounts},
+    {"seatBoardCount",    "Number of  Seat Members", 8, &kSeatCounts},
 };
 // clang-format on
 
@@ -57,29 +56,28 @@ std::vector<InputBoxes> BuildTable() {
     auto row = std::find_if(kRows.begin(), kRows.end(), [&](const WindowRow& r) {
       return std::string_view(r.role) == input.role;
     });
-    if (row == kRows.end() || row->boxes.size() != SlotCount(input.unit))
-      throw std::logic_error(std::string("no boxes for the input ") + input.role);
-    table.push_back(
-        {&input, row->boxes, row->caption, row->gridRow, row->greenLabel, row->listItems});
+    if (row == kRows.end())
+      throw std::logic_error(std::string("no row for the input ") + input.role);
+    InputBoxes entry{&input, {}, row->caption, row->gridRow, "", row->listItems};
+    for (size_t slot = 0; slot < SlotCount(input.unit); ++slot)
+      entry.boxes.push_back(InputBoxRole(input.role, slot));
+    if (input.unit == InputUnit::LumberWidth) entry.greenLabel = GreenLabelRole(input.role);
+    table.push_back(std::move(entry));
   }
   return table;
 }
 
-// Box names of one kind ("Edit", "ComboBox") in the order of their numbers.
-std::vector<std::string> NumberedBoxes(std::string_view kind) {
-  std::vector<std::pair<int, std::string>> found;
-  for (const auto& entry : InputBoxTable())
-    for (const char* box : entry.boxes) {
-      std::string_view name(box);
-      if (name.substr(0, kind.size()) == kind && name.size() > kind.size() &&
-          name[kind.size()] >= '0' && name[kind.size()] <= '9')
-        found.emplace_back(std::stoi(std::string(name.substr(kind.size()))), box);
-    }
-  std::sort(found.begin(), found.end());
-  std::vector<std::string> names;
-  names.reserve(found.size());
-  for (auto& [number, name] : found) names.push_back(name);
-  return names;
+// The boxes whose control names are of one kind ("Edit", "ComboBox"), in the order of the
+// control names' numbers, as the control table lists them.
+std::vector<std::string> BoxesOfKind(std::string_view kind) {
+  std::vector<std::string> roles;
+  for (const ControlName& name : ControlNames()) {
+    const std::string_view control(name.control);
+    if (control.substr(0, kind.size()) == kind && control.size() > kind.size() &&
+        control[kind.size()] >= '0' && control[kind.size()] <= '9' && BoxesOfBox(name.role))
+      roles.emplace_back(name.role);
+  }
+  return roles;
 }
 
 }  // namespace
@@ -97,14 +95,14 @@ const InputBoxes* BoxesOfRole(std::string_view role) {
 
 const InputBoxes* BoxesOfBox(std::string_view box) {
   for (const auto& entry : InputBoxTable())
-    for (const char* name : entry.boxes)
+    for (const std::string& name : entry.boxes)
       if (box == name) return &entry;
   return nullptr;
 }
 
 const InputBoxes* BoxesOfGreenLabel(std::string_view label) {
   for (const auto& entry : InputBoxTable())
-    if (entry.greenLabel && label == entry.greenLabel) return &entry;
+    if (!entry.greenLabel.empty() && label == entry.greenLabel) return &entry;
   return nullptr;
 }
 
@@ -115,12 +113,12 @@ std::vector<std::string> ReadBoxes(const InputBoxes& entry, bool imperial) {
 }
 
 const std::vector<std::string>& EditBoxNames() {
-  static const std::vector<std::string> names = NumberedBoxes("Edit");
+  static const std::vector<std::string> names = BoxesOfKind("Edit");
   return names;
 }
 
 const std::vector<std::string>& ComboBoxNames() {
-  static const std::vector<std::string> names = NumberedBoxes("ComboBox");
+  static const std::vector<std::string> names = BoxesOfKind("ComboBox");
   return names;
 }
 

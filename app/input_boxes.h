@@ -12,14 +12,15 @@ namespace varnloft {
 
 struct InputBoxes {
   const DesignInput* input;
-  std::vector<const char*> boxes;    // one per slot: {"Edit1", "Edit2", "Edit3"}
-  const char* caption;               // the grid's row caption, "Overall Length"
-  int gridRow;                       // the row in its half of the grid (lengths left, lumber right)
-  const char* greenLabel = nullptr;  // lumber rows: "Label25"
+  // One per slot, by role: {"overallLength.0", "overallLength.1", "overallLength.2"}.
+  std::vector<std::string> boxes;
+  const char* caption;     // the grid's row caption, "Overall Length"
+  int gridRow;             // the row in its half of the grid (lengths left, lumber right)
+  std::string greenLabel;  // lumber rows: "tableTopSize.label"; empty for the others
   const std::vector<std::string>* listItems = nullptr;  // a combo box's list
 
-  const char* SizeBox() const { return boxes.front(); }  // lumber rows: "ComboBox1"
-  const char* WidthBox() const { return boxes.back(); }  // lumber rows: "Edit21"
+  const std::string& SizeBox() const { return boxes.front(); }  // lumber rows: the size box
+  const std::string& WidthBox() const { return boxes.back(); }  // lumber rows: the width box
   bool IsLumberRow() const { return input->unit == InputUnit::LumberWidth; }
 };
 
@@ -35,9 +36,9 @@ const InputBoxes* BoxesOfGreenLabel(std::string_view label);
 // The boxes read in a measure, in reading order.
 std::vector<std::string> ReadBoxes(const InputBoxes& entry, bool imperial);
 
-// Every edit box of the table ("Edit1" .. "Edit28"), in the order of their numbers.
+// Every typed box of the table, in the order of their control names' numbers.
 const std::vector<std::string>& EditBoxNames();
-// Every combo box of the table ("ComboBox1" .. "ComboBox9"), in the order of their numbers.
+// Every box with a list (a lumber size, a count), in the order of their control names' numbers.
 const std::vector<std::string>& ComboBoxNames();
 
 }  // namespace varnloft

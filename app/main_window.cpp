@@ -93,37 +93,38 @@ void MainWindow::BuildControls() {
     c.color = color;
     return form.Add(name, c);
   };
-  label("Label1", "feet", 118, kMaroon);
-  label("Label2", "inches", 160, kMaroon);
-  label("Label3", "16ths", 208, kMaroon);
-  label("Label12", "lumber size", 480, kMaroon);
-  label("Label13", "inches", 560, kMaroon);
-  label("Label47", "", 610, Rgb{0, 128, 0});
-  label("Label21", "End Cap Size", 0, kBlue).hint = "Only Applies to the Top Deck";
-  label("Label24", "Click on the green text under the \"lumber size\" heading for more options.", 0,
+  label("feetHeading", "feet", 118, kMaroon);
+  label("inchesHeading", "inches", 160, kMaroon);
+  label("sixteenthsHeading", "16ths", 208, kMaroon);
+  label("lumberSizeHeading", "lumber size", 480, kMaroon);
+  label("widthHeading", "inches", 560, kMaroon);
+  label("thicknessLabel", "", 610, Rgb{0, 128, 0});
+  label("endCapCaption", "End Cap Size", 0, kBlue).hint = "Only Applies to the Top Deck";
+  label("greenTextNote",
+        "Click on the green text under the \"lumber size\" heading for more options.", 0,
         Rgb{0, 128, 0});
-  label("Label32", kMakerWebAddress, 0, kMaroon);
+  label("webAddress", kMakerWebAddress, 0, kMaroon);
 
   ControlState radio1;
   radio1.text = "Support Members on the Exterior side";
   radio1.checked = true;
   radio1.color = kRed;
-  form.Add("RadioButton1", radio1);
+  form.Add("exteriorSupports", radio1);
   ControlState radio2;
   radio2.text = "Support Members on the Interior side";
   radio2.color = kBlue;
-  form.Add("RadioButton2", radio2);
+  form.Add("interiorSupports", radio2);
 
-  const char* buttons[][2] = {{"Imperial", "Imperial"},
-                              {"Metric", "Metric"},
-                              {"BitBtn3", "Design"},
-                              {"BitBtn4", "Plans"},
-                              {"BitBtn5", "Print"}};
+  const char* buttons[][2] = {{"imperialButton", "imperialButton"},
+                              {"metricButton", "metricButton"},
+                              {"designButton", "Design"},
+                              {"plansButton", "Plans"},
+                              {"printButton", "Print"}};
   for (auto& b : buttons) {
     ControlState c;
     c.text = b[1];
     c.color = kMaroon;
-    c.enabled = std::string(b[0]) != "Imperial" && std::string(b[0]) != "Metric";
+    c.enabled = std::string(b[0]) != "imperialButton" && std::string(b[0]) != "metricButton";
     form.Add(b[0], c);
   }
 
@@ -176,7 +177,7 @@ bool MainWindow::HandleUserEvent(const std::function<void()>& handler) {
 void MainWindow::StartUp() {
   rec.ImperialUnits = true;
   rec.LumberThickness = 0.125f;
-  form.Text("Label47") = "( " + rec.FormatLength(rec.LumberThickness) + " )";
+  form.Text("thicknessLabel") = "( " + rec.FormatLength(rec.LumberThickness) + " )";
   form.statusPanel0Width = form.windowWidth / 2;
   form.statusPanel0 = "Adult Standard Size Table";
   form.statusPanel1 = kVersionStatusText;
@@ -191,7 +192,7 @@ void MainWindow::Activate() {
     MainWindow& w;
     ~EndsDialogStep() { w.EndDialogStep(); }
   } endsDialogStep{*this};
-  rec.SupportsExterior = form.at("RadioButton1").checked;
+  rec.SupportsExterior = form.at("exteriorSupports").checked;
   PressDesign();
   rec.NoticeText = NoticeTextForYear(startDate_.year);
 }
@@ -211,18 +212,18 @@ void MainWindow::DesignCycle() {
 void MainWindow::PressDesign() {
   if (rec.CustomDesignMode) ChooseCustomDesign();
   DesignCycle();
-  form.at("BitBtn3").color = kMaroon;
+  form.at("designButton").color = kMaroon;
 }
 
 void MainWindow::PressPlans() {
   prompts_.Beep();
   if (hooks.showPlans) hooks.showPlans();
-  form.at("BitBtn4").color = kMaroon;
+  form.at("plansButton").color = kMaroon;
 }
 
 void MainWindow::PressPrint() {
   PressDesign();
-  form.at("BitBtn5").color = kMaroon;
+  form.at("printButton").color = kMaroon;
   if (hooks.printPlans) hooks.printPlans();
 }
 
@@ -235,8 +236,8 @@ void MainWindow::SupportSideMouseDown(const std::string& radioButton) {
 }
 
 void MainWindow::SupportSideChanged() {
-  ControlState& one = form.at("RadioButton1");
-  ControlState& two = form.at("RadioButton2");
+  ControlState& one = form.at("exteriorSupports");
+  ControlState& two = form.at("interiorSupports");
   if (one.checked) {
     rec.SupportsExterior = true;
     one.color = kRed;
@@ -250,13 +251,13 @@ void MainWindow::SupportSideChanged() {
 }
 
 void MainWindow::ClickSupportSide(const std::string& radioButton) {
-  StepScope step(
-      *this, radioButton == "RadioButton1" ? "Support Side: Exterior" : "Support Side: Interior");
+  StepScope step(*this, radioButton == "exteriorSupports" ? "Support Side: Exterior"
+                                                          : "Support Side: Interior");
   ControlState& clicked = form.at(radioButton);
   if (clicked.checked || !clicked.enabled) return;  // clicking the checked button does nothing
   SupportSideMouseDown(radioButton);
-  form.at("RadioButton1").checked = radioButton == "RadioButton1";
-  form.at("RadioButton2").checked = radioButton == "RadioButton2";
+  form.at("exteriorSupports").checked = radioButton == "exteriorSupports";
+  form.at("interiorSupports").checked = radioButton == "interiorSupports";
   SupportSideChanged();
 }
 
@@ -328,10 +329,10 @@ void MainWindow::ShowMaterials() {
 }
 
 void MainWindow::HoverWebAddress() {
-  form.at("Label32").color = kRed;
+  form.at("webAddress").color = kRed;
 }
 void MainWindow::LeaveWebAddress() {
-  form.at("Label32").color = kMaroon;
+  form.at("webAddress").color = kMaroon;
 }
 void MainWindow::OpenWebAddress() {
   shell_.OpenWebAddress(kMakerWebAddress);

@@ -27,10 +27,10 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
     c.left = left;
     c.text = caption;
   };
-  heading("Label1", imperial ? 118 : 125, imperial ? "feet" : "metres");
-  heading("Label2", imperial ? 160 : 200, imperial ? "inches" : "mm");
-  heading("Label13", imperial ? 560 : 570, imperial ? "inches" : "mm");
-  form.at("Label3").visible = imperial;
+  heading("feetHeading", imperial ? 118 : 125, imperial ? "feet" : "metres");
+  heading("inchesHeading", imperial ? 160 : 200, imperial ? "inches" : "mm");
+  heading("widthHeading", imperial ? 560 : 570, imperial ? "inches" : "mm");
+  form.at("sixteenthsHeading").visible = imperial;
 
   const int boxWidth = imperial ? 40 : 60;
   const int secondColumn = imperial ? 160 : 180;
@@ -52,12 +52,12 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
 
 void MainWindow::SwitchToImperial() {
   StepScope step(*this, "Imperial Measure");
-  form.at("Imperial").color = kMaroon;
+  form.at("imperialButton").color = kMaroon;
   rec.ImperialUnits = true;
   form.statusPanel0 = rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
                                      : "   Imperial Measure Selected ";
-  form.at("Imperial").enabled = false;
-  form.at("Metric").enabled = true;
+  form.at("imperialButton").enabled = false;
+  form.at("metricButton").enabled = true;
   ApplyMeasureLayout(form, true);
   FillBoxes(form, rec, true);
   DesignCycle();
@@ -65,12 +65,12 @@ void MainWindow::SwitchToImperial() {
 
 void MainWindow::SwitchToMetric() {
   StepScope step(*this, "Metric Measure");
-  form.at("Metric").color = kMaroon;
+  form.at("metricButton").color = kMaroon;
   rec.ImperialUnits = false;
   form.statusPanel0 = rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"
                                      : "   Metric Measure Selected ";
-  form.at("Metric").enabled = false;
-  form.at("Imperial").enabled = true;
+  form.at("metricButton").enabled = false;
+  form.at("imperialButton").enabled = true;
   ApplyMeasureLayout(form, false);
   FillBoxes(form, rec, false);
   DesignCycle();

@@ -28,29 +28,29 @@ void AddOptionDialogControls(FormState& form) {
   thickness.visible = false;
   thickness.color = kMaroon;
   form.Add(kThicknessDialog, thickness);
-  add(kThicknessDialog, "Label1", "Change Lumber  Depth to  ........", kWhite);
-  add(kThicknessDialog, "Label2", "inches", kWhite);
-  add(kThicknessDialog, "Label3", "16ths", kWhite);
-  add(kThicknessDialog, "Edit1", "1", kBlack);
-  add(kThicknessDialog, "Edit2", "8", kBlack);
-  add(kThicknessDialog, "Label4", "mm", kLime);
-  add(kThicknessDialog, "Label5", "38", kLime);
-  add(kThicknessDialog, "OKBtn", "OK", kBlack);
-  add(kThicknessDialog, "CancelBtn", "Cancel", kBlack, "Default will be 1.5\"  (38mm)");
+  add(kThicknessDialog, "caption", "Change Lumber  Depth to  ........", kWhite);
+  add(kThicknessDialog, "inchesHeading", "inches", kWhite);
+  add(kThicknessDialog, "sixteenthsHeading", "16ths", kWhite);
+  add(kThicknessDialog, "inches", "1", kBlack);
+  add(kThicknessDialog, "sixteenths", "8", kBlack);
+  add(kThicknessDialog, "millimetresHeading", "mm", kLime);
+  add(kThicknessDialog, "millimetres", "38", kLime);
+  add(kThicknessDialog, "ok", "OK", kBlack);
+  add(kThicknessDialog, "cancel", "Cancel", kBlack, "Default will be 1.5\"  (38mm)");
 
   ControlState scale;
   scale.text = " Table   Model   Building   Tool";
   scale.visible = false;
   scale.color = kMaroon;
   form.Add(kScaleDialog, scale);
-  add(kScaleDialog, "Label1", "Select  the  resizing  %  of your  choice", kWhite);
-  add(kScaleDialog, "StaticText1", "", kLime);
-  add(kScaleDialog, "StaticText2", "", kLime);
-  add(kScaleDialog, "Select", "21.4 ", kBlack, "Enter % larger than 5");
-  add(kScaleDialog, "StaticText3", "%", kWhite);
-  add(kScaleDialog, "BitBtn1", "&Help", kBlack);
-  add(kScaleDialog, "BitBtn2", "Cancel", kBlack);
-  add(kScaleDialog, "BitBtn3", "OK", kBlack);
+  add(kScaleDialog, "caption", "Select  the  resizing  %  of your  choice", kWhite);
+  add(kScaleDialog, "example1", "", kLime);
+  add(kScaleDialog, "example2", "", kLime);
+  add(kScaleDialog, "percentage", "21.4 ", kBlack, "Enter % larger than 5");
+  add(kScaleDialog, "percentSign", "%", kWhite);
+  add(kScaleDialog, "help", "&Help", kBlack);
+  add(kScaleDialog, "cancel", "Cancel", kBlack);
+  add(kScaleDialog, "ok", "OK", kBlack);
 }
 
 bool RunDialogEvent(MainWindow& window, const std::string& dialog,

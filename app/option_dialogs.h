@@ -12,8 +12,8 @@ namespace varnloft {
 
 class MainWindow;
 
-inline constexpr char kThicknessDialog[] = "OKRightDlg";
-inline constexpr char kScaleDialog[] = "OKBottomDlg";
+inline constexpr char kThicknessDialog[] = "thicknessDialog";
+inline constexpr char kScaleDialog[] = "scaleDialog";
 
 // "OKRightDlg" + "Edit1" -> "OKRightDlg.Edit1"
 std::string DialogControl(const std::string& dialog, const std::string& control);

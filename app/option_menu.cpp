@@ -29,7 +29,7 @@ void MainWindow::ShowScaleDialog() {
 
 void MainWindow::ToggleModelScale() {
   StepScope step(*this, rec.ModelScale ? "Restore 100% Size" : "21.4% Model Scale");
-  ControlState& item = form.at("MinitureModelTables214reductionofactualsize1");
+  ControlState& item = form.at("modelScaleItem");
   // Declining either question (No or Cancel) leaves everything as it was.
   if (!rec.ModelScale) {
     if (prompts().AskYesNoCancel("Design to a 21.4% Size Reduction Scale.") != Answer::Yes) return;

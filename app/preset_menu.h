@@ -8,7 +8,7 @@
 namespace varnloft {
 
 // The Options menu's 21.4 % model-scale item.
-inline constexpr char kModelScaleMenuItem[] = "MinitureModelTables214reductionofactualsize1";
+inline constexpr char kModelScaleMenuItem[] = "modelScaleItem";
 // The Pre-Settings menu's last item.
 inline constexpr char kCustomDesignMenuItem[] = "CustomDesign1";
 

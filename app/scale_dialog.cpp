@@ -26,20 +26,20 @@ void ScaleDialog::Show() {
 void ScaleDialog::ShowExamples() {
   // Two worked examples in the current measure.
   if (w_.rec.ImperialUnits) {
-    Text("StaticText1") = "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"";
-    Text("StaticText2") = "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"";
+    Text("example1") = "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"";
+    Text("example2") = "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"";
   } else {
-    Text("StaticText1") = "21.4 % reduces 89 mm to 19 mm";
-    Text("StaticText2") = "13.6 % reduces 140 mm to 19 mm";
+    Text("example1") = "21.4 % reduces 89 mm to 19 mm";
+    Text("example2") = "13.6 % reduces 140 mm to 19 mm";
   }
 }
 
 void ScaleDialog::ResetPercentage() {
-  Text("Select") = "21.4";
+  Text("percentage") = "21.4";
 }
 
 void ScaleDialog::PercentageChange() {
-  ControlState& select = w_.form.at(DialogControl(kScaleDialog, "Select"));
+  ControlState& select = w_.form.at(DialogControl(kScaleDialog, "percentage"));
   if (select.text == " ") {
     select.text = "0";
     select.cursor = 1;
@@ -60,7 +60,7 @@ void ScaleDialog::PressCancel() {
 void ScaleDialog::PressOk() {
   // The percentage is checked before anything changes: the drawings divide by the factor, so a
   // factor of zero or less, or one a single cannot hold, must never become the design's.
-  const std::string& text = Text("Select");
+  const std::string& text = Text("percentage");
   const double percentage = ReadNumber(text);
   const float factor = static_cast<float>(percentage / 100);
   if (!(percentage > 0)) {
@@ -83,7 +83,7 @@ void ScaleDialog::CloseRequest() {
 }
 
 void ScaleDialog::UserChange(const std::string& text) {
-  Text("Select") = text;
+  Text("percentage") = text;
   PercentageChange();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/control_names.h"
 #include "app/input_boxes.h"
 #include "design/record_fields.h"
 #include "platform/json_text.h"
@@ -79,60 +80,60 @@ std::string ControlsJson(const MainWindow& window) {
   ObjectWriter w(4);
   for (const std::string& name : EditBoxNames()) {
     const ControlState& c = form.at(name);
-    w.Add(name, InlineObject()
-                    .Add("text", JsonQuote(c.text))
-                    .Add("visible", Flag(c.visible))
-                    .Add("left", std::to_string(c.left))
-                    .Add("width", std::to_string(c.width))
-                    .str());
+    w.Add(ControlNameOf(name), InlineObject()
+                                   .Add("text", JsonQuote(c.text))
+                                   .Add("visible", Flag(c.visible))
+                                   .Add("left", std::to_string(c.left))
+                                   .Add("width", std::to_string(c.width))
+                                   .str());
   }
   for (const std::string& name : ComboBoxNames()) {
     const ControlState& c = form.at(name);
-    w.Add(name,
+    w.Add(ControlNameOf(name),
           InlineObject().Add("text", JsonQuote(c.text)).Add("visible", Flag(c.visible)).str());
   }
   std::vector<std::string> labels;
   for (const auto& entry : InputBoxTable())
-    if (entry.greenLabel) labels.emplace_back(entry.greenLabel);
-  labels.emplace_back("Label47");
+    if (!entry.greenLabel.empty()) labels.emplace_back(entry.greenLabel);
+  labels.emplace_back("thicknessLabel");
   for (const auto& name : labels) {
     const ControlState& c = form.at(name);
-    w.Add(name,
+    w.Add(ControlNameOf(name),
           InlineObject().Add("caption", JsonQuote(c.text)).Add("visible", Flag(c.visible)).str());
   }
-  for (const char* name : {"Label1", "Label2", "Label3", "Label13"}) {
+  for (const char* name : {"feetHeading", "inchesHeading", "sixteenthsHeading", "widthHeading"}) {
     const ControlState& c = form.at(name);
-    w.Add(name, InlineObject()
-                    .Add("caption", JsonQuote(c.text))
-                    .Add("visible", Flag(c.visible))
-                    .Add("left", std::to_string(c.left))
-                    .str());
+    w.Add(ControlNameOf(name), InlineObject()
+                                   .Add("caption", JsonQuote(c.text))
+                                   .Add("visible", Flag(c.visible))
+                                   .Add("left", std::to_string(c.left))
+                                   .str());
   }
-  for (const char* name : {"RadioButton1", "RadioButton2"}) {
+  for (const char* name : {"exteriorSupports", "interiorSupports"}) {
     const ControlState& c = form.at(name);
-    w.Add(name, InlineObject()
-                    .Add("checked", Flag(c.checked))
-                    .Add("color", JsonQuote(HexColor(c.color)))
-                    .str());
+    w.Add(ControlNameOf(name), InlineObject()
+                                   .Add("checked", Flag(c.checked))
+                                   .Add("color", JsonQuote(HexColor(c.color)))
+                                   .str());
   }
-  for (const char* name : {"Imperial", "Metric", "BitBtn3", "BitBtn4", "BitBtn5"}) {
+  for (const char* name :
+       {"imperialButton", "metricButton", "designButton", "plansButton", "printButton"}) {
     const ControlState& c = form.at(name);
-    w.Add(name, InlineObject()
-                    .Add("enabled", Flag(c.enabled))
-                    .Add("color", JsonQuote(HexColor(c.color)))
-                    .str());
+    w.Add(ControlNameOf(name), InlineObject()
+                                   .Add("enabled", Flag(c.enabled))
+                                   .Add("color", JsonQuote(HexColor(c.color)))
+                                   .str());
   }
   // The option dialogs' boxes, once the dialogs exist.
-  for (const char* name :
-       {"OKRightDlg.Edit1", "OKRightDlg.Edit2", "OKRightDlg.Label5", "OKBottomDlg.Select"}) {
-    if (form.Has(name)) w.Add(name, JsonQuote(form.at(name).text));
+  for (const char* name : {"thicknessDialog.inches", "thicknessDialog.sixteenths",
+                           "thicknessDialog.millimetres", "scaleDialog.percentage"}) {
+    if (form.Has(name)) w.Add(ControlNameOf(name), JsonQuote(form.at(name).text));
   }
   w.Add("MainWindowEnabled", Flag(form.mainWindowEnabled));
   w.Add("StatusPanel0", JsonQuote(form.statusPanel0));
   w.Add("StatusPanel1", JsonQuote(form.statusPanel1));
   w.Add("PresetChecked", JsonQuote(window.CheckedPresetCaption()));
-  w.Add("ModelMenuCaption",
-        JsonQuote(form.at("MinitureModelTables214reductionofactualsize1").text));
+  w.Add("ModelMenuCaption", JsonQuote(form.at("modelScaleItem").text));
   return w.Close(2);
 }
 

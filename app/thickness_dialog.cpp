@@ -30,7 +30,7 @@ void ThicknessDialog::Show() {
 }
 
 void ThicknessDialog::FillEmptyBoxes() {
-  for (const char* box : {"Edit1", "Edit2"}) {
+  for (const char* box : {"inches", "sixteenths"}) {
     ControlState& c = w_.form.at(DialogControl(kThicknessDialog, box));
     if (c.text.empty()) {
       c.text.push_back('0');
@@ -40,9 +40,9 @@ void ThicknessDialog::FillEmptyBoxes() {
 }
 
 void ThicknessDialog::UpdateMillimetres() {
-  const double inches = ReadNumber(Text("Edit1"));
-  const double sixteenths = ReadNumber(Text("Edit2"));
-  Text("Label5") = FixedText((inches + sixteenths / 16) * kMillimetresPerInch, 0, 4);
+  const double inches = ReadNumber(Text("inches"));
+  const double sixteenths = ReadNumber(Text("sixteenths"));
+  Text("millimetres") = FixedText((inches + sixteenths / 16) * kMillimetresPerInch, 0, 4);
 }
 
 void ThicknessDialog::InchesChange() {
@@ -59,7 +59,7 @@ void ThicknessDialog::SixteenthsChange() {
 }
 
 void ThicknessDialog::RunChange(const char* box) {
-  if (std::string(box) == "Edit1")
+  if (std::string(box) == "inches")
     InchesChange();
   else
     SixteenthsChange();
@@ -68,30 +68,30 @@ void ThicknessDialog::RunChange(const char* box) {
 void ThicknessDialog::SetBoxes(const std::string& inches, const std::string& sixteenths) {
   // Both boxes get their new text before either change handler reads them, so that a text that
   // is not a number, left in one box, cannot stop the program from setting both.
-  const bool inchesChange = Text("Edit1") != inches;
-  const bool sixteenthsChange = Text("Edit2") != sixteenths;
-  Text("Edit1") = inches;
-  Text("Edit2") = sixteenths;
+  const bool inchesChange = Text("inches") != inches;
+  const bool sixteenthsChange = Text("sixteenths") != sixteenths;
+  Text("inches") = inches;
+  Text("sixteenths") = sixteenths;
   if (inchesChange) InchesChange();
   if (sixteenthsChange) SixteenthsChange();
 }
 
 void ThicknessDialog::UserChange(const std::string& box, const std::string& text) {
-  if (box != "Edit1" && box != "Edit2")
+  if (box != "inches" && box != "sixteenths")
     throw std::invalid_argument(box + " is not a box of the thickness dialog");
-  const char* name = box == "Edit1" ? "Edit1" : "Edit2";
+  const char* name = box == "inches" ? "inches" : "sixteenths";
   Text(name) = text;
   RunChange(name);
 }
 
 void ThicknessDialog::PressOk() {
   FillEmptyBoxes();
-  const double inches = ReadNumber(Text("Edit1"));
-  const double sixteenths = ReadNumber(Text("Edit2"));
+  const double inches = ReadNumber(Text("inches"));
+  const double sixteenths = ReadNumber(Text("sixteenths"));
   const float thickness = static_cast<float>(inches / 12 + sixteenths / 12 / 16);
   if (!std::isfinite(thickness)) {
-    throw ProgramError("A lumber thickness of " + Text("Edit1") + " inches and " + Text("Edit2") +
-                       " sixteenths is too large for a table design.");
+    throw ProgramError("A lumber thickness of " + Text("inches") + " inches and " +
+                       Text("sixteenths") + " sixteenths is too large for a table design.");
   }
   w_.rec.LumberThickness = thickness;
   Close();

@@ -63,11 +63,12 @@ WindowSnapshot MainWindow::Snapshot() const {
 void MainWindow::Restore(const WindowSnapshot& snapshot) {
   RestoreSnapshot(snapshot, form, rec);
   // A snapshot taken while a button was held down keeps its red caption; no button is held now.
-  for (const char* button : {"Imperial", "Metric", "BitBtn3", "BitBtn4", "BitBtn5"})
+  for (const char* button :
+       {"imperialButton", "metricButton", "designButton", "plansButton", "printButton"})
     form.at(button).color = kMaroon;
-  const bool exterior = form.at("RadioButton1").checked;
-  form.at("RadioButton1").color = exterior ? kRed : kBlue;
-  form.at("RadioButton2").color = exterior ? kBlue : kRed;
+  const bool exterior = form.at("exteriorSupports").checked;
+  form.at("exteriorSupports").color = exterior ? kRed : kBlue;
+  form.at("interiorSupports").color = exterior ? kBlue : kRed;
 }
 
 void MainWindow::Redraw() {

@@ -38,7 +38,7 @@ BENCHMARK(BM_CalculateBuiltInDesign);
 
 void BM_CalculateTwoDeckBoardsRepositioned(benchmark::State& state) {
   Fixture f;
-  f.window.form.Text("ComboBox8") = "2";
+  f.window.form.Text("deckBoardCount.0") = "2";
   for ([[maybe_unused]] auto _ : state) {
     f.Run();
     benchmark::DoNotOptimize(f.window.rec.LegAngle);
@@ -49,8 +49,8 @@ BENCHMARK(BM_CalculateTwoDeckBoardsRepositioned);
 
 void BM_CalculateSearchGivesUp(benchmark::State& state) {
   Fixture f;
-  f.window.form.Text("ComboBox8") = "2";
-  f.window.form.Text("Edit17") = "1000";
+  f.window.form.Text("deckBoardCount.0") = "2";
+  f.window.form.Text("seatToTableDistance.0") = "1000";
   for ([[maybe_unused]] auto _ : state) {
     f.Run();
     benchmark::DoNotOptimize(f.window.rec.LegAngle);

@@ -42,7 +42,7 @@ void BM_SupportSide(benchmark::State& state) {
   bool interior = false;
   for ([[maybe_unused]] auto _ : state) {
     interior = !interior;
-    p.Run([&] { p.window.ClickSupportSide(interior ? "RadioButton2" : "RadioButton1"); });
+    p.Run([&] { p.window.ClickSupportSide(interior ? "interiorSupports" : "exteriorSupports"); });
   }
 }
 BENCHMARK(BM_SupportSide)->Unit(benchmark::kMillisecond);
@@ -55,8 +55,8 @@ BENCHMARK(BM_ModelScaleToggle)->Unit(benchmark::kMillisecond);
 
 void BM_RepositionGivesUp(benchmark::State& state) {
   Program p;
-  p.window.form.Text("ComboBox8") = "2";
-  p.window.form.Text("Edit17") = "1000";
+  p.window.form.Text("deckBoardCount.0") = "2";
+  p.window.form.Text("seatToTableDistance.0") = "1000";
   for ([[maybe_unused]] auto _ : state) p.Run([&] { p.window.PressDesign(); });
 }
 BENCHMARK(BM_RepositionGivesUp)->Unit(benchmark::kMillisecond);

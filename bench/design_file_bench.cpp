@@ -6,9 +6,9 @@
 
 #include <QTemporaryDir>
 
-#include "document/design_file.h"
 #include "bench/drawn_program.h"
 #include "bench/offscreen_benchmark_main.h"
+#include "document/design_file.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ struct Program : DrawnProgram {
     window.hooks.askSaveDesignFile = [this](const std::string&) { return file; };
     window.hooks.askOpenDesignFile = [this] { return file; };
     window.HandleUserEvent([&] { window.ApplyPreset("Adultwheelchairbothends1"); });
-    window.HandleUserEvent([&] { window.TypeIntoBox("Edit17", "4"); });
-    window.HandleUserEvent([&] { window.ClickSupportSide("RadioButton2"); });
+    window.HandleUserEvent([&] { window.TypeIntoBox("seatToTableDistance.0", "4"); });
+    window.HandleUserEvent([&] { window.ClickSupportSide("interiorSupports"); });
     file = folder.filePath("bench.varnloft").toStdString();
   }
   QTemporaryDir folder;
@@ -81,7 +81,7 @@ void BM_StepTaken(benchmark::State& state) {
   bool tall = false;
   for ([[maybe_unused]] auto _ : state) {
     tall = !tall;
-    p.window.HandleUserEvent([&] { p.window.TypeIntoBox("Edit1", tall ? "7" : "6"); });
+    p.window.HandleUserEvent([&] { p.window.TypeIntoBox("overallLength.0", tall ? "7" : "6"); });
   }
 }
 BENCHMARK(BM_StepTaken)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/control_names.h"
+#include "app/input_boxes.h"
 #include "app/state_report.h"
 #include "cli/export_actions.h"
 #include "cli/file_actions.h"
@@ -25,12 +27,19 @@ bool Contains(const std::vector<std::string>& list, const std::string& s) {
   return std::find(list.begin(), list.end(), s) != list.end();
 }
 
-// "Edit17=4" -> ("Edit17", "4"); the text may itself hold "=".
+// BOX=TEXT -> the box's control name and the text; the text may itself hold "=".
 std::pair<std::string, std::string> SplitAssignment(const CliAction& action) {
   auto eq = action.argument.find('=');
   if (eq == std::string::npos || eq == 0)
     throw UsageError(action.option + " needs BOX=TEXT, got '" + action.argument + "'");
   return {action.argument.substr(0, eq), action.argument.substr(eq + 1)};
+}
+
+// The role of a box named by its control name, as --type and --choose name the window's boxes;
+// empty for a name that is no input box's.
+std::string BoxRole(const std::string& control) {
+  const std::string role = RoleOfControl(control);
+  return IsEditBox(role) || IsComboBox(role) ? role : "";
 }
 
 }  // namespace
@@ -291,11 +300,12 @@ void CliSession::Validate(const CliAction& action) const {
   const FormState& form = window_.form;
   if (action.option == "--type") {
     auto [box, text] = SplitAssignment(action);
-    if (!IsEditBox(box) && !IsComboBox(box)) throw UsageError("unknown box '" + box + "'");
+    if (BoxRole(box).empty()) throw UsageError("unknown box '" + box + "'");
   } else if (action.option == "--choose") {
     auto [box, item] = SplitAssignment(action);
-    if (!IsComboBox(box)) throw UsageError("unknown combo box '" + box + "'");
-    const auto& items = form.at(box).items;
+    const std::string role = BoxRole(box);
+    if (!IsComboBox(role)) throw UsageError("unknown combo box '" + box + "'");
+    const auto& items = form.at(role).items;
     if (std::find(items.begin(), items.end(), item) == items.end())
       throw UsageError("'" + item + "' is not in the list of " + box);
   } else if (action.option == "--preset" || action.option == "--thickness") {
@@ -329,19 +339,19 @@ void CliSession::Apply(const CliAction& action) {
                                                 : Answer::Cancel;
   } else if (action.option == "--type") {
     const auto assignment = SplitAssignment(action);
-    const std::string& box = assignment.first;
+    const std::string box = BoxRole(assignment.first);
     MainWindow::StepScope step(w, w.BoxStepName("Typing", box));
     RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.TypeIntoBox(box, assignment.second); });
   } else if (action.option == "--choose") {
     const auto assignment = SplitAssignment(action);
-    const std::string& box = assignment.first;
+    const std::string box = BoxRole(assignment.first);
     MainWindow::StepScope step(w, w.BoxStepName("Choice", box));
     RevealSizeBox(w, box);
     w.HandleUserEvent([&] { w.ChooseItem(box, assignment.second); });
   } else if (action.option == "--design") {
-    if (!w.form.at("BitBtn3").enabled || !w.form.mainWindowEnabled) return;
-    w.ButtonMouseDown("BitBtn3");
+    if (!w.form.at("designButton").enabled || !w.form.mainWindowEnabled) return;
+    w.ButtonMouseDown("designButton");
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.Activate(); });

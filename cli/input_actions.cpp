@@ -50,8 +50,8 @@ void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
   } else {
     // Inches before the colon, sixteenths after it.
     const auto colon = argument.find(':');
-    const std::pair<const char*, std::string> typing[] = {{"Edit1", argument.substr(0, colon)},
-                                                          {"Edit2", argument.substr(colon + 1)}};
+    const std::pair<const char*, std::string> typing[] = {
+        {"inches", argument.substr(0, colon)}, {"sixteenths", argument.substr(colon + 1)}};
     for (const auto& entry : typing) {
       const char* box = entry.first;
       TypeIntoDialogBox(w, kThicknessDialog, box, entry.second,
@@ -66,7 +66,7 @@ void ApplyScale(MainWindow& w, const std::string& percentage) {
   if (!OpenDialog(w, "UserDefinedPercentageSetting1", &MainWindow::ShowScaleDialog, kScaleDialog))
     return;
   ScaleDialog dialog(w);
-  TypeIntoDialogBox(w, kScaleDialog, "Select", percentage,
+  TypeIntoDialogBox(w, kScaleDialog, "percentage", percentage,
                     [&](const std::string& typed) { dialog.UserChange(typed); });
   if (dialog.IsOpen()) RunDialogEvent(w, kScaleDialog, [&] { dialog.PressOk(); });
   CloseIfStillOpen(w, kScaleDialog, [&] { dialog.CloseRequest(); });
@@ -102,9 +102,9 @@ void ValidateInputAction(const MainWindow& window, const CliAction& action) {
 bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   const std::string& option = action.option;
   if (option == "--metric") {
-    PressButton(w, "Metric", &MainWindow::SwitchToMetric);
+    PressButton(w, "metricButton", &MainWindow::SwitchToMetric);
   } else if (option == "--imperial") {
-    PressButton(w, "Imperial", &MainWindow::SwitchToImperial);
+    PressButton(w, "imperialButton", &MainWindow::SwitchToImperial);
   } else if (option == "--preset") {
     const std::string item = PresetItemWithCaption(w, action.argument);
     if (item.empty() || !CanUseMenuItem(w, "PreSettings1", item)) return true;
@@ -116,7 +116,7 @@ bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   } else if (option == "--scale") {
     ApplyScale(w, action.argument);
   } else if (option == "--model-toggle") {
-    const char* item = "MinitureModelTables214reductionofactualsize1";
+    const char* item = "modelScaleItem";
     if (!CanUseMenuItem(w, "Options1", item)) return true;
     w.HandleUserEvent([&] { w.ToggleModelScale(); });
   } else {

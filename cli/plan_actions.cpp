@@ -86,16 +86,16 @@ bool CliPlans::Apply(const CliAction& action) {
   const bool mainWindowUsable = w.form.mainWindowEnabled;
   if (action.option == "--save-plan") {
     planSaved_ = true;
-    if (!mainWindowUsable || !w.form.at("BitBtn4").enabled) return true;
+    if (!mainWindowUsable || !w.form.at("plansButton").enabled) return true;
     saveTarget_ = action.argument;
-    w.ButtonMouseDown("BitBtn4");
+    w.ButtonMouseDown("plansButton");
     w.HandleUserEvent([&] { w.PressPlans(); });
     saveTarget_.clear();
   } else if (action.option == "--print-pdf") {
     pdfPrinted_ = true;
-    if (!mainWindowUsable || !w.form.at("BitBtn5").enabled) return true;
+    if (!mainWindowUsable || !w.form.at("printButton").enabled) return true;
     pdfTarget_ = action.argument;
-    w.ButtonMouseDown("BitBtn5");
+    w.ButtonMouseDown("printButton");
     w.HandleUserEvent([&] { w.PressPrint(); });
     pdfTarget_.clear();
   } else if (action.option == "--page") {
@@ -116,7 +116,7 @@ void CliPlans::Conclude() {
     w.HandleUserEvent([this] { DrawSheet(); });
   }
   if (!printOpsFile_.empty() && !pdfPrinted_ && w.form.mainWindowEnabled) {
-    w.ButtonMouseDown("BitBtn5");
+    w.ButtonMouseDown("printButton");
     w.HandleUserEvent([&] { w.PressPrint(); });
   }
 }

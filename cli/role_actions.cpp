@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/control_names.h"
 #include "app/design_state.h"
 #include "app/input_boxes.h"
 #include "cli/input_actions.h"
@@ -90,8 +91,8 @@ bool ApplyRoleAction(MainWindow& w, const CliAction& action) {
     }
   }
   // Enter in the box presses Design.
-  if (!w.form.mainWindowEnabled || !w.form.at("BitBtn3").enabled) return true;
-  w.ButtonMouseDown("BitBtn3");
+  if (!w.form.mainWindowEnabled || !w.form.at("designButton").enabled) return true;
+  w.ButtonMouseDown("designButton");
   w.HandleUserEvent([&] { w.PressDesign(); });
   return true;
 }
@@ -112,7 +113,9 @@ std::string RolesJson() {
   std::string out = "{\n";
   for (size_t i = 0; i < table.size(); ++i) {
     const InputBoxes& entry = table[i];
-    std::vector<std::string> boxes(entry.boxes.begin(), entry.boxes.end());
+    // The boxes by the names --type and --choose know them by.
+    std::vector<std::string> boxes;
+    for (const std::string& box : entry.boxes) boxes.push_back(ControlNameOf(box));
     out += "    " + JsonQuote(entry.input->role) +
            ": {\"unit\": " + JsonQuote(UnitName(entry.input->unit)) +
            ", \"caption\": " + JsonQuote(entry.caption) + ", \"boxes\": " + TextList(boxes) +

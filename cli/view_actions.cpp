@@ -105,7 +105,7 @@ bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction&
                      std::string& error) {
   if (action.option == "--exterior" || action.option == "--interior") {
     if (!window.form.mainWindowEnabled) return true;
-    const char* button = action.option == "--exterior" ? "RadioButton1" : "RadioButton2";
+    const char* button = action.option == "--exterior" ? "exteriorSupports" : "interiorSupports";
     window.HandleUserEvent([&] { window.ClickSupportSide(button); });
   } else if (action.option == "--window") {
     int w = 0, h = 0;

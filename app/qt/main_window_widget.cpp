@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "app/control_names.h"
 #include "app/input_boxes.h"
 #include "app/preset_menu.h"
 #include "app/qt/design_button_picture.h"
@@ -50,6 +51,11 @@ QString MenuCaption(const std::string& s) {
   return Q(s);
 }
 
+// A control's widget is named by its control name, which the end-to-end tests find it by.
+QString NameOf(const QString& role) {
+  return Q(ControlNameOf(role.toStdString()));
+}
+
 }  // namespace
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
@@ -80,8 +86,8 @@ MainWindowWidget::MainWindowWidget(MainWindow& state, QWidget* parent)
 
   BuildPanel();
   designView_ = new PictureArea(central);
-  designView_->setObjectName("Image1");
-  column->addWidget(findChild<QWidget*>("Panel1"));
+  designView_->setObjectName(NameOf("designView"));
+  column->addWidget(findChild<QWidget*>(NameOf("inputPanel")));
   column->addWidget(designView_, 1);
 
   BuildMenus();
@@ -114,7 +120,7 @@ MainWindowWidget::~MainWindowWidget() {
 
 QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int top) {
   auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
+  e->setObjectName(NameOf(name));
   const ControlState& c = state_.form.at(name.toStdString());
   e->setGeometry(kGridLeft + c.left, top, c.width, kBoxHeight);
   edits_[name] = e;
@@ -130,12 +136,12 @@ QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int t
 QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int left, int top,
                                       int width) {
   auto* box = new QComboBox(parent);
-  box->setObjectName(name);
+  box->setObjectName(NameOf(name));
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setGeometry(kGridLeft + left, top, width, kBoxHeight + 1);
   for (const auto& item : state_.form.at(name.toStdString()).items) box->addItem(Q(item));
-  if (name == "ComboBox8") box->setMaxVisibleItems(15);
+  if (name == "deckBoardCount.0") box->setMaxVisibleItems(15);
   combos_[name] = box;
   // Typing changes the text letter by letter; choosing an item from the list is a click first.
   connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
@@ -155,7 +161,7 @@ QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int 
 ClickableLabel* MainWindowWidget::AddLabel(QWidget* parent, const QString& name, int left,
                                            int top) {
   auto* l = new ClickableLabel(parent);
-  l->setObjectName(name);
+  l->setObjectName(NameOf(name));
   const ControlState& c = state_.form.at(name.toStdString());
   l->move(kGridLeft + left, top);
   l->setText(Q(c.text));
@@ -166,7 +172,7 @@ ClickableLabel* MainWindowWidget::AddLabel(QWidget* parent, const QString& name,
 
 void MainWindowWidget::BuildPanel() {
   auto* panel = new QWidget(this);
-  panel->setObjectName("Panel1");
+  panel->setObjectName(NameOf("inputPanel"));
   panel->setFixedHeight(kPanelHeight);
   panel->setAutoFillBackground(true);
   QPalette pp = panel->palette();
@@ -181,7 +187,7 @@ void MainWindowWidget::BuildPanel() {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(0);
   auto* grid = new TrackingPanel(panel);
-  grid->setObjectName("Panel3");
+  grid->setObjectName(NameOf("inputGrid"));
   row->addWidget(grid, 1);
   connect(grid, &TrackingPanel::mouseMoved, this,
           [this] { Run([&] { state_.LeaveWebAddress(); }); });
@@ -190,9 +196,9 @@ void MainWindowWidget::BuildPanel() {
   plain.setBold(false);
 
   // Left half: lengths.
-  AddLabel(grid, "Label1", 118, 4);
-  AddLabel(grid, "Label2", 160, 4);
-  AddLabel(grid, "Label3", 208, 4);
+  AddLabel(grid, "feetHeading", 118, 4);
+  AddLabel(grid, "inchesHeading", 160, 4);
+  AddLabel(grid, "sixteenthsHeading", 208, 4);
   // Boxes are made row by row down the grid, so that Tab follows the rows.
   std::vector<const InputBoxes*> lengths;
   for (const auto& entry : InputBoxTable())
@@ -207,13 +213,13 @@ void MainWindowWidget::BuildPanel() {
     auto* rowLabel = new QLabel(entry.caption, grid);
     rowLabel->setGeometry(0, top, kGridLeft + 106, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (const char* box : entry.boxes) AddEdit(grid, box, top);
+    for (const std::string& box : entry.boxes) AddEdit(grid, Q(box), top);
   }
 
   // Right half: lumber.
-  AddLabel(grid, "Label12", 480, 4);
-  AddLabel(grid, "Label13", 560, 4);
-  ClickableLabel* thickness = AddLabel(grid, "Label47", 612, 4);
+  AddLabel(grid, "lumberSizeHeading", 480, 4);
+  AddLabel(grid, "widthHeading", 560, 4);
+  ClickableLabel* thickness = AddLabel(grid, "thicknessLabel", 612, 4);
   QFont underlined = bold;
   underlined.setUnderline(true);
   thickness->setFont(underlined);
@@ -225,7 +231,7 @@ void MainWindowWidget::BuildPanel() {
     const int top = kRowTop + entry.gridRow * kRowStep;
     if (std::string_view(entry.input->role) == "endCapSize") {
       // The end-cap row's caption explains end caps when clicked.
-      ClickableLabel* endCap = AddLabel(grid, "Label21", 300, top);
+      ClickableLabel* endCap = AddLabel(grid, "endCapCaption", 300, top);
       endCap->setFixedSize(174, kBoxHeight);
       endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       endCap->setCursor(Qt::PointingHandCursor);
@@ -236,15 +242,15 @@ void MainWindowWidget::BuildPanel() {
       rowLabel->setGeometry(kGridLeft + 300, top, 174, kBoxHeight);
       rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    ClickableLabel* green = AddLabel(grid, entry.greenLabel, 480, top);
+    ClickableLabel* green = AddLabel(grid, Q(entry.greenLabel), 480, top);
     green->setFixedSize(76, kBoxHeight);
     green->setFont(underlined);
     green->setCursor(Qt::PointingHandCursor);
     const std::string greenName = entry.greenLabel;
     connect(green, &ClickableLabel::clicked, this,
             [this, greenName] { Run([&] { state_.ShowLumberSizeBox(greenName); }); });
-    AddCombo(grid, entry.SizeBox(), 480, top, 70);
-    QLineEdit* width = AddEdit(grid, entry.WidthBox(), top);
+    AddCombo(grid, Q(entry.SizeBox()), 480, top, 70);
+    QLineEdit* width = AddEdit(grid, Q(entry.WidthBox()), top);
     width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   }
   for (const auto& entry : InputBoxTable()) {
@@ -253,9 +259,9 @@ void MainWindowWidget::BuildPanel() {
     auto* rowLabel = new QLabel(entry.caption, grid);
     rowLabel->setGeometry(kGridLeft + 280, top, 194, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AddCombo(grid, entry.boxes[0], 480, top, 50);
+    AddCombo(grid, Q(entry.boxes[0]), 480, top, 50);
   }
-  ClickableLabel* note = AddLabel(grid, "Label24", 612, 30);
+  ClickableLabel* note = AddLabel(grid, "greenTextNote", 612, 30);
   note->setWordWrap(true);
   note->setFixedSize(220, 60);
   note->setFont(plain);
@@ -265,10 +271,10 @@ void MainWindowWidget::BuildPanel() {
   italic.setItalic(true);
   italic.setBold(true);
   const int radioTop = kRowTop + 9 * kRowStep + 4;
-  const char* radios[] = {"RadioButton1", "RadioButton2"};
+  const char* radios[] = {"exteriorSupports", "interiorSupports"};
   for (int i = 0; i < 2; ++i) {
     auto* rb = new QRadioButton(Q(state_.form.Text(radios[i])), grid);
-    rb->setObjectName(radios[i]);
+    rb->setObjectName(NameOf(radios[i]));
     rb->setFont(italic);
     rb->setAutoExclusive(false);  // the state decides which one is checked
     rb->setGeometry(8 + i * 300, radioTop, 295, 22);
@@ -281,7 +287,7 @@ void MainWindowWidget::BuildPanel() {
   }
 
   // The maker's web address.
-  ClickableLabel* web = AddLabel(grid, "Label32", 612, radioTop + 2);
+  ClickableLabel* web = AddLabel(grid, "webAddress", 612, radioTop + 2);
   QFont link = plain;
   link.setUnderline(true);
   web->setFont(link);
@@ -293,7 +299,7 @@ void MainWindowWidget::BuildPanel() {
 
   // Command buttons in their dark blue panel.
   auto* buttonPanel = new QWidget(panel);
-  buttonPanel->setObjectName("Panel2");
+  buttonPanel->setObjectName(NameOf("buttonPanel"));
   buttonPanel->setFixedWidth(112);
   buttonPanel->setAutoFillBackground(true);
   QPalette bp = buttonPanel->palette();
@@ -308,15 +314,15 @@ void MainWindowWidget::BuildPanel() {
     std::function<void()> click;
   };
   const CommandButton commandButtons[] = {
-      {"Imperial", 10, 30, [this] { state_.SwitchToImperial(); }},
-      {"Metric", 46, 30, [this] { state_.SwitchToMetric(); }},
-      {"BitBtn3", 82, 60, [this] { state_.PressDesign(); }},
-      {"BitBtn4", 148, 30, [this] { state_.PressPlans(); }},
-      {"BitBtn5", 184, 30, [this] { state_.PressPrint(); }},
+      {"imperialButton", 10, 30, [this] { state_.SwitchToImperial(); }},
+      {"metricButton", 46, 30, [this] { state_.SwitchToMetric(); }},
+      {"designButton", 82, 60, [this] { state_.PressDesign(); }},
+      {"plansButton", 148, 30, [this] { state_.PressPlans(); }},
+      {"printButton", 184, 30, [this] { state_.PressPrint(); }},
   };
   for (const auto& button : commandButtons) {
     auto* b = new QPushButton(Q(state_.form.Text(button.name)), buttonPanel);
-    b->setObjectName(button.name);
+    b->setObjectName(NameOf(button.name));
     b->setGeometry(8, button.top, 96, button.height);
     b->setFont(buttonFont);
     b->setCursor(Qt::PointingHandCursor);
@@ -328,7 +334,7 @@ void MainWindowWidget::BuildPanel() {
     auto click = button.click;
     connect(b, &QPushButton::clicked, this, [this, click] { Run(click); });
   }
-  QPushButton* design = buttons_["BitBtn3"];
+  QPushButton* design = buttons_["designButton"];
   design->setIcon(DesignButtonPicture());
   design->setIconSize(QSize(40, 22));
   design->setStyleSheet("QPushButton { text-align: center; }");
@@ -337,7 +343,7 @@ void MainWindowWidget::BuildPanel() {
 QAction* MainWindowWidget::AddMenuItem(QMenu* menu, const QString& name,
                                        const std::function<void()>& handler) {
   auto* action = menu->addAction(MenuCaption(state_.form.Text(name.toStdString())));
-  action->setObjectName(name);
+  action->setObjectName(NameOf(name));
   actions_[name] = action;
   connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
   return action;
@@ -375,8 +381,7 @@ void MainWindowWidget::BuildMenus() {
   AddMenuItem(options, "LumberThickness2", [this] { state_.ShowThicknessDialog(); });
   options->addSeparator();
   AddMenuItem(options, "UserDefinedPercentageSetting1", [this] { state_.ShowScaleDialog(); });
-  AddMenuItem(options, "MinitureModelTables214reductionofactualsize1",
-              [this] { state_.ToggleModelScale(); });
+  AddMenuItem(options, "modelScaleItem", [this] { state_.ToggleModelScale(); });
 
   // The program's windows add their items to View (the 3D View) after the Materials item.
   viewMenu_ = addMenu("View1");
@@ -402,14 +407,19 @@ void MainWindowWidget::BuildStatusBar() {
   bar->addWidget(status1_, 1);
 }
 
+QString MainWindowWidget::RoleOf(const QString& name) {
+  const std::string role = RoleOfControl(name.toStdString());
+  return role.empty() ? name : Q(role);
+}
+
 void MainWindowWidget::PressEnter(const QString& box) {
   if (syncing_) return;
   // The box's typing is done: one step, as when the focus leaves it. Then Design, as a click on
   // it; the focus stays in the box.
   Run([&] { state_.BoxFocusLeft(box.toStdString()); });
-  QPushButton* design = buttons_.value("BitBtn3");
+  QPushButton* design = buttons_.value("designButton");
   if (!design || !design->isEnabled() || !isEnabled()) return;
-  Run([&] { state_.ButtonMouseDown("BitBtn3"); });
+  Run([&] { state_.ButtonMouseDown("designButton"); });
   Run([&] { state_.PressDesign(); });
 }
 
@@ -443,8 +453,8 @@ void MainWindowWidget::SyncFromState() {
     QLabel* l = it.value();
     l->setText(Q(c.text));
     if (!l->wordWrap() && l->minimumWidth() == 0) l->adjustSize();
-    if (it.key() == "Label1" || it.key() == "Label2" || it.key() == "Label3" ||
-        it.key() == "Label13")
+    if (it.key() == "feetHeading" || it.key() == "inchesHeading" ||
+        it.key() == "sixteenthsHeading" || it.key() == "widthHeading")
       l->move(kGridLeft + c.left, l->y());
     l->setVisible(c.visible);
     SetTextColor(l, c.color);
@@ -483,7 +493,7 @@ QString MainWindowWidget::WidgetGeometryJson() const {
     if (!w->isVisibleTo(this) || !isVisible()) return;
     const QPoint p = w->mapToGlobal(QPoint(0, 0));
     entries << QString("\"%1\": [%2, %3, %4, %5]")
-                   .arg(name)
+                   .arg(NameOf(name))
                    .arg(p.x())
                    .arg(p.y())
                    .arg(w->width())

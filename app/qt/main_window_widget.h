@@ -55,12 +55,13 @@ class MainWindowWidget : public QMainWindow {
   // Where each visible control lies on the screen, as JSON {"Edit1": [x, y, w, h], ...}: the
   // end-to-end tests click and type there as a person would.
   QString WidgetGeometryJson() const;
-  QLineEdit* edit(const QString& name) { return edits_.value(name); }
-  QComboBox* combo(const QString& name) { return combos_.value(name); }
-  QLabel* label(const QString& name) { return labels_.value(name); }
-  QPushButton* button(const QString& name) { return buttons_.value(name); }
-  QRadioButton* radio(const QString& name) { return radios_.value(name); }
-  QAction* menuAction(const QString& name) { return actions_.value(name); }
+  // Each control's widget by its role, or by its control name (as the end-to-end tests know it).
+  QLineEdit* edit(const QString& name) { return edits_.value(RoleOf(name)); }
+  QComboBox* combo(const QString& name) { return combos_.value(RoleOf(name)); }
+  QLabel* label(const QString& name) { return labels_.value(RoleOf(name)); }
+  QPushButton* button(const QString& name) { return buttons_.value(RoleOf(name)); }
+  QRadioButton* radio(const QString& name) { return radios_.value(RoleOf(name)); }
+  QAction* menuAction(const QString& name) { return actions_.value(RoleOf(name)); }
   QMenu* menu(const QString& name) { return menus_.value(name); }  // by its object name
   // The File and Edit menus' items ("New", "Open", "Save", "SaveAs", "Revert", "Undo", "Redo"),
   // which mirror the design's file and history rather than a control of the state.
@@ -83,6 +84,7 @@ class MainWindowWidget : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static QString RoleOf(const QString& name);
   void BuildPanel();
   void BuildMenus();
   void BuildStatusBar();

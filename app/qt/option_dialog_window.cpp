@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/control_names.h"
 #include "app/main_window.h"
 #include "app/option_dialogs.h"
 
@@ -46,7 +47,7 @@ std::string OptionDialogWindow::Control(const char* name) const {
 
 QLabel* OptionDialogWindow::AddLabel(const char* name, int left, int top) {
   auto* label = new QLabel(this);
-  label->setObjectName(name);
+  label->setObjectName(Q(WidgetNameOf(Control(name))));
   label->move(left, top);
   const ControlState& c = state_.form.at(Control(name));
   QPalette p = label->palette();
@@ -59,7 +60,7 @@ QLabel* OptionDialogWindow::AddLabel(const char* name, int left, int top) {
 
 QLineEdit* OptionDialogWindow::AddEdit(const char* name, int left, int top, int width) {
   auto* edit = new QLineEdit(this);
-  edit->setObjectName(name);
+  edit->setObjectName(Q(WidgetNameOf(Control(name))));
   edit->setGeometry(left, top, width, 21);
   const ControlState& c = state_.form.at(Control(name));
   if (!c.hint.empty()) edit->setToolTip(Q(c.hint));
@@ -69,7 +70,7 @@ QLineEdit* OptionDialogWindow::AddEdit(const char* name, int left, int top, int 
 
 QPushButton* OptionDialogWindow::AddButton(const char* name, int left, int top, int width) {
   auto* button = new QPushButton(this);
-  button->setObjectName(name);
+  button->setObjectName(Q(WidgetNameOf(Control(name))));
   button->setGeometry(left, top, width, 25);
   button->setAutoDefault(false);
   const ControlState& c = state_.form.at(Control(name));

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/control_names.h"
 #include "app/qt/plans_glyphs.h"
 #include "help/help_fonts.h"
 #include "plans/plan_name.h"
@@ -67,18 +68,18 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
   resize(537, 429);
 
   buttonPanel = new QFrame(this);
-  buttonPanel->setObjectName("Panel1");
+  buttonPanel->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.buttonPanel")));
   buttonPanel->setFixedHeight(kPanelHeight);
   buttonPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   buttonPanel->setLineWidth(2);
   saveButton = PanelButton(buttonPanel, "Save", SaveGlyph(), 8, true);
-  saveButton->setObjectName("BitBtn1");
+  saveButton->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.save")));
   UseMaroonArial(saveButton);
   printButton = PanelButton(buttonPanel, "Print", PrintGlyph(), 96, false);
-  printButton->setObjectName("BitBtn4");
+  printButton->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.print")));
   UseMaroonArial(printButton);
   closeButton = PanelButton(buttonPanel, "Close", CloseGlyph(), 464, false);
-  closeButton->setObjectName("BitBtn2");
+  closeButton->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.close")));
 
   scrollBox = new QScrollArea(this);
   scrollBox->setObjectName("ScrollBox");
@@ -87,12 +88,12 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
   auto* content = new QWidget;
   content->setFixedSize(kPlanSheetWidth, kPlanSheetHeight + kCloseButtonHeight + 16);
   sheetLabel = new QLabel(content);
-  sheetLabel->setObjectName("Image1");
+  sheetLabel->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.sheet")));
   sheetLabel->setGeometry(0, 0, kPlanSheetWidth, kPlanSheetHeight);
   sheetLabel->setPixmap(QPixmap::fromImage(sheetPicture_.Image()));
   // The lower Close sits just under the sheet's lower left corner, where it covers no notes.
   lowerCloseButton = new QPushButton(CloseGlyph(), "Close", content);
-  lowerCloseButton->setObjectName("BitBtn3");
+  lowerCloseButton->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.lowerClose")));
   lowerCloseButton->setGeometry(8, kPlanSheetHeight + 8, 75, kCloseButtonHeight);
   lowerCloseButton->setCursor(Qt::PointingHandCursor);
   lowerCloseButton->setFocusPolicy(Qt::ClickFocus);

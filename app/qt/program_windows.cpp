@@ -128,7 +128,7 @@ void ProgramWindows::ConnectPlans() {
     printer_.Print(over, state_->rec, PlanContextOf(*state_));
   };
   hooks.printerSetup = [this] { printer_.Setup(mainWidget_.get()); };
-  plansWindow_->pressMainPrint = [this] { mainWidget_->button("BitBtn5")->click(); };
+  plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
 }
 
 void ProgramWindows::Connect3d() {

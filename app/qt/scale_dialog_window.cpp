@@ -12,17 +12,17 @@ ScaleDialogWindow::ScaleDialogWindow(MainWindow& state) : OptionDialogWindow(sta
   font.setBold(true);
   setFont(font);
 
-  QLabel* prompt = AddLabel("Label1", 16, 12);
+  QLabel* prompt = AddLabel("caption", 16, 12);
   QFont underlined = font;
   underlined.setUnderline(true);
   prompt->setFont(underlined);
-  AddLabel("StaticText1", 16, 44);
-  AddLabel("StaticText2", 16, 66);
-  percentageBox_ = AddEdit("Select", 16, 100, 64);
-  AddLabel("StaticText3", 86, 102);
-  helpButton_ = AddButton("BitBtn1", 16, 152, 90);
-  bitBtn2_ = AddButton("BitBtn2", 120, 152, 90);
-  bitBtn3_ = AddButton("BitBtn3", 224, 152, 90);
+  AddLabel("example1", 16, 44);
+  AddLabel("example2", 16, 66);
+  percentageBox_ = AddEdit("percentage", 16, 100, 64);
+  AddLabel("percentSign", 86, 102);
+  helpButton_ = AddButton("help", 16, 152, 90);
+  bitBtn2_ = AddButton("cancel", 120, 152, 90);
+  bitBtn3_ = AddButton("ok", 224, 152, 90);
   bitBtn3_->setDefault(true);  // Enter
   SyncFromState();
 

@@ -19,28 +19,28 @@ ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
   bevel->setFrameStyle(QFrame::Box | QFrame::Raised);
   bevel->setGeometry(8, 8, 234, 96);
 
-  AddLabel("Label1", 18, 14);
-  AddLabel("Label2", 30, 38);
-  AddLabel("Label3", 90, 38);
-  inchesBox_ = AddEdit("Edit1", 30, 56, 44);
-  sixteenthsBox_ = AddEdit("Edit2", 90, 56, 44);
-  QLabel* mm = AddLabel("Label4", 170, 38);
+  AddLabel("caption", 18, 14);
+  AddLabel("inchesHeading", 30, 38);
+  AddLabel("sixteenthsHeading", 90, 38);
+  inchesBox_ = AddEdit("inches", 30, 56, 44);
+  sixteenthsBox_ = AddEdit("sixteenths", 90, 56, 44);
+  QLabel* mm = AddLabel("millimetresHeading", 170, 38);
   QFont underlined = font;
   underlined.setUnderline(true);
   mm->setFont(underlined);
-  label5_ = AddLabel("Label5", 150, 58);
+  label5_ = AddLabel("millimetres", 150, 58);
   label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label5_->setMinimumWidth(40);
-  okButton_ = AddButton("OKBtn", 38, 114, 75);
+  okButton_ = AddButton("ok", 38, 114, 75);
   okButton_->setDefault(true);  // Enter
-  cancelBtn_ = AddButton("CancelBtn", 137, 114, 75);
+  cancelBtn_ = AddButton("cancel", 137, 114, 75);
   SyncFromState();
 
   connect(inchesBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    Run([&] { ThicknessDialog(state_).UserChange("Edit1", text.toStdString()); });
+    Run([&] { ThicknessDialog(state_).UserChange("inches", text.toStdString()); });
   });
   connect(sixteenthsBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    Run([&] { ThicknessDialog(state_).UserChange("Edit2", text.toStdString()); });
+    Run([&] { ThicknessDialog(state_).UserChange("sixteenths", text.toStdString()); });
   });
   connect(okButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ThicknessDialog(state_).PressOk(); }); });

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/control_names.h"
 #include "app/design_reading.h"
 #include "app/main_window.h"
 #include "measure/angles.h"
@@ -77,20 +78,20 @@ TEST_F(CalculateFromWindowTest, BuiltInDesignGivesTheKnownFigures) {
   EXPECT_FALSE(rec.LastCalculationFailed);
 
   // The controls the calculation owns.
-  EXPECT_TRUE(window.form.at("Metric").enabled);
-  EXPECT_TRUE(window.form.at("BitBtn4").enabled);
-  EXPECT_EQ(window.form.Text("Label47"), "( 1   1/2\"  )");
-  EXPECT_EQ(window.form.Text("Label25"), "5   1/2\" ");
-  EXPECT_EQ(window.form.Text("Label27"), "3   1/2\" ");
-  EXPECT_EQ(window.form.Text("Label31"), "0' ");
+  EXPECT_TRUE(window.form.at("metricButton").enabled);
+  EXPECT_TRUE(window.form.at("plansButton").enabled);
+  EXPECT_EQ(window.form.Text("thicknessLabel"), "( 1   1/2\"  )");
+  EXPECT_EQ(window.form.Text("tableTopSize.label"), "5   1/2\" ");
+  EXPECT_EQ(window.form.Text("outerSupportSize.label"), "3   1/2\" ");
+  EXPECT_EQ(window.form.Text("endCapSize.label"), "0' ");
   for (int i = 1; i <= 7; ++i) {
-    EXPECT_FALSE(window.form.at("ComboBox" + std::to_string(i)).visible);
-    EXPECT_TRUE(window.form.at("Label" + std::to_string(24 + i)).visible);
+    EXPECT_FALSE(window.form.at(RoleOfControl("ComboBox" + std::to_string(i))).visible);
+    EXPECT_TRUE(window.form.at(RoleOfControl("Label" + std::to_string(24 + i))).visible);
   }
 }
 
 TEST_F(CalculateFromWindowTest, OverlappingLegsAskAndRepositionOnYes) {
-  Set("ComboBox8", "2");
+  Set("deckBoardCount.0", "2");
   prompts.answer = Answer::Yes;
   Calculate();
   ASSERT_EQ(prompts.shown.size(), 1u);
@@ -107,82 +108,86 @@ TEST_F(CalculateFromWindowTest, OverlappingLegsAskAndRepositionOnYes) {
 
 TEST_F(CalculateFromWindowTest, EndCapIsLimitedToATwoByFour) {
   for (const char* wide : {"5.5", "10.25"}) {
-    Set("Edit27", wide);
-    Set("ComboBox7", "NONE");
+    Set("endCapSize.1", wide);
+    Set("endCapSize.0", "NONE");
     Calculate();
-    EXPECT_EQ(window.form.Text("Edit27"), "3.5");
-    EXPECT_EQ(window.form.Text("ComboBox7"), "2 X 4");
+    EXPECT_EQ(window.form.Text("endCapSize.1"), "3.5");
+    EXPECT_EQ(window.form.Text("endCapSize.0"), "2 X 4");
   }
-  Set("Edit27", "3.5");
-  Set("ComboBox7", "NONE");
+  Set("endCapSize.1", "3.5");
+  Set("endCapSize.0", "NONE");
   Calculate();
-  EXPECT_EQ(window.form.Text("ComboBox7"), "NONE");  // the limit itself is allowed
+  EXPECT_EQ(window.form.Text("endCapSize.0"), "NONE");  // the limit itself is allowed
 
-  Set("Edit27", "wide");
+  Set("endCapSize.1", "wide");
   EXPECT_THROW(Calculate(), ProgramError);
-  EXPECT_EQ(window.form.Text("Edit27"), "wide");
+  EXPECT_EQ(window.form.Text("endCapSize.1"), "wide");
 }
 
 TEST_F(CalculateFromWindowTest, MetricEntriesAreMetresAndMillimetres) {
   rec.ImperialUnits = false;
   const char* metric[][2] = {
-      {"Edit1", "1"},   {"Edit2", "830"}, {"Edit4", "1"},    {"Edit5", "830"},  {"Edit28", "0"},
-      {"Edit7", "445"}, {"Edit9", "89"},  {"Edit11", "89"},  {"Edit13", "89"},  {"Edit15", "89"},
-      {"Edit17", "76"}, {"Edit19", "6"},  {"Edit21", "140"}, {"Edit22", "140"}, {"Edit23", "89"},
-      {"Edit24", "89"}, {"Edit25", "89"}, {"Edit26", "89"},  {"Edit27", "140"}};
+      {"overallLength.0", "1"},      {"overallLength.1", "830"},      {"tableHeight.0", "1"},
+      {"tableHeight.1", "830"},      {"seatHeight.0", "0"},           {"seatHeight.1", "445"},
+      {"leftDeckOverhang.0", "89"},  {"rightDeckOverhang.0", "89"},   {"leftSeatOverhang.0", "89"},
+      {"rightSeatOverhang.0", "89"}, {"seatToTableDistance.0", "76"}, {"deckGap.0", "6"},
+      {"tableTopSize.1", "140"},     {"seatSize.1", "140"},           {"outerSupportSize.1", "89"},
+      {"centreSupportSize.1", "89"}, {"seatSupportSize.1", "89"},     {"legSize.1", "89"},
+      {"endCapSize.1", "140"}};
   for (auto& entry : metric) Set(entry[0], entry[1]);
-  Set("Edit3", "not read in metric");
+  Set("overallLength.2", "not read in metric");
   Calculate();
   EXPECT_FLOAT_EQ(rec.TableHeight, 6.0039368f);
   EXPECT_FLOAT_EQ(rec.OverallLength, 6.0039368f);
-  EXPECT_EQ(window.form.Text("Edit27"), "89");  // end cap cut back to a 2 X 4
-  EXPECT_EQ(window.form.Text("ComboBox7"), "2 X 4");
-  EXPECT_EQ(window.form.Text("Label47"), "( 38 mm )");
-  EXPECT_EQ(window.form.Text("Label25"), "140 mm ");
-  EXPECT_FALSE(window.form.at("Metric").enabled);
+  EXPECT_EQ(window.form.Text("endCapSize.1"), "89");  // end cap cut back to a 2 X 4
+  EXPECT_EQ(window.form.Text("endCapSize.0"), "2 X 4");
+  EXPECT_EQ(window.form.Text("thicknessLabel"), "( 38 mm )");
+  EXPECT_EQ(window.form.Text("tableTopSize.label"), "140 mm ");
+  EXPECT_FALSE(window.form.at("metricButton").enabled);
 }
 
 TEST_F(CalculateFromWindowTest, BlankBoxesReadAsZero) {
-  Set("Edit17", "");
-  Set("Edit18", "");
-  Set("Edit3", "");
+  Set("seatToTableDistance.0", "");
+  Set("seatToTableDistance.1", "");
+  Set("overallLength.2", "");
   Calculate();
-  EXPECT_EQ(window.form.Text("Edit17"), "0");
-  EXPECT_EQ(window.form.Text("Edit3"), "0");
+  EXPECT_EQ(window.form.Text("seatToTableDistance.0"), "0");
+  EXPECT_EQ(window.form.Text("overallLength.2"), "0");
   EXPECT_FLOAT_EQ(rec.SeatToTableDistance, 0.001f);
 }
 
 TEST_F(CalculateFromWindowTest, BadEntryStopsAtItsStepAndKeepsEarlierValues) {
   Calculate();
   const float oldHeight = rec.TableHeight;
-  Set("Edit1", "7");
-  Set("Edit4", "abc");
-  Set("Edit21", "9.25");
+  Set("overallLength.0", "7");
+  Set("tableHeight.0", "abc");
+  Set("tableTopSize.1", "9.25");
   EXPECT_EQ(ErrorOfCalculate<ProgramError>(), "'abc' is not a valid floating point value");
-  EXPECT_FLOAT_EQ(rec.OverallLength, 7.0f);              // read before the failing box
-  EXPECT_EQ(rec.TableHeight, oldHeight);                 // not reached
-  EXPECT_EQ(window.form.Text("ComboBox1"), "2 X 10");    // steps before reading stay done
-  EXPECT_EQ(window.form.Text("Label25"), "5   1/2\" ");  // the labels come after the reading
+  EXPECT_FLOAT_EQ(rec.OverallLength, 7.0f);                 // read before the failing box
+  EXPECT_EQ(rec.TableHeight, oldHeight);                    // not reached
+  EXPECT_EQ(window.form.Text("tableTopSize.0"), "2 X 10");  // steps before reading stay done
+  EXPECT_EQ(window.form.Text("tableTopSize.label"),
+            "5   1/2\" ");  // the labels come after the reading
   EXPECT_TRUE(rec.LastCalculationFailed);
   EXPECT_EQ(reports, 1);  // no angle report for the failed run
 }
 
 TEST_F(CalculateFromWindowTest, ZeroDivisorsStopWithTheDivisionError) {
   // Table height 8 1/2 in: the underside of the deck sits two support depths above the floor.
-  Set("Edit4", "0"), Set("Edit5", "8"), Set("Edit6", "8");
+  Set("tableHeight.0", "0"), Set("tableHeight.1", "8"), Set("tableHeight.2", "8");
   EXPECT_THROW(Calculate(), ProgramError);
 
   // A table length that leaves the brace no run.
-  Set("Edit4", "2"), Set("Edit5", "5"), Set("Edit6", "8");
-  Set("Edit1", "0"), Set("Edit2", "11"), Set("Edit3", "8");
+  Set("tableHeight.0", "2"), Set("tableHeight.1", "5"), Set("tableHeight.2", "8");
+  Set("overallLength.0", "0"), Set("overallLength.1", "11"), Set("overallLength.2", "8");
   EXPECT_EQ(ErrorOfCalculate<ProgramError>(), "Floating point division by zero");
 }
 
 TEST_F(CalculateFromWindowTest, NumbersBeyondAFloatAreRefusedWithAMessage) {
-  Set("Edit1", "1e39");
+  Set("overallLength.0", "1e39");
   EXPECT_NE(ErrorOfCalculate<ProgramError>().find("'1e39'"), std::string::npos);
   // Entries that each fit a float but whose length does not are refused too.
-  Set("Edit1", "3.4e38"), Set("Edit2", "1e38");
+  Set("overallLength.0", "3.4e38"), Set("overallLength.1", "1e38");
   EXPECT_THROW(Calculate(), ProgramError);
   EXPECT_TRUE(std::isfinite(rec.OverallLength));
 }

@@ -42,8 +42,8 @@ void OpenAndActivate(StartedWindow& s, const std::string& path) {
 void ChooseThickness(StartedWindow& s, const std::string& inches, const std::string& sixteenths) {
   s.Run([&] { s.w.ShowThicknessDialog(); });
   ThicknessDialog dialog(s.w);
-  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("Edit1", inches); });
-  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("Edit2", sixteenths); });
+  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("inches", inches); });
+  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("sixteenths", sixteenths); });
   RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.PressOk(); });
 }
 
@@ -73,28 +73,28 @@ std::vector<RoundTripCase> RoundTripCases() {
                      }});
   }
   cases.push_back({"typed text that is no number", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.TypeIntoBox("Edit4", "abc"); });
+                     s.Run([&] { s.w.TypeIntoBox("tableHeight.0", "abc"); });
                      s.Run([&] { s.w.PressDesign(); });
                    }});
   cases.push_back({"typed, not yet designed, in metric", Answer::Yes, [](StartedWindow& s) {
                      s.Run([&] { s.w.SwitchToMetric(); });
-                     s.Run([&] { s.w.TypeIntoBox("Edit17", "101"); });
-                     s.Run([&] { s.w.TypeIntoBox("Edit1", ""); });
-                     s.Run([&] { s.w.TypeIntoBox("ComboBox3", "2 X 8"); });
+                     s.Run([&] { s.w.TypeIntoBox("seatToTableDistance.0", "101"); });
+                     s.Run([&] { s.w.TypeIntoBox("overallLength.0", ""); });
+                     s.Run([&] { s.w.TypeIntoBox("outerSupportSize.0", "2 X 8"); });
                    }});
   cases.push_back({"text beyond ASCII", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.TypeIntoBox("Edit5", "5\xC2\xBD"); });
+                     s.Run([&] { s.w.TypeIntoBox("tableHeight.1", "5\xC2\xBD"); });
                    }});
   for (Answer answer : {Answer::Yes, Answer::No}) {
     cases.push_back({answer == Answer::Yes ? "overlap repositioned" : "overlap kept", answer,
                      [](StartedWindow& s) {
-                       s.Run([&] { s.w.ChooseItem("ComboBox8", "2"); });
+                       s.Run([&] { s.w.ChooseItem("deckBoardCount.0", "2"); });
                        s.Run([&] { s.w.PressDesign(); });
                      }});
   }
   cases.push_back({"interior supports and end caps", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.ClickSupportSide("RadioButton2"); });
-                     s.Run([&] { s.w.ChooseItem("ComboBox7", "2 X 4"); });
+                     s.Run([&] { s.w.ClickSupportSide("interiorSupports"); });
+                     s.Run([&] { s.w.ChooseItem("endCapSize.0", "2 X 4"); });
                      s.Run([&] { s.w.PressDesign(); });
                    }});
   cases.push_back({"three-sixteenths lumber thickness", Answer::Yes,
@@ -147,7 +147,7 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
 TEST(DesignFile, OpeningDesignsOnceThroughTheActivation) {
   ScratchFolder folder;
   StartedWindow saved;
-  saved.Run([&] { saved.w.ChooseItem("ComboBox8", "2"); });
+  saved.Run([&] { saved.w.ChooseItem("deckBoardCount.0", "2"); });
   SaveAs(saved, folder.File("overlap.varnloft"));
 
   StartedWindow opened;
@@ -180,17 +180,18 @@ TEST(DesignFile, AHandWrittenFileOpens) {
 })");
   StartedWindow s;
   OpenAndActivate(s, path);
-  EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2"), "2/400");
-  EXPECT_EQ(s.Text("Edit17"), "120");
-  EXPECT_EQ(s.Text("Edit21"), "184");
-  EXPECT_EQ(s.Text("Edit4") + "/" + s.Text("Edit5"), "0/749");  // missing: Adult Standard, metric
-  EXPECT_FALSE(s.w.form.at("Edit3").visible);                   // the metric columns
+  EXPECT_EQ(s.Text("overallLength.0") + "/" + s.Text("overallLength.1"), "2/400");
+  EXPECT_EQ(s.Text("seatToTableDistance.0"), "120");
+  EXPECT_EQ(s.Text("tableTopSize.1"), "184");
+  EXPECT_EQ(s.Text("tableHeight.0") + "/" + s.Text("tableHeight.1"),
+            "0/749");                                    // missing: Adult Standard, metric
+  EXPECT_FALSE(s.w.form.at("overallLength.2").visible);  // the metric columns
   EXPECT_FALSE(s.w.rec.ImperialUnits);
-  EXPECT_TRUE(s.w.form.at("Imperial").enabled);
+  EXPECT_TRUE(s.w.form.at("imperialButton").enabled);
   EXPECT_FALSE(s.w.rec.SupportsExterior);
-  EXPECT_TRUE(s.w.form.at("RadioButton2").checked);
+  EXPECT_TRUE(s.w.form.at("interiorSupports").checked);
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 1.25f / 12);
-  EXPECT_EQ(s.Text("OKRightDlg.Label5"), "32");
+  EXPECT_EQ(s.Text("thicknessDialog.millimetres"), "32");
   EXPECT_TRUE(s.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(s.w.rec.ScaleFactor, 0.5f);
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Adult econo");
@@ -293,7 +294,7 @@ TEST(DesignFile, RefusalsSayWhy) {
 TEST(DesignFile, ARefusedFileChangesNothing) {
   ScratchFolder folder;
   StartedWindow s;
-  s.Run([&] { s.w.TypeIntoBox("Edit17", "4"); });
+  s.Run([&] { s.w.TypeIntoBox("seatToTableDistance.0", "4"); });
   SaveAs(s, folder.File("mine.varnloft"));
   s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
   const DesignDocument before = CaptureDesignState(s.w.form, s.w.rec);
@@ -344,7 +345,7 @@ TEST(DesignFile, UnknownKeysSurviveASave) {
   OpenAndActivate(s, path);
   EXPECT_FLOAT_EQ(s.w.rec.OverallLength, 7.0f);
   EXPECT_NEAR(s.w.rec.LegAngle, 30.96, 0.01);  // the file's record is never trusted
-  s.Run([&] { s.w.TypeIntoBox("Edit1", "8"); });
+  s.Run([&] { s.w.TypeIntoBox("overallLength.0", "8"); });
   SaveAs(s, folder.File("saved.varnloft"));
 
   const auto parsed = ParseJson(ScratchFolder::Read(folder.File("saved.varnloft")));
@@ -365,7 +366,7 @@ TEST(DesignFile, UnknownKeysSurviveASave) {
 TEST(DesignFile, ATextNoFileCouldHoldIsNotSaved) {
   ScratchFolder folder;
   StartedWindow s;
-  s.Run([&] { s.w.TypeIntoBox("Edit4", std::string(1001, '7')); });
+  s.Run([&] { s.w.TypeIntoBox("tableHeight.0", std::string(1001, '7')); });
   s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("long.varnloft"); };
   EXPECT_FALSE(s.w.SaveDesignAs());
   ASSERT_FALSE(s.prompts.shown.empty());

@@ -137,7 +137,7 @@ TEST(FileMenu, TheTitleNamesTheFileAndMarksChanges) {
   EXPECT_EQ(s.w.WindowTitle(),
             "   Untitled[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
   EXPECT_FALSE(s.w.IsModified());
-  s.Run([&] { s.w.BoxTextEdited("Edit1", "9"); });
+  s.Run([&] { s.w.BoxTextEdited("overallLength.0", "9"); });
   EXPECT_TRUE(s.w.IsModified());  // while the user is still typing
 }
 

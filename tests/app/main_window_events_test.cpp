@@ -13,7 +13,7 @@ TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
   s.w.HandleUserEvent([&] { s.w.PressPrint(); });
   EXPECT_EQ(s.prints, 1);
 
-  s.w.TypeIntoBox("Edit5", "five");
+  s.w.TypeIntoBox("tableHeight.1", "five");
   const int viewsBefore = s.designViews;
   EXPECT_FALSE(s.w.HandleUserEvent([&] { s.w.PressPrint(); }));
   EXPECT_EQ(s.prints, 1);
@@ -24,17 +24,17 @@ TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
 
 TEST(MainWindowEvents, SupportSideIsTakenAgainOnActivation) {
   StartedWindow s;
-  s.w.ClickSupportSide("RadioButton2");
+  s.w.ClickSupportSide("interiorSupports");
   EXPECT_FALSE(s.w.rec.SupportsExterior);
-  EXPECT_EQ(s.w.form.at("RadioButton2").color, kRed);
-  EXPECT_EQ(s.w.form.at("RadioButton1").color, kBlue);
+  EXPECT_EQ(s.w.form.at("interiorSupports").color, kRed);
+  EXPECT_EQ(s.w.form.at("exteriorSupports").color, kBlue);
   s.w.Activate();
   EXPECT_FALSE(s.w.rec.SupportsExterior);
   EXPECT_NEAR(s.w.rec.BraceRun * 12, 28.75, 1e-4);
 
   // Clicking the button that is already checked does nothing, not even a redesign.
   const int views = s.designViews;
-  s.w.ClickSupportSide("RadioButton2");
+  s.w.ClickSupportSide("interiorSupports");
   EXPECT_EQ(s.designViews, views);
 }
 
@@ -43,24 +43,24 @@ TEST(MainWindowEvents, DesignIsCustomOnlyAfterTheUserTyped) {
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Adult Standard");
   s.w.PressDesign();
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
-  s.w.TypeIntoBox("Edit1", "7");
+  s.w.TypeIntoBox("overallLength.0", "7");
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");  // not until Design
   s.w.PressDesign();
   EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Custom Design");
-  EXPECT_EQ(s.w.form.at("BitBtn3").color, kMaroon);
+  EXPECT_EQ(s.w.form.at("designButton").color, kMaroon);
 }
 
 TEST(MainWindowEvents, WebAddressLabelTurnsRedAndOpensTheAddress) {
   StartedWindow s;
   s.w.HoverWebAddress();
-  EXPECT_EQ(s.w.form.at("Label32").color, kRed);
+  EXPECT_EQ(s.w.form.at("webAddress").color, kRed);
   s.w.LeaveWebAddress();
-  EXPECT_EQ(s.w.form.at("Label32").color, kMaroon);
+  EXPECT_EQ(s.w.form.at("webAddress").color, kMaroon);
   s.w.OpenWebAddress();
   ASSERT_EQ(s.shell.opened.size(), 1u);
   EXPECT_EQ(s.shell.opened[0], kMakerWebAddress);
-  EXPECT_EQ(s.w.form.Text("Label32"), kMakerWebAddress);
+  EXPECT_EQ(s.w.form.Text("webAddress"), kMakerWebAddress);
 }
 
 }  // namespace

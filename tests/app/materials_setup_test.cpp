@@ -61,7 +61,7 @@ TEST(MaterialsHook, FollowsEveryDesignWhetherItSucceedsOrStops) {
   std::vector<bool> failed;
   started.w.hooks.designChanged = [&] { failed.push_back(started.w.rec.LastCalculationFailed); };
   EXPECT_TRUE(started.Run([&] { started.w.PressDesign(); }));
-  started.w.TypeIntoBox("Edit4", "abc");
+  started.w.TypeIntoBox("tableHeight.0", "abc");
   EXPECT_FALSE(started.Run([&] { started.w.PressDesign(); }));
   started.Run([&] { started.w.ApplyPreset("BabyTable1"); });
   EXPECT_EQ(failed, (std::vector<bool>{false, true, false}));

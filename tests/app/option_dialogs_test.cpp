@@ -26,7 +26,7 @@ struct DialogWindow : StartedWindow {
                       [&](const std::string& typed) { thickness.UserChange(box, typed); });
   }
   void TypeSelect(const std::string& text) {
-    TypeIntoDialogBox(w, kScaleDialog, "Select", text,
+    TypeIntoDialogBox(w, kScaleDialog, "percentage", text,
                       [&](const std::string& typed) { scale.UserChange(typed); });
   }
   // Returns true when the event closed the dialog (and so ran the main window's activation).
@@ -43,10 +43,10 @@ TEST(ThicknessDialog, ThreeQuarterInchLumber) {
   d.OpenThickness();
   EXPECT_TRUE(d.thickness.IsOpen());
   EXPECT_FALSE(d.w.form.mainWindowEnabled);
-  d.TypeThickness("Edit1", "0");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "13");  // live: 0 and 8 sixteenths
-  d.TypeThickness("Edit2", "12");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "19");
+  d.TypeThickness("inches", "0");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "13");  // live: 0 and 8 sixteenths
+  d.TypeThickness("sixteenths", "12");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "19");
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);  // nothing changes before OK
 
   const int views = d.designViews;
@@ -56,7 +56,7 @@ TEST(ThicknessDialog, ThreeQuarterInchLumber) {
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.0625f);
   // The activation designed again with the new boards, as a custom design.
   EXPECT_EQ(d.designViews, views + 1);
-  EXPECT_EQ(d.Text("Label47"), "(  3/4\"  )");
+  EXPECT_EQ(d.Text("thicknessLabel"), "(  3/4\"  )");
   EXPECT_EQ(d.w.form.statusPanel0, "Custom Design Table");
   EXPECT_TRUE(d.prompts.shown.empty());
 }
@@ -64,68 +64,68 @@ TEST(ThicknessDialog, ThreeQuarterInchLumber) {
 TEST(ThicknessDialog, CancelRestoresTheDefault) {
   DialogWindow d;
   d.OpenThickness();
-  d.TypeThickness("Edit1", "0");
-  d.TypeThickness("Edit2", "12");
+  d.TypeThickness("inches", "0");
+  d.TypeThickness("sixteenths", "12");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.PressOk(); }));
   ASSERT_FLOAT_EQ(d.w.rec.LumberThickness, 0.0625f);
 
   d.OpenThickness();
-  d.TypeThickness("Edit2", "4");
+  d.TypeThickness("sixteenths", "4");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.PressCancel(); }));
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);
-  EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
-  EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
-  EXPECT_EQ(d.Text("Label47"), "( 1   1/2\"  )");
+  EXPECT_EQ(d.Text("thicknessDialog.inches"), "1");
+  EXPECT_EQ(d.Text("thicknessDialog.sixteenths"), "8");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "38");
+  EXPECT_EQ(d.Text("thicknessLabel"), "( 1   1/2\"  )");
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 }
 
 TEST(ThicknessDialog, CancelRestoresEvenAfterATextThatIsNoNumber) {
   DialogWindow d;
   d.OpenThickness();
-  d.TypeThickness("Edit2", "x");
+  d.TypeThickness("sixteenths", "x");
   ASSERT_EQ(d.prompts.shown.size(), 1u);  // the live millimetres cannot be worked out
   EXPECT_EQ(d.prompts.shown[0].text, "'x' is not a valid floating point value");
-  d.TypeThickness("Edit1", "2");
+  d.TypeThickness("inches", "2");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.PressCancel(); }));
-  EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
-  EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
+  EXPECT_EQ(d.Text("thicknessDialog.inches"), "1");
+  EXPECT_EQ(d.Text("thicknessDialog.sixteenths"), "8");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "38");
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 }
 
 TEST(ThicknessDialog, APresetResetsBoxesLeftWithoutANumber) {
   DialogWindow d;
   d.OpenThickness();
-  d.TypeThickness("Edit2", "x");
-  d.TypeThickness("Edit1", "2");
+  d.TypeThickness("sixteenths", "x");
+  d.TypeThickness("inches", "2");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.CloseRequest(); }));
   d.prompts.shown.clear();
   EXPECT_TRUE(d.Run([&] { d.w.ApplyPreset("TallBoy1"); }));
   EXPECT_TRUE(d.prompts.shown.empty());
-  EXPECT_EQ(d.Text("OKRightDlg.Edit1"), "1");
-  EXPECT_EQ(d.Text("OKRightDlg.Edit2"), "8");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
+  EXPECT_EQ(d.Text("thicknessDialog.inches"), "1");
+  EXPECT_EQ(d.Text("thicknessDialog.sixteenths"), "8");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "38");
   EXPECT_EQ(d.w.CheckedPresetCaption(), "Tall Boy");
 }
 
 TEST(ThicknessDialog, EmptiedBoxBecomesZeroWithTheCursorAtItsEnd) {
   DialogWindow d;
   d.OpenThickness();
-  d.TypeThickness("Edit1", "");
-  const ControlState& inches = d.w.form.at("OKRightDlg.Edit1");
+  d.TypeThickness("inches", "");
+  const ControlState& inches = d.w.form.at("thicknessDialog.inches");
   EXPECT_EQ(inches.text, "0");
   EXPECT_EQ(inches.cursor, 1);
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "13");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "13");
   // Typing on after the 0 (the cursor is at the end) appends.
-  d.thickness.UserChange("Edit1", "01");
-  EXPECT_EQ(d.Text("OKRightDlg.Label5"), "38");
+  d.thickness.UserChange("inches", "01");
+  EXPECT_EQ(d.Text("thicknessDialog.millimetres"), "38");
 }
 
 TEST(ThicknessDialog, OKWithATextThatIsNoNumberKeepsTheDialogOpen) {
   DialogWindow d;
   d.OpenThickness();
-  d.w.form.Text("OKRightDlg.Edit1") = "one";  // pasted without a change event reaching us
+  d.w.form.Text("thicknessDialog.inches") = "one";  // pasted without a change event reaching us
   EXPECT_FALSE(d.Thickness([&] { d.thickness.PressOk(); }));
   ASSERT_EQ(d.prompts.shown.size(), 1u);
   EXPECT_EQ(d.prompts.shown[0].text, "'one' is not a valid floating point value");
@@ -144,7 +144,7 @@ TEST(ThicknessDialog, OKWithATextThatIsNoNumberKeepsTheDialogOpen) {
 TEST(ThicknessDialog, TooThickForASingleIsRefused) {
   DialogWindow d;
   d.OpenThickness();
-  d.TypeThickness("Edit1", "1e300");
+  d.TypeThickness("inches", "1e300");
   EXPECT_FALSE(d.Thickness([&] { d.thickness.PressOk(); }));
   EXPECT_TRUE(d.thickness.IsOpen());
   EXPECT_FLOAT_EQ(d.w.rec.LumberThickness, 0.125f);
@@ -162,16 +162,16 @@ TEST(ScaleDialog, HalfSize) {
   DialogWindow d;
   d.OpenScale();
   EXPECT_FALSE(d.w.form.mainWindowEnabled);
-  EXPECT_EQ(d.Text("OKBottomDlg.StaticText1"), "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"");
-  EXPECT_EQ(d.Text("OKBottomDlg.StaticText2"), "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"");
-  EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4 ");
+  EXPECT_EQ(d.Text("scaleDialog.example1"), "21.4 % reduces 3.5\" (2 X 4)  to 3/4\"");
+  EXPECT_EQ(d.Text("scaleDialog.example2"), "13.6 % reduces 5.5\" (2 X 6)  to 3/4\"");
+  EXPECT_EQ(d.Text("scaleDialog.percentage"), "21.4 ");
   d.TypeSelect("50");
   EXPECT_TRUE(d.Scale([&] { d.scale.PressOk(); }));
   EXPECT_TRUE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 0.5f);
   EXPECT_EQ(d.w.form.statusPanel0, "50.0% of size shown in design panel above. ");
-  EXPECT_EQ(d.Text("Label25"), "2   3/4\" ");  // a 5 1/2 inch board shown at half size
-  EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4");
+  EXPECT_EQ(d.Text("tableTopSize.label"), "2   3/4\" ");  // a 5 1/2 inch board shown at half size
+  EXPECT_EQ(d.Text("scaleDialog.percentage"), "21.4");
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 
   // A scale from the dialog counts as on for the 21.4 % toggle.
@@ -185,8 +185,8 @@ TEST(ScaleDialog, MetricExamples) {
   DialogWindow d;
   ASSERT_TRUE(d.Run([&] { d.w.SwitchToMetric(); }));
   d.OpenScale();
-  EXPECT_EQ(d.Text("OKBottomDlg.StaticText1"), "21.4 % reduces 89 mm to 19 mm");
-  EXPECT_EQ(d.Text("OKBottomDlg.StaticText2"), "13.6 % reduces 140 mm to 19 mm");
+  EXPECT_EQ(d.Text("scaleDialog.example1"), "21.4 % reduces 89 mm to 19 mm");
+  EXPECT_EQ(d.Text("scaleDialog.example2"), "13.6 % reduces 140 mm to 19 mm");
 }
 
 TEST(ScaleDialog, PercentagesThatCannotScaleAreRefusedBeforeAnythingChanges) {
@@ -212,7 +212,7 @@ TEST(ScaleDialog, PercentagesThatCannotScaleAreRefusedBeforeAnythingChanges) {
     EXPECT_TRUE(d.w.form.mainWindowEnabled);
     EXPECT_TRUE(d.w.rec.ModelScale);
     EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 0.5f);
-    EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4");
+    EXPECT_EQ(d.Text("scaleDialog.percentage"), "21.4");
   }
   DialogWindow d;
   d.OpenScale();
@@ -228,10 +228,10 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
   DialogWindow d;
   d.OpenScale();
   d.TypeSelect(" ");  // a lone blank becomes 0, the cursor after it
-  EXPECT_EQ(d.Text("OKBottomDlg.Select"), "0");
-  EXPECT_EQ(d.w.form.at("OKBottomDlg.Select").cursor, 1);
+  EXPECT_EQ(d.Text("scaleDialog.percentage"), "0");
+  EXPECT_EQ(d.w.form.at("scaleDialog.percentage").cursor, 1);
   d.TypeSelect(" 5");
-  EXPECT_EQ(d.Text("OKBottomDlg.Select"), "05");
+  EXPECT_EQ(d.Text("scaleDialog.percentage"), "05");
 
   ASSERT_TRUE(d.Run([&] { d.scale.PressHelp(); }));
   EXPECT_EQ(d.prompts.beeps, 1);
@@ -244,7 +244,7 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
   const int views = d.designViews;
   EXPECT_TRUE(d.Scale([&] { d.scale.PressCancel(); }));
   EXPECT_FALSE(d.w.rec.ModelScale);
-  EXPECT_EQ(d.Text("OKBottomDlg.Select"), "21.4");
+  EXPECT_EQ(d.Text("scaleDialog.percentage"), "21.4");
   EXPECT_EQ(d.designViews, views + 1);  // the activation designs again
 
   d.OpenScale();
@@ -255,14 +255,14 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
 
 TEST(ModelScaleToggle, OnAndRestored) {
   DialogWindow d;
-  const char* item = "MinitureModelTables214reductionofactualsize1";
+  const char* item = "modelScaleItem";
   ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Design to a 21.4% Size Reduction Scale.");
   EXPECT_TRUE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 3.0f / 14.0f);
   EXPECT_EQ(d.Text(item), "Restore back to 100% Size");
   EXPECT_EQ(d.w.form.statusPanel0, "21.4% Size Reduction Scale.");
-  EXPECT_EQ(d.Text("Label27"), " 3/4\" ");  // a 3 1/2 inch support as a model
+  EXPECT_EQ(d.Text("outerSupportSize.label"), " 3/4\" ");  // a 3 1/2 inch support as a model
 
   ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Restore back to 100% Size?");
@@ -270,13 +270,13 @@ TEST(ModelScaleToggle, OnAndRestored) {
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 1.0f);  // the calculation's full size
   EXPECT_EQ(d.Text(item), "21.4 % Size Reduction Scale (3.5\" to .75\" for models, crafts, etc.)");
   EXPECT_EQ(d.w.form.statusPanel0, "Tellwick Picnic Tables Varnloft");
-  EXPECT_EQ(d.Text("Label27"), "3   1/2\" ");
+  EXPECT_EQ(d.Text("outerSupportSize.label"), "3   1/2\" ");
 }
 
 TEST(ModelScaleToggle, DecliningChangesNothing) {
   for (Answer answer : {Answer::No, Answer::Cancel}) {
     DialogWindow d;
-    const char* item = "MinitureModelTables214reductionofactualsize1";
+    const char* item = "modelScaleItem";
     const std::string caption = d.Text(item);
     const int views = d.designViews;
     d.prompts.answer = answer;

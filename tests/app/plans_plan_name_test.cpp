@@ -38,7 +38,7 @@ TEST(PlanName, AfterAMeasureSwitchItIsTheSwitchMessage) {
 
 TEST(PlanName, ACustomDesignGetsTheClocksTimeStamp) {
   PlannedWindow p;  // 5 January 2007, 09:05:07
-  p.Run([&] { p.w.TypeIntoBox("Edit17", "4"); });
+  p.Run([&] { p.w.TypeIntoBox("seatToTableDistance.0", "4"); });
   p.Run([&] { p.w.PressDesign(); });
   ASSERT_EQ(p.w.form.statusPanel0, "Custom Design Table");
   ASSERT_TRUE(p.PressPlans());

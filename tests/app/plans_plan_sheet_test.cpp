@@ -187,8 +187,8 @@ TEST_F(BuiltInSheet, WithoutEndCapsTheFooterFollowsTheTableTops) {
 
 TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
   PlannedWindow p;
-  p.Run([&] { p.w.ShowLumberSizeBox("Label31"); });  // brings the end cap's size box back
-  p.Run([&] { p.w.ChooseItem("ComboBox7", "2 X 4"); });
+  p.Run([&] { p.w.ShowLumberSizeBox("endCapSize.label"); });  // brings the end cap's size box back
+  p.Run([&] { p.w.ChooseItem("endCapSize.0", "2 X 4"); });
   p.Run([&] { p.w.PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const auto& o = p.sheet.Ops();
@@ -201,7 +201,7 @@ TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
 
 TEST(PlanSheet, SeatCaptionCountsBothSeats) {
   PlannedWindow p;
-  p.Run([&] { p.w.ChooseItem("ComboBox9", "3"); });
+  p.Run([&] { p.w.ChooseItem("seatBoardCount.0", "3"); });
   p.Run([&] { p.w.PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* seats = Text(p.sheet.Ops(), " 6  Seats    ");
@@ -223,7 +223,7 @@ TEST(PlanSheet, MetricAreaIsInSquareMetres) {
 TEST(PlanSheet, OverlappingLegsAreWarnedAboutUnlessRepositioned) {
   PlannedWindow p;
   p.prompts.answer = Answer::No;
-  p.Run([&] { p.w.ChooseItem("ComboBox8", "2"); });
+  p.Run([&] { p.w.ChooseItem("deckBoardCount.0", "2"); });
   p.Run([&] { p.w.PressDesign(); });
   ASSERT_GT(p.w.rec.LegOverlap, 0);
   ASSERT_TRUE(p.PressPlans());
@@ -242,11 +242,11 @@ TEST(PlanSheet, PlansDoesNotRecalculateAndDrawsTheSameSheetAgain) {
   PlannedWindow p;
   ASSERT_TRUE(p.PressPlans());
   const std::string first = p.sheet.ToJsonLines();
-  p.Run([&] { p.w.TypeIntoBox("Edit1", "9"); });
+  p.Run([&] { p.w.TypeIntoBox("overallLength.0", "9"); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.sheet.ToJsonLines(), first);
   EXPECT_EQ(p.prompts.beeps, 2);
-  EXPECT_EQ(p.w.form.at("BitBtn4").color, kMaroon);
+  EXPECT_EQ(p.w.form.at("plansButton").color, kMaroon);
 }
 
 }  // namespace

@@ -91,11 +91,11 @@ TEST(PrintedPlans, HeaderAndFontSizes) {
 
 TEST(PrintedPlans, PrintRecalculatesFirst) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("Edit1", "9"); });
+  p.Run([&] { p.w.TypeIntoBox("overallLength.0", "9"); });
   ASSERT_TRUE(p.PressPrint());
   EXPECT_FLOAT_EQ(p.w.rec.OverallLength, 9);
   EXPECT_NE(Text(p.pages->Recording().Ops(), " 9' "), nullptr);
-  EXPECT_EQ(p.w.form.at("BitBtn5").color, kMaroon);
+  EXPECT_EQ(p.w.form.at("printButton").color, kMaroon);
 }
 
 // A design whose footer starts exactly at three quarters of a 2000 x 6000 page: 500 pixels

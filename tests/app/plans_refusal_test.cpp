@@ -18,7 +18,7 @@ bool Refused(const ShownBox& box, const std::string& action) {
 
 TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("Edit4", "abc"); });
+  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "abc"); });
   EXPECT_FALSE(p.Run([&] { p.w.PressDesign(); }));
   ASSERT_TRUE(p.w.rec.LastCalculationFailed);
   const size_t boxes = p.prompts.shown.size();
@@ -30,7 +30,7 @@ TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
   EXPECT_EQ(p.w.rec.PlanName, "");
 
   // A good entry and Design make Plans work again.
-  p.Run([&] { p.w.TypeIntoBox("Edit4", "2"); });
+  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "2"); });
   EXPECT_TRUE(p.Run([&] { p.w.PressDesign(); }));
   EXPECT_TRUE(p.PressPlans());
   EXPECT_FALSE(p.sheet.Ops().empty());
@@ -38,7 +38,7 @@ TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
 
 TEST(PlansRefusal, PrintAfterAFailedCalculationPrintsNothing) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("Edit4", "abc"); });
+  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "abc"); });
   // Print presses Design first, which fails again: its error is shown and nothing is printed.
   EXPECT_FALSE(p.PressPrint());
   EXPECT_EQ(p.printsStarted, 0);

@@ -14,16 +14,20 @@ namespace {
 TEST(Presets, AdultWheelchairOneEndInImperial) {
   StartedWindow s;
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
-  EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "8/0/0");
-  EXPECT_EQ(s.Text("Edit4") + "/" + s.Text("Edit5") + "/" + s.Text("Edit6"), "2/9/8");
-  EXPECT_EQ(s.Text("Edit28") + "/" + s.Text("Edit7") + "/" + s.Text("Edit8"), "1/8/8");
-  EXPECT_EQ(s.Text("Edit9") + "/" + s.Text("Edit10"), "20/0");
-  EXPECT_EQ(s.Text("Edit11") + "/" + s.Text("Edit12"), "6/0");
-  EXPECT_EQ(s.Text("ComboBox1"), "2 X 8");
-  EXPECT_EQ(s.Text("Edit21"), "7.25");
-  EXPECT_EQ(s.Text("ComboBox7"), "2 X 2");
-  EXPECT_EQ(s.Text("Edit27"), "1.5");
-  EXPECT_EQ(s.Text("ComboBox8"), "5");
+  EXPECT_EQ(
+      s.Text("overallLength.0") + "/" + s.Text("overallLength.1") + "/" + s.Text("overallLength.2"),
+      "8/0/0");
+  EXPECT_EQ(s.Text("tableHeight.0") + "/" + s.Text("tableHeight.1") + "/" + s.Text("tableHeight.2"),
+            "2/9/8");
+  EXPECT_EQ(s.Text("seatHeight.0") + "/" + s.Text("seatHeight.1") + "/" + s.Text("seatHeight.2"),
+            "1/8/8");
+  EXPECT_EQ(s.Text("leftDeckOverhang.0") + "/" + s.Text("leftDeckOverhang.1"), "20/0");
+  EXPECT_EQ(s.Text("rightDeckOverhang.0") + "/" + s.Text("rightDeckOverhang.1"), "6/0");
+  EXPECT_EQ(s.Text("tableTopSize.0"), "2 X 8");
+  EXPECT_EQ(s.Text("tableTopSize.1"), "7.25");
+  EXPECT_EQ(s.Text("endCapSize.0"), "2 X 2");
+  EXPECT_EQ(s.Text("endCapSize.1"), "1.5");
+  EXPECT_EQ(s.Text("deckBoardCount.0"), "5");
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Wheelchair Accessible One End");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Adult wheelchair one end");
   EXPECT_FALSE(s.w.form.at("AdultStandard1").checked);
@@ -41,13 +45,13 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
   StartedWindow s;
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("BabyTable1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.0625f);
-  EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "0");
-  EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "12");
-  EXPECT_EQ(s.Text("OKRightDlg.Label5"), "19");
+  EXPECT_EQ(s.Text("thicknessDialog.inches"), "0");
+  EXPECT_EQ(s.Text("thicknessDialog.sixteenths"), "12");
+  EXPECT_EQ(s.Text("thicknessDialog.millimetres"), "19");
   EXPECT_FALSE(s.w.rec.CustomDesignMode);  // the program's box changes are no user edit
   // In imperial measure the Baby Table puts widths, not nominal sizes, into the size boxes.
-  EXPECT_EQ(s.Text("ComboBox1"), "5");
-  EXPECT_EQ(s.Text("ComboBox3"), "2");
+  EXPECT_EQ(s.Text("tableTopSize.0"), "5");
+  EXPECT_EQ(s.Text("outerSupportSize.0"), "2");
 
   ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "Baby Table (Up to 3 Years Old)");
@@ -55,25 +59,27 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
 
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Adultecono1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.125f);
-  EXPECT_EQ(s.Text("OKRightDlg.Edit1"), "1");
-  EXPECT_EQ(s.Text("OKRightDlg.Edit2"), "8");
-  EXPECT_EQ(s.Text("OKRightDlg.Label5"), "38");
-  EXPECT_EQ(s.Text("Label47"), "( 1   1/2\"  )");
+  EXPECT_EQ(s.Text("thicknessDialog.inches"), "1");
+  EXPECT_EQ(s.Text("thicknessDialog.sixteenths"), "8");
+  EXPECT_EQ(s.Text("thicknessDialog.millimetres"), "38");
+  EXPECT_EQ(s.Text("thicknessLabel"), "( 1   1/2\"  )");
 }
 
 TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
   StartedWindow s;
   ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
-  EXPECT_EQ(s.Text("Edit1") + "/" + s.Text("Edit2") + "/" + s.Text("Edit3"), "2/438/0");
-  EXPECT_EQ(s.Text("Edit9") + "/" + s.Text("Edit10"), "508/0");
-  EXPECT_EQ(s.Text("ComboBox1"), "184");
-  EXPECT_EQ(s.Text("Edit21"), "184");
-  EXPECT_EQ(s.Text("ComboBox7"), "38");
+  EXPECT_EQ(
+      s.Text("overallLength.0") + "/" + s.Text("overallLength.1") + "/" + s.Text("overallLength.2"),
+      "2/438/0");
+  EXPECT_EQ(s.Text("leftDeckOverhang.0") + "/" + s.Text("leftDeckOverhang.1"), "508/0");
+  EXPECT_EQ(s.Text("tableTopSize.0"), "184");
+  EXPECT_EQ(s.Text("tableTopSize.1"), "184");
+  EXPECT_EQ(s.Text("endCapSize.0"), "38");
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultStandard1"); }));
-  EXPECT_EQ(s.Text("ComboBox1"), "140");
-  EXPECT_EQ(s.Text("ComboBox7"), "NONE");
-  EXPECT_EQ(s.Text("Edit27"), "0");
+  EXPECT_EQ(s.Text("tableTopSize.0"), "140");
+  EXPECT_EQ(s.Text("endCapSize.0"), "NONE");
+  EXPECT_EQ(s.Text("endCapSize.1"), "0");
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
   EXPECT_NEAR(s.w.rec.OverallLength, 1.829 * 3.2808398, 1e-5);
 }
@@ -81,14 +87,14 @@ TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
 TEST(Presets, TallBoySeatOverhangsDifferOnlyInImperial) {
   StartedWindow s;
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
-  EXPECT_EQ(s.Text("Edit13") + "/" + s.Text("Edit14"), "3/8");
-  EXPECT_EQ(s.Text("Edit15") + "/" + s.Text("Edit16"), "5/8");
+  EXPECT_EQ(s.Text("leftSeatOverhang.0") + "/" + s.Text("leftSeatOverhang.1"), "3/8");
+  EXPECT_EQ(s.Text("rightSeatOverhang.0") + "/" + s.Text("rightSeatOverhang.1"), "5/8");
   EXPECT_FLOAT_EQ(s.w.rec.LeftSeatOverhang * 12, 3.5f);
   EXPECT_FLOAT_EQ(s.w.rec.RightSeatOverhang * 12, 5.5f);
   ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
   ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
-  EXPECT_EQ(s.Text("Edit13"), "139");
-  EXPECT_EQ(s.Text("Edit15"), "139");
+  EXPECT_EQ(s.Text("leftSeatOverhang.0"), "139");
+  EXPECT_EQ(s.Text("rightSeatOverhang.0"), "139");
 }
 
 TEST(Presets, AModelScaleKeepsItsStatusMessage) {
@@ -112,7 +118,7 @@ TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
   EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Custom Design");
   for (const auto& name : s.w.form.Names()) {
-    if (name.rfind("Edit", 0) == 0 || name.rfind("ComboBox", 0) == 0) {
+    if (BoxesOfBox(name)) {
       EXPECT_EQ(s.w.form.Text(name), before.Text(name)) << name;
     }
   }

@@ -32,27 +32,27 @@ void Thickness(StartedWindow& s, bool cancel) {
     RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.PressCancel(); });
     return;
   }
-  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("Edit1", "2"); });
+  RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("inches", "2"); });
   RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.PressOk(); });
 }
 
 std::vector<StepCase> StepCases() {
   return {
       {"Undo Typing: Seat to Table Distance",
-       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("Edit17", "4"); }); }},
+       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("seatToTableDistance.0", "4"); }); }},
       {"Undo Typing: Table Top Size",
-       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("ComboBox1", "2 X 8"); }); },
+       [](StartedWindow& s) { s.Run([&] { s.w.TypeIntoBox("tableTopSize.0", "2 X 8"); }); },
        // The size box comes up over its green label first; that is no step.
-       [](StartedWindow& s) { s.Run([&] { s.w.ShowLumberSizeBox("Label25"); }); }},
+       [](StartedWindow& s) { s.Run([&] { s.w.ShowLumberSizeBox("tableTopSize.label"); }); }},
       {"Undo Choice: Number of Deck Members",
-       [](StartedWindow& s) { s.Run([&] { s.w.ChooseItem("ComboBox8", "9"); }); }},
+       [](StartedWindow& s) { s.Run([&] { s.w.ChooseItem("deckBoardCount.0", "9"); }); }},
       {"Undo Preset: Tall Boy",
        [](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset("TallBoy1"); }); }},
       {"Undo Preset: Custom Design",
        [](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset("CustomDesign1"); }); }},
       {"Undo Metric Measure", [](StartedWindow& s) { s.Run([&] { s.w.SwitchToMetric(); }); }},
       {"Undo Support Side: Interior",
-       [](StartedWindow& s) { s.Run([&] { s.w.ClickSupportSide("RadioButton2"); }); }},
+       [](StartedWindow& s) { s.Run([&] { s.w.ClickSupportSide("interiorSupports"); }); }},
       {"Undo Lumber Thickness", [](StartedWindow& s) { Thickness(s, false); }},
       {"Undo Model Scale Percentage",
        [](StartedWindow& s) {
@@ -65,8 +65,9 @@ std::vector<StepCase> StepCases() {
       {"Undo Typing: Overall Length",
        [](StartedWindow& s) {
          // Typed key by key in the window: one step until the focus leaves the box.
-         for (const char* text : {"", "1", "12"}) s.Run([&] { s.w.BoxTextEdited("Edit1", text); });
-         s.Run([&] { s.w.BoxFocusLeft("Edit1"); });
+         for (const char* text : {"", "1", "12"})
+           s.Run([&] { s.w.BoxTextEdited("overallLength.0", text); });
+         s.Run([&] { s.w.BoxFocusLeft("overallLength.0"); });
        }},
   };
 }
@@ -106,48 +107,48 @@ TEST(Undo, WhatChangesNoDesignIsNoStep) {
   s.Run([&] { s.w.ToggleModelScale(); });  // declined
   s.prompts.answer = Answer::Cancel;
   s.Run([&] { s.w.ToggleModelScale(); });
-  s.Run([&] { s.w.ClickSupportSide("RadioButton1"); });  // already checked
-  s.Run([&] { s.w.ApplyPreset("AdultStandard1"); });     // the preset that is in the boxes
-  Thickness(s, true);                                    // Cancel at the default thickness
+  s.Run([&] { s.w.ClickSupportSide("exteriorSupports"); });  // already checked
+  s.Run([&] { s.w.ApplyPreset("AdultStandard1"); });         // the preset that is in the boxes
+  Thickness(s, true);                                        // Cancel at the default thickness
   s.Run([&] { s.w.PressDesign(); });
   s.Run([&] { s.w.Activate(); });
-  s.Run([&] { s.w.ShowLumberSizeBox("Label25"); });
+  s.Run([&] { s.w.ShowLumberSizeBox("tableTopSize.label"); });
   EXPECT_EQ(s.w.UndoMenuText(), "");
   EXPECT_FALSE(s.w.IsModified());
 }
 
 TEST(Undo, TypingInAnotherBoxOrAnyOtherStepEndsATypingStep) {
   StartedWindow s;
-  s.Run([&] { s.w.BoxTextEdited("Edit1", "7"); });
+  s.Run([&] { s.w.BoxTextEdited("overallLength.0", "7"); });
   // Undo offers the typing still under way.
   EXPECT_EQ(s.w.UndoMenuText(), "Undo Typing: Overall Length");
   EXPECT_TRUE(s.w.IsModified());
-  s.Run([&] { s.w.BoxTextEdited("Edit4", "3"); });
+  s.Run([&] { s.w.BoxTextEdited("tableHeight.0", "3"); });
   s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
   s.Run([&] { s.w.Undo(); });
-  EXPECT_EQ(s.Text("Edit4"), "3");
-  EXPECT_EQ(s.Text("Edit1"), "7");
+  EXPECT_EQ(s.Text("tableHeight.0"), "3");
+  EXPECT_EQ(s.Text("overallLength.0"), "7");
   s.Run([&] { s.w.Undo(); });
-  EXPECT_EQ(s.Text("Edit4"), "2");
-  EXPECT_EQ(s.Text("Edit1"), "7");
+  EXPECT_EQ(s.Text("tableHeight.0"), "2");
+  EXPECT_EQ(s.Text("overallLength.0"), "7");
   s.Run([&] { s.w.Undo(); });
-  EXPECT_EQ(s.Text("Edit1"), "6");
+  EXPECT_EQ(s.Text("overallLength.0"), "6");
   EXPECT_EQ(s.w.UndoMenuText(), "");
   EXPECT_EQ(s.w.RedoMenuText(), "Redo Typing: Overall Length");
   // A new step drops what could be redone.
   s.Run([&] { s.w.SwitchToMetric(); });
   EXPECT_EQ(s.w.RedoMenuText(), "");
   s.Run([&] { s.w.Redo(); });
-  EXPECT_EQ(s.Text("Edit1"), "1");
+  EXPECT_EQ(s.Text("overallLength.0"), "1");
 }
 
 TEST(Undo, NoButtonStaysRedAfterAPressInTheWindowIsUndone) {
   // The window's mouse-down turns a caption red before the click's step begins.
   StartedWindow s;
   const std::string before = Reported(s.w);
-  s.Run([&] { s.w.SupportSideMouseDown("RadioButton2"); });
-  s.Run([&] { s.w.ClickSupportSide("RadioButton2"); });
-  s.Run([&] { s.w.ButtonMouseDown("Metric"); });
+  s.Run([&] { s.w.SupportSideMouseDown("interiorSupports"); });
+  s.Run([&] { s.w.ClickSupportSide("interiorSupports"); });
+  s.Run([&] { s.w.ButtonMouseDown("metricButton"); });
   s.Run([&] { s.w.SwitchToMetric(); });
   s.Run([&] { s.w.Undo(); });
   s.Run([&] { s.w.Undo(); });

@@ -126,7 +126,7 @@ TEST_F(ExportCommandsTest, CancellingWritesNothingAndAFailedWriteIsReported) {
 
 TEST_F(ExportCommandsTest, ThePacketPressesDesignFirstAndIsRefusedAfterAFailedCalculation) {
   // A change typed but not designed yet: the packet's Design takes it in, as Print does.
-  state.TypeIntoBox("Edit17", "4");
+  state.TypeIntoBox("seatToTableDistance.0", "4");
   answer = dir.filePath("packet.pdf");
   ASSERT_TRUE(Run(&ExportCommands::ExportBuildPacket));
   EXPECT_FLOAT_EQ(state.rec.SeatToTableDistance, 4.0f / 12);
@@ -139,7 +139,7 @@ TEST_F(ExportCommandsTest, ThePacketPressesDesignFirstAndIsRefusedAfterAFailedCa
 
   // Bad input: Design stops on its error, shown in the error box, and the packet goes no further:
   // no dialog, no file.
-  state.TypeIntoBox("Edit4", "abc");
+  state.TypeIntoBox("tableHeight.0", "abc");
   asked = 0;
   answer = dir.filePath("refused.pdf");
   EXPECT_FALSE(Run(&ExportCommands::ExportBuildPacket));

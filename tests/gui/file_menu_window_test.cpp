@@ -97,10 +97,10 @@ TEST_F(FileMenuWindow, NewAsksAndThenShowsTheBuiltInDesign) {
   Preset("BabyTable1");
   prompts.answer = Answer::Cancel;
   Trigger("New");
-  EXPECT_EQ(window->edit("Edit1")->text(), "3");
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "3");
   prompts.answer = Answer::No;
   Trigger("New");
-  EXPECT_EQ(window->edit("Edit1")->text(), "6");
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "6");
   EXPECT_EQ(window->statusPanel(0)->text(), "Adult Standard Size Table");
   EXPECT_FALSE(window->isWindowModified());
   EXPECT_FALSE(window->documentAction("Undo")->isEnabled());
@@ -125,12 +125,12 @@ TEST_F(FileMenuWindow, SaveAsThenOpenAfterTheQuestion) {
   Trigger("Open");
   EXPECT_EQ(openDialogs, 0);
   EXPECT_EQ(prompts.shown.back().text, "Save changes to tall.varnloft before closing?");
-  EXPECT_EQ(window->edit("Edit1")->text(), "3");
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "3");
 
   prompts.answer = Answer::No;
   Trigger("Open");
   EXPECT_EQ(openDialogs, 1);
-  EXPECT_EQ(window->edit("Edit1")->text(), "7");  // Tall Boy, as saved
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "7");  // Tall Boy, as saved
   EXPECT_EQ(window->statusPanel(0)->text(), "Tall Boy Table (Persons over 6' tall)");
   EXPECT_TRUE(window->menuAction("TallBoy1")->isChecked());
   EXPECT_FALSE(window->isWindowModified());
@@ -141,26 +141,26 @@ TEST_F(FileMenuWindow, SaveAsThenOpenAfterTheQuestion) {
 TEST_F(FileMenuWindow, TypingIsOneStepUntilTheFocusLeavesAndCtrlZUndoesIt) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QLineEdit* length = window->edit("Edit1");
+  QLineEdit* length = window->edit("overallLength.0");
   length->setFocus();
   length->selectAll();
   QTest::keyClicks(length, "12");
   EXPECT_EQ(window->documentAction("Undo")->text(), "Undo Typing: Overall Length");
   EXPECT_TRUE(window->isWindowModified());
-  window->edit("Edit4")->setFocus();  // the focus leaves: the typing is one step
-  QTest::keyClicks(window->edit("Edit4"), "3");
-  EXPECT_EQ(state.form.Text("Edit4"), "23");
+  window->edit("tableHeight.0")->setFocus();  // the focus leaves: the typing is one step
+  QTest::keyClicks(window->edit("tableHeight.0"), "3");
+  EXPECT_EQ(state.form.Text("tableHeight.0"), "23");
 
   // Ctrl+Z in a box undoes the window's last step, not the box's own typing.
-  QTest::keyClick(window->edit("Edit4"), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(window->edit("Edit4")->text(), "2");
-  EXPECT_EQ(window->edit("Edit1")->text(), "12");
-  QTest::keyClick(window->edit("Edit4"), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(window->edit("Edit1")->text(), "6");
+  QTest::keyClick(window->edit("tableHeight.0"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->edit("tableHeight.0")->text(), "2");
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "12");
+  QTest::keyClick(window->edit("tableHeight.0"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "6");
   EXPECT_FALSE(window->isWindowModified());
   EXPECT_EQ(window->documentAction("Redo")->text(), "Redo Typing: Overall Length");
-  QTest::keyClick(window->edit("Edit4"), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(window->edit("Edit1")->text(), "12");
+  QTest::keyClick(window->edit("tableHeight.0"), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "12");
 }
 
 TEST_F(FileMenuWindow, OpenRecentKeepsTheLastEightFiles) {
@@ -190,7 +190,7 @@ TEST_F(FileMenuWindow, OpenRecentKeepsTheLastEightFiles) {
   EXPECT_EQ(items[1]->text(), "&2 d8.varnloft");
   items[1]->trigger();  // no changes since the last save: no question
   EXPECT_EQ(state.DesignName(), "d8.varnloft");
-  EXPECT_EQ(window->edit("Edit1")->text(), "3");
+  EXPECT_EQ(window->edit("overallLength.0")->text(), "3");
   EXPECT_EQ(recent.Files().first(), File("d8.varnloft"));
   window->SetRecentFiles(nullptr);
 }

@@ -28,9 +28,9 @@ struct ShownMainWindow : ScriptedMainWindow {
 
 TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
   ShownMainWindow w;
-  EXPECT_EQ(w.window->edit("Edit1")->text(), "6");
-  EXPECT_EQ(w.window->edit("Edit5")->text(), "5");
-  EXPECT_EQ(w.window->edit("Edit20")->text(), "4");
+  EXPECT_EQ(w.window->edit("overallLength.0")->text(), "6");
+  EXPECT_EQ(w.window->edit("tableHeight.1")->text(), "5");
+  EXPECT_EQ(w.window->edit("deckGap.1")->text(), "4");
   EXPECT_EQ(w.window->windowTitle(),
             "   Untitled[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
   EXPECT_FALSE(w.window->isWindowModified());
@@ -40,22 +40,22 @@ TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
   // The activation pressed Design: the record is complete and the green labels show.
   EXPECT_NEAR(w.state.rec.LegAngle, 30.96, 0.01);
   EXPECT_FALSE(w.state.rec.NoticeText.empty());
-  EXPECT_TRUE(w.window->label("Label25")->isVisible());
-  EXPECT_EQ(w.window->label("Label25")->text(), "5   1/2\" ");
-  EXPECT_FALSE(w.window->combo("ComboBox1")->isVisible());
-  EXPECT_TRUE(w.window->button("Metric")->isEnabled());
-  EXPECT_FALSE(w.window->button("Imperial")->isEnabled());
+  EXPECT_TRUE(w.window->label("tableTopSize.label")->isVisible());
+  EXPECT_EQ(w.window->label("tableTopSize.label")->text(), "5   1/2\" ");
+  EXPECT_FALSE(w.window->combo("tableTopSize.0")->isVisible());
+  EXPECT_TRUE(w.window->button("metricButton")->isEnabled());
+  EXPECT_FALSE(w.window->button("imperialButton")->isEnabled());
   EXPECT_TRUE(w.prompts.shown.empty());
 }
 
 TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
   ShownMainWindow w;
-  QLineEdit* seatToTable = w.window->edit("Edit17");
+  QLineEdit* seatToTable = w.window->edit("seatToTableDistance.0");
   seatToTable->selectAll();
   QTest::keyClicks(seatToTable, "4");
-  EXPECT_EQ(w.state.form.Text("Edit17"), "4");
+  EXPECT_EQ(w.state.form.Text("seatToTableDistance.0"), "4");
   EXPECT_TRUE(w.state.rec.CustomDesignMode);
-  QTest::mouseClick(w.window->button("BitBtn3"), Qt::LeftButton);
+  QTest::mouseClick(w.window->button("designButton"), Qt::LeftButton);
   EXPECT_EQ(w.window->statusPanel(0)->text(), "Custom Design Table");
   EXPECT_TRUE(w.window->menuAction("CustomDesign1")->isChecked());
   EXPECT_FALSE(w.window->menuAction("AdultStandard1")->isChecked());
@@ -64,7 +64,7 @@ TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
 
 TEST(MainWindowStart, EnterInABoxPressesDesign) {
   ShownMainWindow w;
-  QLineEdit* length = w.window->edit("Edit1");
+  QLineEdit* length = w.window->edit("overallLength.0");
   length->setFocus();
   length->selectAll();
   QTest::keyClicks(length, "8");
@@ -75,7 +75,7 @@ TEST(MainWindowStart, EnterInABoxPressesDesign) {
   EXPECT_EQ(w.state.UndoMenuText(), "Undo Typing: Overall Length");
 
   // The keypad's Enter in a count's box designs too, and a bad text gets the error box.
-  QComboBox* seats = w.window->combo("ComboBox9");
+  QComboBox* seats = w.window->combo("seatBoardCount.0");
   seats->lineEdit()->selectAll();
   QTest::keyClicks(seats->lineEdit(), "1");
   QTest::keyClick(seats->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
@@ -90,10 +90,10 @@ TEST(MainWindowStart, EnterInABoxPressesDesign) {
 
 TEST(MainWindowStart, BadEntryIsReportedAndKept) {
   ShownMainWindow w;
-  QLineEdit* height = w.window->edit("Edit4");
+  QLineEdit* height = w.window->edit("tableHeight.0");
   height->selectAll();
   QTest::keyClicks(height, "2x");
-  QTest::mouseClick(w.window->button("BitBtn3"), Qt::LeftButton);
+  QTest::mouseClick(w.window->button("designButton"), Qt::LeftButton);
   ASSERT_EQ(w.prompts.shown.size(), 1u);
   EXPECT_EQ(w.prompts.shown[0].kind, "error");
   EXPECT_EQ(w.prompts.shown[0].text, "'2x' is not a valid floating point value");

@@ -135,10 +135,10 @@ TEST(MaterialsWindow, FollowsEveryNewDesignAndSaysWhenNoneCanBeListed) {
   EXPECT_FALSE(w.shoppingView->toPlainText().contains("2 X 6"));
 
   // A design that stops on an error: the window says the materials cannot be listed.
-  p.main().edit("Edit4")->selectAll();
-  QTest::keyClicks(p.main().edit("Edit4"), "abc");
+  p.main().edit("tableHeight.0")->selectAll();
+  QTest::keyClicks(p.main().edit("tableHeight.0"), "abc");
   NextBox error(QMessageBox::Ok);
-  QTest::mouseClick(p.main().button("BitBtn3"), Qt::LeftButton);
+  QTest::mouseClick(p.main().button("designButton"), Qt::LeftButton);
   EXPECT_EQ(error.text, "'abc' is not a valid floating point value");
   ASSERT_TRUE(w.WaitUntilListed());
   EXPECT_TRUE(w.notesLabel->text().contains("The materials cannot be listed"));
@@ -151,9 +151,9 @@ TEST(MaterialsWindow, FollowsEveryNewDesignAndSaysWhenNoneCanBeListed) {
   // Closed, it does no work; opened again, it lists the design of the moment.
   w.closeButton->click();
   EXPECT_FALSE(w.isVisible());
-  p.main().edit("Edit4")->selectAll();
-  QTest::keyClicks(p.main().edit("Edit4"), "2");
-  QTest::mouseClick(p.main().button("BitBtn3"), Qt::LeftButton);
+  p.main().edit("tableHeight.0")->selectAll();
+  QTest::keyClicks(p.main().edit("tableHeight.0"), "2");
+  QTest::mouseClick(p.main().button("designButton"), Qt::LeftButton);
   EXPECT_FALSE(w.Busy());
   EXPECT_NE(w.materials().problem, "");
   p.OpenMaterials();
@@ -162,7 +162,7 @@ TEST(MaterialsWindow, FollowsEveryNewDesignAndSaysWhenNoneCanBeListed) {
 
   // At a model scale the list says it is for the full-size table.
   NextBox question(QMessageBox::Yes);
-  p.main().menuAction("MinitureModelTables214reductionofactualsize1")->trigger();
+  p.main().menuAction("modelScaleItem")->trigger();
   ASSERT_TRUE(w.WaitUntilListed());
   EXPECT_TRUE(w.materials().modelScale);
   EXPECT_TRUE(w.notesLabel->text().contains("The list is for the full-size table"));
@@ -235,7 +235,7 @@ TEST(MaterialsWindow, SavedSettingsThatCannotBeUsedAreReportedOnceAndTheExamples
   QApplication::processEvents();
   EXPECT_EQ(none.text, "");
   // The metric measure's saved settings were good: they are in force.
-  QTest::mouseClick(windows.mainWindow().button("Metric"), Qt::LeftButton);
+  QTest::mouseClick(windows.mainWindow().button("metricButton"), Qt::LeftButton);
   ASSERT_TRUE(windows.materialsWindow().WaitUntilListed());
   EXPECT_FALSE(windows.materialsWindow().settingsPanel->imperial());
   EXPECT_EQ(windows.materialsWindow().settingsPanel->kerfEdit->text(), "0.6096");

@@ -25,12 +25,12 @@ struct OpenProgram {
   void ExpectMainWindowTakesNoInput() {
     EXPECT_FALSE(mainWidget().isEnabled());
     EXPECT_FALSE(state().form.mainWindowEnabled);
-    QTest::mouseClick(mainWidget().button("Metric"), Qt::LeftButton);
+    QTest::mouseClick(mainWidget().button("metricButton"), Qt::LeftButton);
     EXPECT_TRUE(state().rec.ImperialUnits);
-    QTest::keyClicks(mainWidget().edit("Edit1"), "9");
-    EXPECT_EQ(state().form.Text("Edit1"), "6");
-    QTest::mouseClick(mainWidget().label("Label25"), Qt::LeftButton);
-    EXPECT_FALSE(state().form.at("ComboBox1").visible);
+    QTest::keyClicks(mainWidget().edit("overallLength.0"), "9");
+    EXPECT_EQ(state().form.Text("overallLength.0"), "6");
+    QTest::mouseClick(mainWidget().label("tableTopSize.label"), Qt::LeftButton);
+    EXPECT_FALSE(state().form.at("tableTopSize.0").visible);
   }
 
   ProgramWindows windows;
@@ -65,15 +65,15 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.125f);
   EXPECT_EQ(p.mainWidget().statusPanel(0)->text(),
             "Custom Design Table");  // typed in the inches box
-  QTest::mouseClick(p.mainWidget().button("Metric"), Qt::LeftButton);
+  QTest::mouseClick(p.mainWidget().button("metricButton"), Qt::LeftButton);
   EXPECT_FALSE(p.state().rec.ImperialUnits);
 }
 
 TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   OpenProgram p;
   ThicknessDialogWindow& dialog = p.windows.thicknessDialog();
-  p.mainWidget().label("Label47")->setVisible(true);
-  QTest::mouseClick(p.mainWidget().label("Label47"), Qt::LeftButton);
+  p.mainWidget().label("thicknessLabel")->setVisible(true);
+  QTest::mouseClick(p.mainWidget().label("thicknessLabel"), Qt::LeftButton);
   ASSERT_TRUE(dialog.isVisible());
   dialog.inchesBox()->selectAll();
   QTest::keyClicks(dialog.inchesBox(), "0");
@@ -83,7 +83,7 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
   EXPECT_FALSE(dialog.isVisible());
   QApplication::processEvents();
   EXPECT_FLOAT_EQ(p.state().rec.LumberThickness, 0.0625f);
-  EXPECT_EQ(p.mainWidget().label("Label47")->text(), "(  3/4\"  )");
+  EXPECT_EQ(p.mainWidget().label("thicknessLabel")->text(), "(  3/4\"  )");
 
   // Esc is the Cancel button: back to 1 1/2 inches.
   p.mainWidget().menuAction("LumberThickness2")->trigger();
@@ -115,7 +115,7 @@ TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
   EXPECT_FALSE(p.state().rec.ModelScale);
   EXPECT_EQ(dialog.percentageBox()->text(), "21.4");
   QApplication::processEvents();
-  QTest::mouseClick(p.mainWidget().button("Metric"), Qt::LeftButton);
+  QTest::mouseClick(p.mainWidget().button("metricButton"), Qt::LeftButton);
   EXPECT_FALSE(p.state().rec.ImperialUnits);
 }
 

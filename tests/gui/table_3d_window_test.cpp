@@ -231,7 +231,7 @@ struct DesignedWindow {
 TEST(Table3dWindow, MarksThePiecesOfAFailedFitCheckAndNamesThem) {
   DesignedWindow d;
   d.prompts.answer = Answer::No;
-  d.w.HandleUserEvent([&] { d.w.ChooseItem("ComboBox8", "2"); });
+  d.w.HandleUserEvent([&] { d.w.ChooseItem("deckBoardCount.0", "2"); });
   d.w.HandleUserEvent([&] { d.w.PressDesign(); });
   ASSERT_FALSE(d.window->scene().fit.ok);
   EXPECT_EQ(d.window->message->text(),
@@ -242,7 +242,7 @@ TEST(Table3dWindow, MarksThePiecesOfAFailedFitCheckAndNamesThem) {
 
 TEST(Table3dWindow, AfterAFailedCalculationSaysTheTableCannotBeShown) {
   DesignedWindow d;
-  d.w.HandleUserEvent([&] { d.w.TypeIntoBox("Edit4", "abc"); });
+  d.w.HandleUserEvent([&] { d.w.TypeIntoBox("tableHeight.0", "abc"); });
   d.w.HandleUserEvent([&] { d.w.PressDesign(); });
   ASSERT_TRUE(d.w.rec.LastCalculationFailed);
   EXPECT_EQ(d.window->message->text(), "The table cannot be shown: the last calculation failed.");
