@@ -24,7 +24,7 @@ const std::vector<ControlName>& ControlNames();
 std::string ControlNameOf(std::string_view role);
 
 // The widget's own name of a role: its control name without the window's name before a full
-// stop ("thicknessDialog.inches" -> "Edit1", "plansWindow.save" -> "BitBtn1").
+// stop, as the widget itself is named.
 std::string WidgetNameOf(std::string_view role);
 
 // The role of a control name; empty when no control has that name.

@@ -89,8 +89,8 @@ class MainWindow {
   // The user chooses an item from a combo box's list.
   void ChooseItem(const std::string& box, const std::string& item);
 
-  // Lumber sizes: a click on a green label Label25..Label31 brings its size box back; Label21
-  // explains end caps.
+  // Lumber sizes: a click on a lumber row's green label brings its size box back; a click on the
+  // end-cap row's caption explains end caps.
   void ShowLumberSizeBox(const std::string& label);
   void ExplainEndCaps();
 
@@ -166,7 +166,7 @@ class MainWindow {
    private:
     MainWindow& w_;
   };
-  // "Typing: Seat to Table Distance" for ("Typing", "Edit17").
+  // "Typing: Seat to Table Distance" for ("Typing", "seatToTableDistance.0").
   std::string BoxStepName(const char* verb, const std::string& box) const;
 
   const LocalDateTime& StartDate() const { return startDate_; }

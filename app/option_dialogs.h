@@ -1,7 +1,7 @@
 #pragma once
 // The lumber thickness dialog and the model-building scale dialog on plain state. Their controls
-// live in the main window's form state as "OKRightDlg.Edit1", "OKBottomDlg.Select", ...; the
-// controls named "OKRightDlg" and "OKBottomDlg" stand for the dialogs themselves (visible while
+// live in the main window's form state as "thicknessDialog.inches", "scaleDialog.percentage", ...;
+// the controls "thicknessDialog" and "scaleDialog" stand for the dialogs themselves (visible while
 // open). The Qt dialogs, the headless driver and the tests run the same handlers.
 #include <functional>
 #include <string>
@@ -15,7 +15,7 @@ class MainWindow;
 inline constexpr char kThicknessDialog[] = "thicknessDialog";
 inline constexpr char kScaleDialog[] = "scaleDialog";
 
-// "OKRightDlg" + "Edit1" -> "OKRightDlg.Edit1"
+// "thicknessDialog" + "inches" -> "thicknessDialog.inches"
 std::string DialogControl(const std::string& dialog, const std::string& control);
 
 // Adds both dialogs' controls to the form, closed, with their start texts.
@@ -41,7 +41,8 @@ class ThicknessDialog {
   // Writes the two boxes (the presets, Cancel); the change handler of each box whose text
   // changes runs, and a change made while the dialog is closed is not the user's.
   void SetBoxes(const std::string& inches, const std::string& sixteenths);
-  // The user changed the text of "Edit1" or "Edit2" to `text` (one key typed, or a deletion).
+  // The user changed the text of "inches" or "sixteenths" to `text` (one key typed, or a
+  // deletion).
   void UserChange(const std::string& box, const std::string& text);
 
  private:

@@ -14,7 +14,7 @@ class UsageError : public std::runtime_error {
 
 struct CliAction {
   std::string option;    // "--type"
-  std::string argument;  // "Edit17=4", or empty for options without one
+  std::string argument;  // "BOX=4", or empty for options without one
 };
 
 }  // namespace varnloft

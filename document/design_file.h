@@ -13,7 +13,7 @@
 //     },
 //     "supportSide": "exterior",              "exterior" or "interior"
 //     "lumberThickness": {"inches": 1.5, "dialogInches": "1", "dialogSixteenths": "8"},
-//     "modelScale": {"on": false, "factor": 0, "menuCaption": "Miniture Model Tables ..."},
+//     "modelScale": {"on": false, "factor": 0, "menuCaption": "..."},   the item's caption
 //     "preset": "Adult Standard",             the checked Pre-Settings item's caption
 //     "customDesign": false,
 //     "statusBar": ["Adult Standard Size Table", "Complimentary Software ..."],

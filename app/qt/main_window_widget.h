@@ -18,7 +18,7 @@ namespace varnloft {
 
 class RecentFiles;
 
-// The picture area Image1: shows the last drawing and reports its size.
+// The picture area under the input panel: shows the last drawing and reports its size.
 class PictureArea : public QWidget {
   Q_OBJECT
  public:
@@ -52,7 +52,7 @@ class MainWindowWidget : public QMainWindow {
   void SetAfterSync(std::function<void()> afterSync) { afterSync_ = std::move(afterSync); }
 
   PictureArea* designView() { return designView_; }
-  // Where each visible control lies on the screen, as JSON {"Edit1": [x, y, w, h], ...}: the
+  // Where each visible control lies on the screen, as JSON {CONTROL NAME: [x, y, w, h], ...}: the
   // end-to-end tests click and type there as a person would.
   QString WidgetGeometryJson() const;
   // Each control's widget by its role, or by its control name (as the end-to-end tests know it).

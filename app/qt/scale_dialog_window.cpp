@@ -21,9 +21,9 @@ ScaleDialogWindow::ScaleDialogWindow(MainWindow& state) : OptionDialogWindow(sta
   percentageBox_ = AddEdit("percentage", 16, 100, 64);
   AddLabel("percentSign", 86, 102);
   helpButton_ = AddButton("help", 16, 152, 90);
-  bitBtn2_ = AddButton("cancel", 120, 152, 90);
-  bitBtn3_ = AddButton("ok", 224, 152, 90);
-  bitBtn3_->setDefault(true);  // Enter
+  cancelButton_ = AddButton("cancel", 120, 152, 90);
+  okButton_ = AddButton("ok", 224, 152, 90);
+  okButton_->setDefault(true);  // Enter
   SyncFromState();
 
   connect(percentageBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -31,9 +31,9 @@ ScaleDialogWindow::ScaleDialogWindow(MainWindow& state) : OptionDialogWindow(sta
   });
   connect(helpButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ScaleDialog(state_).PressHelp(); }); });
-  connect(bitBtn2_, &QPushButton::clicked, this,
+  connect(cancelButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ScaleDialog(state_).PressCancel(); }); });
-  connect(bitBtn3_, &QPushButton::clicked, this,
+  connect(okButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ScaleDialog(state_).PressOk(); }); });
 }
 
@@ -43,7 +43,7 @@ void ScaleDialogWindow::CloseRequested() {
 
 // Esc presses the Cancel button.
 void ScaleDialogWindow::reject() {
-  bitBtn2_->click();
+  cancelButton_->click();
 }
 
 }  // namespace varnloft

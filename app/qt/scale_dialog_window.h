@@ -12,8 +12,8 @@ class ScaleDialogWindow : public OptionDialogWindow {
 
   QLineEdit* percentageBox() const { return percentageBox_; }
   QPushButton* helpButton() const { return helpButton_; }
-  QPushButton* cancelButton() const { return bitBtn2_; }
-  QPushButton* okButton() const { return bitBtn3_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
+  QPushButton* okButton() const { return okButton_; }
 
  protected:
   void CloseRequested() override;
@@ -22,8 +22,8 @@ class ScaleDialogWindow : public OptionDialogWindow {
  private:
   QLineEdit* percentageBox_;
   QPushButton* helpButton_;
-  QPushButton* bitBtn2_;
-  QPushButton* bitBtn3_;
+  QPushButton* cancelButton_;
+  QPushButton* okButton_;
 };
 
 }  // namespace varnloft

@@ -28,12 +28,12 @@ ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
   QFont underlined = font;
   underlined.setUnderline(true);
   mm->setFont(underlined);
-  label5_ = AddLabel("millimetres", 150, 58);
-  label5_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label5_->setMinimumWidth(40);
+  millimetresLabel_ = AddLabel("millimetres", 150, 58);
+  millimetresLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  millimetresLabel_->setMinimumWidth(40);
   okButton_ = AddButton("ok", 38, 114, 75);
   okButton_->setDefault(true);  // Enter
-  cancelBtn_ = AddButton("cancel", 137, 114, 75);
+  cancelButton_ = AddButton("cancel", 137, 114, 75);
   SyncFromState();
 
   connect(inchesBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -44,7 +44,7 @@ ThicknessDialogWindow::ThicknessDialogWindow(MainWindow& state)
   });
   connect(okButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ThicknessDialog(state_).PressOk(); }); });
-  connect(cancelBtn_, &QPushButton::clicked, this,
+  connect(cancelButton_, &QPushButton::clicked, this,
           [this] { Run([&] { ThicknessDialog(state_).PressCancel(); }); });
 }
 
@@ -54,7 +54,7 @@ void ThicknessDialogWindow::CloseRequested() {
 
 // Esc presses the Cancel button.
 void ThicknessDialogWindow::reject() {
-  cancelBtn_->click();
+  cancelButton_->click();
 }
 
 }  // namespace varnloft

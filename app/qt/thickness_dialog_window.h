@@ -12,9 +12,9 @@ class ThicknessDialogWindow : public OptionDialogWindow {
 
   QLineEdit* inchesBox() const { return inchesBox_; }
   QLineEdit* sixteenthsBox() const { return sixteenthsBox_; }
-  QLabel* label5() const { return label5_; }
+  QLabel* millimetresLabel() const { return millimetresLabel_; }
   QPushButton* okButton() const { return okButton_; }
-  QPushButton* cancelButton() const { return cancelBtn_; }
+  QPushButton* cancelButton() const { return cancelButton_; }
 
  protected:
   void CloseRequested() override;
@@ -23,9 +23,9 @@ class ThicknessDialogWindow : public OptionDialogWindow {
  private:
   QLineEdit* inchesBox_;
   QLineEdit* sixteenthsBox_;
-  QLabel* label5_;
+  QLabel* millimetresLabel_;
   QPushButton* okButton_;
-  QPushButton* cancelBtn_;
+  QPushButton* cancelButton_;
 };
 
 }  // namespace varnloft

@@ -44,18 +44,18 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
   EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
   EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(dialog.inchesBox()->text(), "1");
-  EXPECT_EQ(dialog.label5()->text(), "38");
+  EXPECT_EQ(dialog.millimetresLabel()->text(), "38");
   p.ExpectMainWindowTakesNoInput();
 
   // Typing in the dialog updates the millimetres at once; an emptied box becomes 0.
   dialog.sixteenthsBox()->selectAll();
   QTest::keyClicks(dialog.sixteenthsBox(), "12");
-  EXPECT_EQ(dialog.label5()->text(), "44");
+  EXPECT_EQ(dialog.millimetresLabel()->text(), "44");
   dialog.inchesBox()->selectAll();
   QTest::keyClick(dialog.inchesBox(), Qt::Key_Delete);
   EXPECT_EQ(dialog.inchesBox()->text(), "0");
   EXPECT_EQ(dialog.inchesBox()->cursorPosition(), 1);
-  EXPECT_EQ(dialog.label5()->text(), "19");
+  EXPECT_EQ(dialog.millimetresLabel()->text(), "19");
 
   // Closed as a window manager closes it, neither OK nor Cancel.
   EXPECT_TRUE(dialog.close());
