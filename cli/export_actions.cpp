@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/kept_plan_values.h"
 #include "app/packet_export.h"
 #include "app/plan_context_of.h"
 #include "materials/materials.h"

@@ -10,10 +10,4 @@ PlanValues PlanValuesOf(const DesignRecord& rec, const PlanContext& context) {
                     FrameDiagonalOf(rec)};
 }
 
-void KeepPlanValues(DesignRecord& rec, const PlanValues& values) {
-  rec.PlanName = values.planName;
-  rec.TableTopLength = values.tableTopLength;
-  rec.FrameDiagonal = values.frameDiagonal;
-}
-
 }  // namespace varnloft

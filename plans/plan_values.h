@@ -2,8 +2,8 @@
 // What a drawing of the plans shows of the design beyond the record: the plan's name (the status
 // text, time-stamped for a custom design), the table top's length and the frame's squaring
 // diagonal. Pure functions of the design and the moment of drawing; the drawings return them and
-// the window keeps the last ones for its report, so that nothing the plans draw writes into the
-// record.
+// the window keeps the last ones for its report (app/kept_plan_values.h), so that nothing the
+// plans draw writes into the record.
 #include <string>
 
 #include "design/design_record.h"
@@ -19,8 +19,5 @@ struct PlanValues {
 
 // The values as a drawing made now (the context's clock) shows them.
 PlanValues PlanValuesOf(const DesignRecord& rec, const PlanContext& context);
-
-// Puts them where the record keeps the last plans drawn.
-void KeepPlanValues(DesignRecord& rec, const PlanValues& values);
 
 }  // namespace varnloft

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include "app/kept_plan_values.h"
 #include "app/packet_export.h"
 #include "app/plan_context_of.h"
 #include "app/qt/plans_window.h"

@@ -3,6 +3,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
+#include "app/kept_plan_values.h"
 #include "plans/printed_plans.h"
 #include "platform/qt/paint_device_page_sink.h"
 #include "platform/qt/pdf_file.h"

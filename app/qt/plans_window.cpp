@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "app/control_names.h"
+#include "app/kept_plan_values.h"
 #include "app/qt/plans_glyphs.h"
 #include "help/help_fonts.h"
 #include "plans/plan_name.h"

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/kept_plan_values.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
