@@ -1,12 +1,12 @@
 #include "cli/materials_actions.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cmath>
 
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
 #include "materials/materials_json.h"
+#include "materials/stock_file.h"
 #include "platform/atomic_write.h"
 #include "platform/file_name.h"
 #include "platform/recording_canvas.h"
@@ -17,17 +17,6 @@ namespace {
 
 bool IsOpsOfMaterials(const CliAction& action) {
   return action.option == "--ops" && action.argument.rfind("materials=", 0) == 0;
-}
-
-// A stock file's text; false when it cannot be read.
-bool ReadWhole(const std::string& file, std::string& text, std::string& why) {
-  QFile in(QString::fromStdString(file));
-  if (!in.open(QIODevice::ReadOnly)) {
-    why = in.errorString().toStdString();
-    return false;
-  }
-  text = in.readAll().toStdString();
-  return true;
 }
 
 }  // namespace
@@ -48,11 +37,7 @@ bool CliMaterials::Apply(const CliAction& action) {
   } else if (action.option == "--trim") {
     problem = setup_.SetTrim(action.argument, imperial);
   } else if (action.option == "--stock") {
-    std::string text, why;
-    if (!ReadWhole(action.argument, text, why))
-      problem = "The stock file " + action.argument + " cannot be read: " + why + ".";
-    else
-      problem = setup_.ReadStockText(text, imperial);
+    problem = setup_.ReadStockFileAt(action.argument, imperial);
   }
   if (!problem.empty()) prompts_.ShowError(problem + " Nothing was changed.");
   return true;
