@@ -16,6 +16,13 @@
 namespace varnloft {
 
 // Wrong usage of the driver: reported on one line of stderr, exit status 2.
+// Adds one failed output to `errors`, one line each, in the order they failed; the driver names
+// every one of them on stderr.
+inline void AddWriteError(std::string& errors, const std::string& error) {
+  if (error.empty()) return;
+  errors += (errors.empty() ? "" : "\n") + error;
+}
+
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -50,21 +50,17 @@ bool CliMaterials::WriteFiles(std::string& error) const {
   for (const std::string& file : files_) {
     const std::string text =
         FileExtension(file) == ".csv" ? MaterialsCsv(materials) : MaterialsJson(materials);
-    if (!WriteFileAtomically(file, text).empty()) {
-      error = "cannot write " + file;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(file, text); !why.empty())
+      AddWriteError(error, CannotWrite(file, why));
   }
   if (!opsFile_.empty()) {
     const double height = CuttingDiagramHeight(materials, kMaterialsOpsWidth);
     RecordingCanvas canvas(kMaterialsOpsWidth, static_cast<int>(std::ceil(height)));
     DrawCuttingDiagram(materials, canvas);
-    if (!WriteFileAtomically(opsFile_, canvas.ToJsonLines()).empty()) {
-      error = "cannot write " + opsFile_;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(opsFile_, canvas.ToJsonLines()); !why.empty())
+      AddWriteError(error, CannotWrite(opsFile_, why));
   }
-  return true;
+  return error.empty();
 }
 
 const std::vector<std::string>& MaterialsOptionsWithArgument() {
