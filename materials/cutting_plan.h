@@ -22,6 +22,9 @@ namespace varnloft {
 
 // Enough for every design the lists offer, with room to spare.
 inline constexpr long long kPlanStepBudget = 4'000'000;
+// The steps all the near-miss plans of one design may spend together (the busiest design the
+// lists offer spends under 6,000,000 steps on all its plans).
+inline constexpr long long kNearMissStepBudget = 8'000'000;
 
 struct PlanPieceType {
   std::vector<LaidPiece> ways;  // from WaysToLay; the first is as drawn
