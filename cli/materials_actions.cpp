@@ -105,8 +105,10 @@ std::string MaterialsHelpText() {
   those of the measure in force where they stand, and the files use those of the last design's
   measure. A value or stock file that is refused (a kerf or trim negative, not a number or
   absurd: a kerf of 1 in / 25 mm or more, a trim over a quarter of the shortest stock length; a
-  stock file that cannot be read, is not JSON, or has a field of the wrong type or a stock
-  length of 0 or less or a negative price) is shown in an error box, as the window shows it,
+  stock file that cannot be read (a pipe, a device, a folder, over 1 MB), is not JSON, or has a
+  field of the wrong type, a stock length outside 1 ft to 40 ft (0.3 m to 12 m), more than 100
+  lengths of one lumber, a price negative or over 1000000, or a currency the Settings page
+  refuses) is shown in an error box, as the window shows it,
   listed under "dialogs"; nothing is changed and the run goes on. The driver starts from the
   default settings and example prices every time: it never reads or writes the settings the
   program keeps.
