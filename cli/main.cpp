@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);
     session.Conclude();
-    std::cout << session.Report();
+    // Out before the files: one of them may be written to stdout after it.
+    std::cout << session.Report() << std::flush;
     std::string errors;
     if (!session.Finish(errors)) {
       // One line for each output that failed.

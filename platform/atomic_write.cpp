@@ -85,8 +85,17 @@ struct Staged {
   std::string target;   // links followed
   std::string temp;     // the temporary file while it exists
   bool stream = false;  // a pipe or a character device: written in place
+  bool append = false;  // a descriptor's name for a regular file (stdout sent to a file)
   std::string_view data;
 };
+
+// A name of one of the process's open files (/dev/stdout, /proc/self/fd/1): when it names a
+// regular file, that file is the one the descriptor writes, and it must not be replaced.
+bool IsDescriptorName(const std::string& path) {
+  for (const char* prefix : {"/dev/stdout", "/dev/stderr", "/dev/fd/", "/proc/self/fd/"})
+    if (path.rfind(prefix, 0) == 0) return true;
+  return false;
+}
 
 // Checks the target and, for a file, writes the temporary file beside it. Empty, or the reason.
 std::string Stage(const std::string& path, std::string_view data, Staged& staged) {
@@ -103,6 +112,12 @@ std::string Stage(const std::string& path, std::string_view data, Staged& staged
     return "";
   }
   if (exists && !S_ISREG(existing.st_mode)) return "it is not a regular file";
+  if (exists && IsDescriptorName(path)) {
+    // Written after what the descriptor has written, as a shell's >> would.
+    staged.stream = staged.append = true;
+    staged.target = path;
+    return "";
+  }
   staged.target = FollowLinks(path);
   std::string folder, name;
   SplitPath(staged.target, folder, name);
@@ -122,7 +137,8 @@ std::string Stage(const std::string& path, std::string_view data, Staged& staged
 
 // Writes a stream target directly. A pipe with no reader is refused rather than waited on.
 std::string WriteStream(const Staged& staged) {
-  const int fd = open(staged.target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(staged.target.c_str(),
+                      O_WRONLY | O_NONBLOCK | O_CLOEXEC | (staged.append ? O_APPEND : 0));
   if (fd < 0) return errno == ENXIO ? "no program is reading from the pipe" : Reason(errno);
   // Once open, the writes wait for the reader as any pipe's writer does.
   const int flags = fcntl(fd, F_GETFL);

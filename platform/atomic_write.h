@@ -5,6 +5,8 @@
 //   - A target that is a symbolic link is written through to the file it names; the link stays.
 //   - A target that is a pipe or a character device (/dev/stdout) is written to directly, as a
 //     stream: it cannot be replaced, and a pipe nobody reads is refused instead of waited on.
+//   - A name of an open descriptor (/dev/stdout, /proc/self/fd/1) that is a regular file (the
+//     output sent to a file) is written at that file's end, never replaced.
 //   - A folder is refused.
 // A file set (an .obj with its .mtl) is put in place only when every member is complete.
 #include <string>

@@ -107,6 +107,22 @@ TEST(StreamTargets, ACharacterDeviceIsWrittenToAndAFullOneSaysSo) {
   EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
+TEST(StreamTargets, StdoutSentToAFileIsWrittenAtItsEndNotReplaced) {
+  Folder folder;
+  const std::string file = folder / "report.txt";
+  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "report\n", 7), 7);
+  struct stat before {};
+  ASSERT_EQ(fstat(fd, &before), 0);
+  EXPECT_EQ(WriteFileAtomically("/proc/self/fd/" + std::to_string(fd), "fit\n"), "");
+  close(fd);
+  EXPECT_EQ(Contents(file), "report\nfit\n");
+  struct stat after {};
+  ASSERT_EQ(stat(file.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);  // the same file, not a new one in its place
+}
+
 TEST(FullDisk, AFileSizeLimitKeepsTheOldFileAndSaysWhy) {
   Folder folder;
   const std::string file = folder / "out.json";
