@@ -69,7 +69,7 @@ void CliExports::ExportPacket(const std::string& file) {
       } catch (const ProgramError& e) {
         // The calculation was done, yet the packet cannot be drawn: the box shows why, and the
         // run fails as for any output not written.
-        ReportWriteError(CannotWrite(file, e.what()));
+        if (!w.rec.LastCalculationFailed) ReportWriteError(CannotWrite(file, e.what()));
         throw;
       }
       if (!error.empty()) ReportWriteError(error);
@@ -101,7 +101,9 @@ void CliExports::ExportSvg(const std::string& what, const std::string& file) {
     try {
       error = WriteSvgFile(file, svg, picture.draw);
     } catch (const ProgramError& e) {
-      ReportWriteError(CannotWrite(file, e.what()));  // a drawing that cannot fit, say
+      // A refusal after a failed calculation is the error box alone, as in the window; any
+      // other (a drawing that cannot fit, say) also fails the run.
+      if (!w.rec.LastCalculationFailed) ReportWriteError(CannotWrite(file, e.what()));
       throw;
     }
     if (what == "plan") KeepPlanValues(w.rec, shown);

@@ -81,6 +81,19 @@ TEST_F(OutputFailures, AFullDeviceIsNamedWithItsReasonAndStaysADevice) {
   EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
+TEST_F(OutputFailures, AnExportRefusedForAFailedCalculationIsTheErrorBoxAlone) {
+  for (const char* what : {"plan", "view", "materials"}) {
+    const DriverRun run({"--type", "Edit4=abc", "--design", "--export-svg",
+                         std::string(what) + "=" + Path("s.svg"), "--export-packet",
+                         Path("p.pdf")});
+    // The plan and the packet are refused in a box; the view and the diagram are drawn.
+    EXPECT_TRUE(run.written) << what << ": " << run.error;
+    EXPECT_EQ(Exists("s.svg"), std::string(what) != "plan") << what;
+    EXPECT_FALSE(Exists("p.pdf")) << what;
+    QFile::remove(dir.filePath("s.svg"));
+  }
+}
+
 TEST_F(OutputFailures, AStockFileThatNeverEndsIsRefusedAtOnce) {
   const std::string fifo = Path("stock.json");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
