@@ -17,6 +17,7 @@ std::string Failure(const std::string& path, const std::string& reason) {
 // Writes every (path, bytes) pair as one set: no target is replaced until all were written.
 std::string WriteAll(const std::vector<std::pair<std::string, std::string>>& files) {
   std::vector<FileToWrite> set;
+  set.reserve(files.size());
   for (const auto& [path, bytes] : files) set.push_back({path, bytes});
   const WriteFailure failure = WriteFileSetAtomically(set);
   return failure.reason.empty() ? "" : Failure(failure.path, failure.reason);

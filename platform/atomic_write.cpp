@@ -74,7 +74,9 @@ std::string FollowLinks(const std::string& path) {
     } else {
       std::string folder, name;
       SplitPath(target, folder, name);
-      target = folder + "/" + next;
+      target = folder;
+      target += '/';
+      target += next;
     }
   }
   return target;
