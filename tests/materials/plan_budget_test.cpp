@@ -44,8 +44,10 @@ TEST(PlanBudget, EqualLengthsAreSearchedOnceAndTheCheapestIsBought) {
 }
 
 TEST(PlanBudget, EveryStockLengthCheckedCountsAgainstTheBudget) {
+  constexpr long long kLengths = 10000;
   std::vector<PlanStock> many;
-  for (int i = 0; i < 10000; ++i) many.push_back({8 + i * 0.0008, 4.25 + i * 0.001});
+  many.reserve(kLengths);
+  for (int i = 0; i < kLengths; ++i) many.push_back({8 + i * 0.0008, 4.25 + i * 0.001});
   const PlanInput in = Input(many);
   const long long budget = kPlanStepBudget;
   const auto start = std::chrono::steady_clock::now();
@@ -55,7 +57,7 @@ TEST(PlanBudget, EveryStockLengthCheckedCountsAgainstTheBudget) {
   // The checks of 10,000 lengths against every multiset exceed the budget: the plan stops,
   // complete but not proven, within one multiset's checks of the budget.
   EXPECT_FALSE(plan.proven);
-  EXPECT_LE(plan.steps, budget + 4 * 10000);
+  EXPECT_LE(plan.steps, budget + 4 * kLengths);
   int pieces = 0;
   for (const PlanBoard& b : plan.boards) pieces += static_cast<int>(b.pieces.size());
   EXPECT_EQ(pieces, 27);
