@@ -108,10 +108,9 @@ std::string MaterialsHelpText() {
   stock file that cannot be read (a pipe, a device, a folder, over 1 MB), is not JSON, or has a
   field of the wrong type, a stock length outside 1 ft to 40 ft (0.3 m to 12 m), more than 100
   lengths of one lumber, a price negative or over 1000000, or a currency the Settings page
-  refuses) is shown in an error box, as the window shows it,
-  listed under "dialogs"; nothing is changed and the run goes on. The driver starts from the
-  default settings and example prices every time: it never reads or writes the settings the
-  program keeps.
+  refuses) is shown in an error box, as the window shows it, listed under "dialogs"; nothing is
+  changed and the run goes on. The driver starts from the default settings and example prices
+  every time: it never reads or writes the settings the program keeps.
 )";
 }
 
