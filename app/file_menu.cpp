@@ -22,18 +22,12 @@ std::string Quoted(const std::string& path) {
 
 // Reads and checks a design file; false with the message to show when it is refused.
 bool ReadDesignAt(const std::string& path, DesignFileReading& reading, std::string& message) {
-  std::string text, reason;
-  switch (ReadBoundedFile(path, kDesignFileMaxBytes, text, reason)) {
-    case ReadStatus::TooLarge:
-      reason = "it is larger than 1 MB";
-      break;
-    case ReadStatus::Failed:
-      break;
-    case ReadStatus::Ok:
-      reading = ReadDesignFile(text);
-      if (reading.ok) return true;
-      reason = reading.error;
-      break;
+  std::string text;
+  std::string reason = ReadFileUpTo(path, kDesignFileMaxBytes, text);
+  if (reason.empty()) {
+    reading = ReadDesignFile(text);
+    if (reading.ok) return true;
+    reason = reading.error;
   }
   message = "Cannot open " + Quoted(path) + ": " + reason + ". Nothing was changed.";
   return false;

@@ -8,13 +8,6 @@
 
 namespace varnloft {
 
-namespace {
-
-// A currency symbol is a short label written before every amount.
-constexpr size_t kLongestCurrency = 12;
-
-}  // namespace
-
 MaterialsSetup::MaterialsSetup()
     : imperial_(DefaultMaterialsSettings(true)), metric_(DefaultMaterialsSettings(false)) {}
 
@@ -45,11 +38,7 @@ std::string MaterialsSetup::SetBoltDiameter(const std::string& text, bool imperi
 }
 
 std::string MaterialsSetup::SetCurrency(const std::string& text, bool imperial) {
-  if (text.size() > kLongestCurrency)
-    return "The currency symbol may be at most " + std::to_string(kLongestCurrency) +
-           " characters long.";
-  for (unsigned char c : text)
-    if (c < 0x20 || c == 0x7F) return "The currency symbol may not hold tabs or line breaks.";
+  if (std::string problem = CurrencyProblem(text); !problem.empty()) return problem;
   MaterialsSettings changed = Of(imperial);
   changed.table.currency = text;
   return Keep(changed, imperial);
@@ -63,6 +52,12 @@ std::string MaterialsSetup::SetTable(const StockTable& table, bool imperial) {
 
 std::string MaterialsSetup::ReadStockText(const std::string& text, bool imperial) {
   const StockFileResult read = ReadStockFile(text, Of(imperial).table, imperial);
+  if (!read.table) return read.error;
+  return SetTable(*read.table, imperial);
+}
+
+std::string MaterialsSetup::ReadStockFileAt(const std::string& path, bool imperial) {
+  const StockFileResult read = varnloft::ReadStockFileAt(path, Of(imperial).table, imperial);
   if (!read.table) return read.error;
   return SetTable(*read.table, imperial);
 }

@@ -26,6 +26,8 @@ class MaterialsSetup {
   std::string SetTable(const StockTable& table, bool imperial);
   // A stock file's text (see materials/stock_file.h) read over the measure's table.
   std::string ReadStockText(const std::string& text, bool imperial);
+  // The stock file at `path`, read through the bounded reader, over the measure's table.
+  std::string ReadStockFileAt(const std::string& path, bool imperial);
   // All the settings of one measure at once, as saved settings bring them back.
   std::string SetAll(const MaterialsSettings& settings, bool imperial);
 

@@ -68,7 +68,8 @@ void ScaleDialog::PressOk() {
                        "' is not). Enter a percentage such as 21.4.");
   }
   if (!(factor > 0) || !std::isfinite(factor)) {
-    throw ProgramError("'" + text + "' is outside the resizing percentages a design can use.");
+    throw ProgramError("'" + ShownText(text) +
+                       "' is outside the resizing percentages a design can use.");
   }
   w_.rec.ModelScale = true;
   w_.rec.ScaleFactor = factor;

@@ -21,7 +21,7 @@ void Run(benchmark::State& state, const DesignRecord& rec) {
   const MaterialsSettings settings = DefaultMaterialsSettings(rec.ImperialUnits);
   Materials m;
   for ([[maybe_unused]] auto _ : state) {
-    m = BuildMaterials(rec, settings);
+    m = BuildMaterialsAfresh(rec, settings);
     benchmark::DoNotOptimize(m.boards.data());
   }
   if (!m.problem.empty()) state.SkipWithError(m.problem.c_str());
@@ -81,7 +81,7 @@ void BM_StopLatency(benchmark::State& state) {
     std::atomic<bool> stop{false};
     std::chrono::steady_clock::time_point stopped, returned;
     std::thread worker([&] {
-      const Materials m = BuildMaterials(rec, settings, &stop);
+      const Materials m = BuildMaterialsAfresh(rec, settings, &stop);
       returned = std::chrono::steady_clock::now();
       benchmark::DoNotOptimize(m.stopped);
     });

@@ -12,6 +12,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Adds one failed output to `errors`, one line each, in the order they failed; the driver names
+// every one of them on stderr.
+inline void AddWriteError(std::string& errors, const std::string& error) {
+  if (error.empty()) return;
+  errors += (errors.empty() ? "" : "\n") + error;
+}
+
 struct CliAction {
   std::string option;    // "--type"
   std::string argument;  // "BOX=4", or empty for options without one

@@ -266,12 +266,13 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
 CliSession::~CliSession() = default;
 
 bool CliSession::Finish(std::string& error) {
-  if (!writeError_.empty()) {
-    error = writeError_;
-    return false;
-  }
-  return pictures_->WriteOpsFiles(error) && plans_->WriteOpsFiles(error) &&
-         materials_->WriteFiles(error) && model3d_->WriteFiles(error);
+  // One failed output stops none of the others: each is written, and every failure is named.
+  error = writeError_;
+  pictures_->WriteOpsFiles(error);
+  plans_->WriteOpsFiles(error);
+  materials_->WriteFiles(error);
+  model3d_->WriteFiles(error);
+  return error.empty();
 }
 
 void CliSession::Start(const std::vector<CliAction>& actions) {

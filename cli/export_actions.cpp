@@ -7,7 +7,9 @@
 #include "app/packet_export.h"
 #include "app/plan_context_of.h"
 #include "materials/materials.h"
+#include "measure/errors.h"
 #include "packet/exported_pictures.h"
+#include "platform/atomic_write.h"
 #include "platform/qt/svg_file.h"
 
 namespace varnloft {
@@ -33,7 +35,7 @@ void CliExports::UsePaperOf(const std::vector<CliAction>& actions) {
 }
 
 void CliExports::ReportWriteError(const std::string& error) {
-  if (writeError_.empty()) writeError_ = error;
+  AddWriteError(writeError_, error);
 }
 
 bool CliExports::Apply(const CliAction& action) {
@@ -60,9 +62,17 @@ void CliExports::ExportPacket(const std::string& file) {
       info.paper = paper_;
       info.title = PacketTitle(contents.plans, now);
       info.creator = PacketCreator();
-      const std::string error = PrintToPdfFile(file, info, nullptr, [&](PageSink& sink) {
-        KeepPlanValues(w.rec, WriteBuildPacket(w.rec, sink, contents, now).plans);
-      });
+      std::string error;
+      try {
+        error = PrintToPdfFile(file, info, nullptr, [&](PageSink& sink) {
+          KeepPlanValues(w.rec, WriteBuildPacket(w.rec, sink, contents, now).plans);
+        });
+      } catch (const ProgramError& e) {
+        // The calculation was done, yet the packet cannot be drawn: the box shows why, and the
+        // run fails as for any output not written.
+        if (!w.rec.LastCalculationFailed) ReportWriteError(CannotWrite(file, e.what()));
+        throw;
+      }
       if (!error.empty()) ReportWriteError(error);
     });
   });
@@ -88,7 +98,15 @@ void CliExports::ExportSvg(const std::string& what, const std::string& file) {
     svg.width = picture.width;
     svg.height = picture.height;
     svg.title = picture.title;
-    const std::string error = WriteSvgFile(file, svg, picture.draw);
+    std::string error;
+    try {
+      error = WriteSvgFile(file, svg, picture.draw);
+    } catch (const ProgramError& e) {
+      // A refusal after a failed calculation is the error box alone, as in the window; any
+      // other (a drawing that cannot fit, say) also fails the run.
+      if (!w.rec.LastCalculationFailed) ReportWriteError(CannotWrite(file, e.what()));
+      throw;
+    }
     if (what == "plan") KeepPlanValues(w.rec, shown);
     if (!error.empty()) ReportWriteError(error);
   });

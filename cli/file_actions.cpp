@@ -30,7 +30,7 @@ CliFiles::CliFiles(MainWindow& window, std::string& writeError)
   window_.hooks.askOpenDesignFile = [this] { return openChoice_; };
   window_.hooks.askSaveDesignFile = [this](const std::string&) { return saveChoice_; };
   window_.hooks.saveFailed = [this](const std::string& error) {
-    if (writeError_.empty()) writeError_ = error;
+    AddWriteError(writeError_, error);
   };
 }
 

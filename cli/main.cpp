@@ -1,6 +1,7 @@
 // varnloft-cli: drives the program's main window without a display and prints what it shows.
 #include <QGuiApplication>
 #include <QLocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -32,6 +33,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 int main(int argc, char** argv) {
   // The driver never needs a display: draw off screen.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Past a file size limit a write fails with "File too large", which the output names, instead
+  // of the signal ending the run with the old files half replaced.
+  std::signal(SIGXFSZ, SIG_IGN);
   qInstallMessageHandler(QuietMessages);
   std::vector<std::string> args(argv + 1, argv + argc);
   try {
@@ -50,10 +54,15 @@ int main(int argc, char** argv) {
     session.Start(options.actions);
     for (const auto& action : options.actions) session.Apply(action);
     session.Conclude();
-    std::cout << session.Report();
-    std::string error;
-    if (!session.Finish(error)) {
-      std::cerr << "varnloft-cli: " << error << "\n";
+    // Out before the files: one of them may be written to stdout after it.
+    std::cout << session.Report() << std::flush;
+    std::string errors;
+    if (!session.Finish(errors)) {
+      // One line for each output that failed.
+      size_t start = 0;
+      for (size_t end; (end = errors.find('\n', start)) != std::string::npos; start = end + 1)
+        std::cerr << "varnloft-cli: " << errors.substr(start, end - start) << "\n";
+      std::cerr << "varnloft-cli: " << errors.substr(start) << "\n";
       return 1;
     }
     return 0;

@@ -1,12 +1,12 @@
 #include "cli/materials_actions.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cmath>
 
 #include "materials/cutting_diagram.h"
 #include "materials/materials_csv.h"
 #include "materials/materials_json.h"
+#include "materials/stock_file.h"
 #include "platform/atomic_write.h"
 #include "platform/file_name.h"
 #include "platform/recording_canvas.h"
@@ -17,17 +17,6 @@ namespace {
 
 bool IsOpsOfMaterials(const CliAction& action) {
   return action.option == "--ops" && action.argument.rfind("materials=", 0) == 0;
-}
-
-// A stock file's text; false when it cannot be read.
-bool ReadWhole(const std::string& file, std::string& text, std::string& why) {
-  QFile in(QString::fromStdString(file));
-  if (!in.open(QIODevice::ReadOnly)) {
-    why = in.errorString().toStdString();
-    return false;
-  }
-  text = in.readAll().toStdString();
-  return true;
 }
 
 }  // namespace
@@ -48,11 +37,7 @@ bool CliMaterials::Apply(const CliAction& action) {
   } else if (action.option == "--trim") {
     problem = setup_.SetTrim(action.argument, imperial);
   } else if (action.option == "--stock") {
-    std::string text, why;
-    if (!ReadWhole(action.argument, text, why))
-      problem = "The stock file " + action.argument + " cannot be read: " + why + ".";
-    else
-      problem = setup_.ReadStockText(text, imperial);
+    problem = setup_.ReadStockFileAt(action.argument, imperial);
   }
   if (!problem.empty()) prompts_.ShowError(problem + " Nothing was changed.");
   return true;
@@ -65,21 +50,17 @@ bool CliMaterials::WriteFiles(std::string& error) const {
   for (const std::string& file : files_) {
     const std::string text =
         FileExtension(file) == ".csv" ? MaterialsCsv(materials) : MaterialsJson(materials);
-    if (!WriteFileAtomically(file, text).empty()) {
-      error = "cannot write " + file;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(file, text); !why.empty())
+      AddWriteError(error, CannotWrite(file, why));
   }
   if (!opsFile_.empty()) {
     const double height = CuttingDiagramHeight(materials, kMaterialsOpsWidth);
     RecordingCanvas canvas(kMaterialsOpsWidth, static_cast<int>(std::ceil(height)));
     DrawCuttingDiagram(materials, canvas);
-    if (!WriteFileAtomically(opsFile_, canvas.ToJsonLines()).empty()) {
-      error = "cannot write " + opsFile_;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(opsFile_, canvas.ToJsonLines()); !why.empty())
+      AddWriteError(error, CannotWrite(opsFile_, why));
   }
-  return true;
+  return error.empty();
 }
 
 const std::vector<std::string>& MaterialsOptionsWithArgument() {
@@ -124,11 +105,12 @@ std::string MaterialsHelpText() {
   those of the measure in force where they stand, and the files use those of the last design's
   measure. A value or stock file that is refused (a kerf or trim negative, not a number or
   absurd: a kerf of 1 in / 25 mm or more, a trim over a quarter of the shortest stock length; a
-  stock file that cannot be read, is not JSON, or has a field of the wrong type or a stock
-  length of 0 or less or a negative price) is shown in an error box, as the window shows it,
-  listed under "dialogs"; nothing is changed and the run goes on. The driver starts from the
-  default settings and example prices every time: it never reads or writes the settings the
-  program keeps.
+  stock file that cannot be read (a pipe, a device, a folder, over 1 MB), is not JSON, or has a
+  field of the wrong type, a stock length outside 1 ft to 40 ft (0.3 m to 12 m), more than 100
+  lengths of one lumber, a price negative or over 1000000, or a currency the Settings page
+  refuses) is shown in an error box, as the window shows it, listed under "dialogs"; nothing is
+  changed and the run goes on. The driver starts from the default settings and example prices
+  every time: it never reads or writes the settings the program keeps.
 )";
 }
 

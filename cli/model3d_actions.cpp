@@ -1,7 +1,6 @@
 #include "cli/model3d_actions.h"
 
 #include <QImage>
-#include <QSaveFile>
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -11,6 +10,7 @@
 #include "model3d/fit_check.h"
 #include "model3d/model_files.h"
 #include "model3d/table_renderer.h"
+#include "platform/atomic_write.h"
 #include "platform/qt/image_file.h"
 
 namespace varnloft {
@@ -43,13 +43,8 @@ std::string NoTable(const std::string& file) {
 }
 
 std::string WriteText(const std::string& file, const std::string& text) {
-  QSaveFile out(QString::fromStdString(file));
-  if (!out.open(QIODevice::WriteOnly) ||
-      out.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !out.commit())
-    return "cannot write " + file + ": " + out.errorString().toStdString();
-  return "";
+  const std::string why = WriteFileAtomically(file, text);
+  return why.empty() ? "" : CannotWrite(file, why);
 }
 
 }  // namespace
@@ -112,9 +107,8 @@ bool CliModel3d::WriteFiles(std::string& error) const {
       if (!e.empty()) errors.push_back(e);
     }
   }
-  if (errors.empty()) return true;
-  error = errors.front();
-  return false;
+  for (const std::string& e : errors) AddWriteError(error, e);
+  return errors.empty();
 }
 
 const std::vector<std::string>& Model3dOptionsWithArgument() {

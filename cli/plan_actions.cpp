@@ -8,6 +8,7 @@
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
+#include "platform/atomic_write.h"
 #include "platform/file_name.h"
 #include "platform/qt/image_file.h"
 
@@ -19,13 +20,6 @@ namespace {
 std::string OpsName(const CliAction& action) {
   const auto eq = action.argument.find('=');
   return eq == std::string::npos ? "" : action.argument.substr(0, eq);
-}
-
-bool WriteText(const std::string& file, const std::string& text) {
-  std::FILE* out = std::fopen(file.c_str(), "wb");
-  if (!out) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  return std::fclose(out) == 0 && written;
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ void CliPlans::UsePaperOf(const std::vector<CliAction>& actions) {
 }
 
 void CliPlans::ReportWriteError(const std::string& error) {
-  if (writeError_.empty()) writeError_ = error;
+  AddWriteError(writeError_, error);
 }
 
 void CliPlans::DrawSheet() {
@@ -127,12 +121,10 @@ bool CliPlans::WriteOpsFiles(std::string& error) const {
       {&planOpsFile_, &sheetOps}, {&printOpsFile_, &printOps}};
   for (const auto& [file, ops] : files) {
     if (file->empty()) continue;
-    if (!WriteText(*file, ops->ToJsonLines())) {
-      error = "cannot write " + *file;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(*file, ops->ToJsonLines()); !why.empty())
+      AddWriteError(error, CannotWrite(*file, why));
   }
-  return true;
+  return error.empty();
 }
 
 const std::vector<std::string>& PlanOptionsWithArgument() {

@@ -4,6 +4,7 @@
 
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
+#include "platform/atomic_write.h"
 #include "platform/qt/image_file.h"
 
 namespace varnloft {
@@ -44,19 +45,10 @@ bool CliPictures::WriteOpsFiles(std::string& error) const {
   for (const auto& [what, file] : opsFiles_) {
     const RecordingCanvas* ops = what == "view" ? &viewOps : what == "angles" ? &angleOps : nullptr;
     if (!ops) continue;
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    const std::string text = ops->ToJsonLines();
-    if (!out || std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
-      if (out) std::fclose(out);
-      error = "cannot write " + file;
-      return false;
-    }
-    if (std::fclose(out) != 0) {
-      error = "cannot write " + file;
-      return false;
-    }
+    if (std::string why = WriteFileAtomically(file, ops->ToJsonLines()); !why.empty())
+      AddWriteError(error, CannotWrite(file, why));
   }
-  return true;
+  return error.empty();
 }
 
 const std::vector<std::string>& ViewOptionsWithArgument() {

@@ -1,6 +1,7 @@
 #include "design/calculate_design.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "measure/angles.h"
@@ -70,6 +71,51 @@ bool RepositionLegs(DesignRecord& rec, std::vector<std::string>& notices) {
       "overlap.");
 }
 
+struct ComputedValue {
+  const char* name;  // as the message names it
+  float DesignRecord::*field;
+};
+
+// Every value the calculation computes, in the order it computes them.
+constexpr ComputedValue kComputed[] = {
+    {"seat width", &DesignRecord::SeatWidth},
+    {"table top width", &DesignRecord::TableTopWidth},
+    {"leg angle", &DesignRecord::LegAngle},
+    {"overall width", &DesignRecord::OverallWidth},
+    {"leg overlap", &DesignRecord::LegOverlap},
+    {"leg length", &DesignRecord::LegLength},
+    {"leg cut width", &DesignRecord::LegCutWidth},
+    {"outer support hole", &DesignRecord::OuterSupportHole},
+    {"top leg hole", &DesignRecord::TopLegHole},
+    {"lower leg hole", &DesignRecord::LowerLegHole},
+    {"seat support extension", &DesignRecord::SeatSupportExtension},
+    {"seat hole", &DesignRecord::SeatHole},
+    {"seat length", &DesignRecord::SeatLength},
+    {"brace run", &DesignRecord::BraceRun},
+    {"brace rise", &DesignRecord::BraceRise},
+    {"brace angle", &DesignRecord::BraceAngle},
+    {"brace length", &DesignRecord::BraceLength},
+    {"brace cut width", &DesignRecord::BraceCutWidth},
+};
+
+// Ends the calculation when one of the first `count` computed values is not a number a float
+// can hold, as a number too large typed in a box does: nothing downstream (plans, packet,
+// materials, 3D, design files) is ever given an infinity.
+void RequireFinite(const DesignRecord& rec, size_t count) {
+  for (size_t i = 0; i < count && i < std::size(kComputed); ++i) {
+    const float value = rec.*(kComputed[i].field);
+    if (std::isinf(value))
+      throw ProgramError(std::string("The design's ") + kComputed[i].name +
+                         " is too large a number for a table design.");
+    if (std::isnan(value))
+      throw ProgramError(std::string("The design's ") + kComputed[i].name +
+                         " cannot be calculated from these entries.");
+  }
+}
+
+// The values computed before the overlap question.
+constexpr size_t kBeforeQuestion = 5;
+
 }  // namespace
 
 std::string OverlapQuestionText(const DesignRecord& rec) {
@@ -116,6 +162,8 @@ GeometryOutcome CalculateGeometry(DesignRecord& rec, OverlapAnswer answer) {
   double clearance = LegClearance(rec);
   rec.LegOverlap = static_cast<float>(-clearance);
   rec.LegsRepositioned = false;
+
+  RequireFinite(rec, kBeforeQuestion);
 
   // 6. Overlapping legs: offer to step the angle down until they clear.
   if (clearance < 0) {
@@ -164,6 +212,7 @@ GeometryOutcome CalculateGeometry(DesignRecord& rec, OverlapAnswer answer) {
   rec.BraceLength = static_cast<float>(Divide(rec.BraceRun, braceCos));
   rec.BraceCutWidth = static_cast<float>(braceCos * rec.CentreSupportDepth);
 
+  RequireFinite(rec, std::size(kComputed));
   rec.LastCalculationFailed = false;
   return outcome;
 }

@@ -43,7 +43,7 @@ std::vector<DesignInput> MakeInputs() {
 double ReadText(const std::string& text) {
   double v = ReadNumber(text);
   if (std::fabs(v) > FLT_MAX) {
-    throw ProgramError("'" + text + "' is too large a number for a table design.");
+    throw ProgramError("'" + ShownText(text) + "' is too large a number for a table design.");
   }
   return v;
 }
@@ -52,7 +52,7 @@ double ReadText(const std::string& text) {
 float Store(double value, const std::string& firstText) {
   float f = static_cast<float>(value);
   if (!std::isfinite(f)) {
-    throw ProgramError("The entry beginning with '" + firstText +
+    throw ProgramError("The entry beginning with '" + ShownText(firstText) +
                        "' gives a length too large for a table design.");
   }
   return f;

@@ -1,8 +1,12 @@
 // Any text as a stock and price file. The reader either refuses it with a message or gives a
 // table every row of which can be used; such a table, written and read again, is the same
-// table. Any text the JSON reader takes is written and read back to the same value.
+// table. Any text the JSON reader takes is written and read back to the same value. The text is
+// read from a file through the bounded reader, as the program reads a stock file.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "fuzz_check.h"
@@ -45,9 +49,33 @@ void CheckJson(const std::string& text) {
   FUZZ_CHECK(WriteJson(*again.value) == written, "JSON read back differs: " + written);
 }
 
+// The input as a file, read as --stock and the Settings page read it: through the bounded
+// reader. One file for the whole run, rewritten for each input.
+StockFileResult ReadThroughFile(const std::string& text, const StockTable& base, bool imperial) {
+  static const std::string path = [] {
+    std::string pattern = "/tmp/varnloft-stock-fuzz-XXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd >= 0) close(fd);
+    return pattern;
+  }();
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  FUZZ_CHECK(out != nullptr, "the fuzzer's stock file cannot be written");
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fclose(out);
+  return ReadStockFileAt(path, base, imperial);
+}
+
 void CheckStockFile(const std::string& text, bool imperial) {
   const StockTable base = DefaultMaterialsSettings(imperial).table;
-  const StockFileResult read = ReadStockFile(text, base, imperial);
+  const StockFileResult read = ReadThroughFile(text, base, imperial);
+  if (text.size() > kStockFileMaxBytes) {
+    FUZZ_CHECK(!read.table && read.error.find("it is larger than 1 MB") != std::string::npos,
+               "a stock file over the limit was read: " + read.error);
+    return;
+  }
+  const StockFileResult direct = ReadStockFile(text, base, imperial);
+  FUZZ_CHECK(read.error == direct.error && read.table.has_value() == direct.table.has_value(),
+             "the stock file read from a file differs from its text read directly");
   FUZZ_CHECK(read.table.has_value() != !read.error.empty(),
              "the stock reader gave both or neither of a table and an error");
   if (!read.table) return;

@@ -78,8 +78,9 @@ void PatternFinder::Grow(int node, long long& steps) {
   }
 }
 
-bool PatternFinder::Evaluate(int node) {
+bool PatternFinder::Evaluate(int node, long long& steps) {
   const Node& n = nodes_[node];
+  steps += static_cast<long long>(ways_.size()) * static_cast<long long>(input_.stock.size());
   const double trim = input_.trim;
   bool found = false;
   BoardPattern best;
@@ -124,10 +125,17 @@ bool PatternFinder::Run(long long& steps, long long budget) {
       if (!firstLevel && (steps > budget || nodes_.size() > kMaxPatternNodes || StopAsked(input_)))
         return false;
     }
+    const bool singles = firstLevel;  // the single pieces are all evaluated, whatever the budget
     firstLevel = false;
     std::vector<int> grown;
-    for (size_t node = before; node < nodes_.size(); ++node)
-      if (Evaluate(static_cast<int>(node))) grown.push_back(static_cast<int>(node));
+    for (size_t node = before; node < nodes_.size(); ++node) {
+      if (Evaluate(static_cast<int>(node), steps)) grown.push_back(static_cast<int>(node));
+      // Past the budget the patterns found so far are kept; the rest of the level is not.
+      if (!singles && (steps > budget || StopAsked(input_))) {
+        evaluated_ = node + 1;
+        return false;
+      }
+    }
     evaluated_ = nodes_.size();
     level_ = std::move(grown);
   }

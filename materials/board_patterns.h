@@ -63,7 +63,9 @@ class PatternFinder {
 
   int NodeOf(const std::vector<int>& counts);
   void Grow(int node, long long& steps);
-  bool Evaluate(int node);  // false when the multiset fits no stock length
+  // False when the multiset fits no stock length. Each way its last piece may lie is checked
+  // against each stock length: that many steps.
+  bool Evaluate(int node, long long& steps);
 
   const PlanInput& input_;
   std::vector<int> counts_;

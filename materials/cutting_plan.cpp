@@ -251,9 +251,35 @@ double LowerBound(const PlanInput& input, const std::vector<int>& counts,
   return std::max(single, priced ? area : std::ceil(area - 1e-9));
 }
 
-}  // namespace
+// Stock lengths equal to within kSameLength cut the same boards, so only one of them is searched:
+// the cheapest (the first of equals), as the search itself would choose. `original` maps each
+// row kept back to its row in `input`.
+PlanInput MergeEqualLengths(const PlanInput& input, std::vector<int>& original) {
+  bool priced = !input.stock.empty();
+  for (const PlanStock& s : input.stock) priced = priced && s.price.has_value();
+  PlanInput merged = input;
+  merged.stock.clear();
+  original.clear();
+  for (size_t k = 0; k < input.stock.size(); ++k) {
+    const PlanStock& s = input.stock[k];
+    bool same = false;
+    for (size_t j = 0; j < merged.stock.size() && !same; ++j) {
+      if (std::fabs(merged.stock[j].length - s.length) >= kSameLength) continue;
+      same = true;
+      if (priced && CostsLess(*s.price, *merged.stock[j].price)) {
+        merged.stock[j] = s;
+        original[j] = static_cast<int>(k);
+      }
+    }
+    if (!same) {
+      merged.stock.push_back(s);
+      original.push_back(static_cast<int>(k));
+    }
+  }
+  return merged;
+}
 
-LumberPlan PlanLumber(const PlanInput& input, long long stepBudget) {
+LumberPlan PlanDistinctLengths(const PlanInput& input, long long stepBudget) {
   LumberPlan plan;
   const size_t m = input.types.size();
   plan.missing.assign(m, 0);
@@ -308,6 +334,16 @@ LumberPlan PlanLumber(const PlanInput& input, long long stepBudget) {
   plan.lowerBound = plan.proven
                         ? (plan.priced ? plan.cost : primary)
                         : LowerBound(input, counts, meanLength, search, patterns, plan.priced);
+  return plan;
+}
+
+}  // namespace
+
+LumberPlan PlanLumber(const PlanInput& input, long long stepBudget) {
+  std::vector<int> original;
+  const PlanInput merged = MergeEqualLengths(input, original);
+  LumberPlan plan = PlanDistinctLengths(merged, stepBudget);
+  for (PlanBoard& board : plan.boards) board.stock = original[board.stock];
   return plan;
 }
 

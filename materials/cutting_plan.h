@@ -9,6 +9,9 @@
 // the least length bought, then the longest offcut. The search counts its steps against a fixed
 // budget (never time), so the answer is the same on every machine: within the budget the plan is
 // proven best; past it, the best plan found is returned, marked not proven, with a lower bound.
+// Every unit of work counts as a step, the check of each stock length against each multiset
+// too, so that the time is bounded whatever the stock; stock lengths equal to within
+// kSameLength are merged first (the cheapest kept).
 #include <atomic>
 #include <optional>
 #include <vector>
@@ -19,6 +22,9 @@ namespace varnloft {
 
 // Enough for every design the lists offer, with room to spare.
 inline constexpr long long kPlanStepBudget = 4'000'000;
+// The steps all the near-miss plans of one design may spend together (the busiest design the
+// lists offer spends under 6,000,000 steps on all its plans).
+inline constexpr long long kNearMissStepBudget = 8'000'000;
 
 struct PlanPieceType {
   std::vector<LaidPiece> ways;  // from WaysToLay; the first is as drawn

@@ -7,6 +7,7 @@
 #include "materials/board_patterns.h"
 #include "materials/cutting_plan.h"
 #include "materials/material_texts.h"
+#include "materials/materials_memo.h"
 #include "materials/piece_layout.h"
 
 namespace varnloft {
@@ -197,7 +198,7 @@ double NearMissStep(bool imperial) {
 // than any smaller one. The plan is only made again where the shortening lets some multiset of
 // pieces fit a stock length it did not fit before; elsewhere the cost stays as it was.
 void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t index,
-                    const LumberInput& li, const LumberPlan& plan) {
+                    const LumberInput& li, const LumberPlan& plan, long long& budgetLeft) {
   if (StopAsked(li.input)) return;
   const Piece& p = out.pieces[index];
   size_t type = 0;
@@ -219,9 +220,13 @@ void FindNearMisses(Materials& out, const MaterialsSettings& settings, size_t in
     LumberInput shorter =
         InputFor(p.lumber.name, Shortened(out.pieces, index, by), settings, imperial);
     shorter.input.stop = li.input.stop;
-    const LumberPlan replanned = PlanLumber(shorter.input);
+    // The near misses of the whole design share one budget: once it is spent, no more are
+    // looked for, so their plans add a bounded time whatever the design and stock.
+    if (budgetLeft <= 0) return;
+    const LumberPlan replanned = PlanLumber(shorter.input, std::min(kPlanStepBudget, budgetLeft));
     if (StopAsked(li.input)) return;
     out.steps += replanned.steps;
+    budgetLeft -= replanned.steps;
     if (!replanned.proven || Missing(replanned) > Missing(plan)) continue;
     const double gain = before - Measure(replanned);
     const size_t boards = replanned.boards.size();
@@ -288,6 +293,17 @@ void AddTotals(Materials& out) {
 
 Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
                          const std::atomic<bool>* stop) {
+  const std::string key = MaterialsKey(rec, settings);
+  // A caller that has lost interest is told so, as it would be without the kept list.
+  if (!(stop && stop->load()))
+    if (std::optional<Materials> kept = KeptMaterials(key)) return std::move(*kept);
+  Materials out = BuildMaterialsAfresh(rec, settings, stop);
+  if (!out.stopped) KeepMaterials(key, out);
+  return out;
+}
+
+Materials BuildMaterialsAfresh(const DesignRecord& rec, const MaterialsSettings& settings,
+                               const std::atomic<bool>* stop) {
   Materials out;
   out.imperial = rec.ImperialUnits;
   out.modelScale = rec.ModelScale;
@@ -318,6 +334,7 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
   AddStockInForce(out, lumbers, settings);
 
   out.optimal = true;
+  long long nearMissBudget = kNearMissStepBudget;
   for (const std::string& lumber : lumbers) {
     if (stop && stop->load()) break;
     LumberInput li = InputFor(lumber, out.pieces, settings, out.imperial);
@@ -335,7 +352,7 @@ Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& setti
         continue;
       bool missing = false;
       for (const MissingPiece& m : out.missing) missing = missing || m.member == p.member;
-      if (!missing) FindNearMisses(out, settings, i, li, plan);
+      if (!missing) FindNearMisses(out, settings, i, li, plan, nearMissBudget);
     }
   }
   if (stop && stop->load()) {

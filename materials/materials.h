@@ -74,9 +74,15 @@ struct Materials {
 };
 
 // `stop`, when given, may be set by another thread to end the work early: the result is then
-// marked stopped and lists nothing.
+// marked stopped and lists nothing. The last complete result is kept: asked again for the same
+// design and settings (the Materials window, then the packet, or --materials then
+// --export-packet), it is given back without planning again.
 Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
                          const std::atomic<bool>* stop = nullptr);
+
+// The same, planned afresh whatever was kept (for timing the work itself).
+Materials BuildMaterialsAfresh(const DesignRecord& rec, const MaterialsSettings& settings,
+                               const std::atomic<bool>* stop = nullptr);
 
 // One line of the shopping list: the boards of one lumber and length.
 struct BoardsToBuy {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -75,7 +77,40 @@ std::string Field(const char* list, size_t index, const char* name) {
   return std::string(list) + "[" + std::to_string(index) + "]." + name;
 }
 
+// A value as a message quotes it: ten significant digits, so 1e300 reads as 1e+300.
+std::string ValueText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
+std::string PriceProblem(const std::optional<double>& price, const std::string& field) {
+  if (!price) return "";
+  if (std::isfinite(*price) && *price < 0) return field + ": a price may not be negative.";
+  if (!std::isfinite(*price) || *price > kHighestPrice)
+    return field + ": " + ValueText(*price) + " is not a price; a price is at most " +
+           ValueText(kHighestPrice) + ".";
+  return "";
+}
+
 }  // namespace
+
+double ShortestStockLength(bool imperial) {
+  return imperial ? 1.0 : Millimetre(300);
+}
+
+double LongestStockLength(bool imperial) {
+  return imperial ? 40.0 : Millimetre(12000);
+}
+
+std::string CurrencyProblem(const std::string& currency) {
+  if (currency.size() > kLongestCurrency)
+    return "The currency symbol may be at most " + std::to_string(kLongestCurrency) +
+           " characters long.";
+  for (unsigned char c : currency)
+    if (c < 0x20 || c == 0x7F) return "The currency symbol may not hold tabs or line breaks.";
+  return "";
+}
 
 std::vector<double> DefaultStockLengths(bool imperial) {
   std::vector<double> lengths;
@@ -126,18 +161,29 @@ HardwarePrice HardwarePriceOf(const StockTable& table, const std::string& item) 
 }
 
 std::string StockTableProblem(const StockTable& table, bool imperial) {
+  if (std::string problem = CurrencyProblem(table.currency); !problem.empty()) return problem;
   const auto& stock = table.stock;
   std::set<std::pair<std::string, double>> lengths;
+  std::map<std::string, size_t> perLumber;
+  const double shortest = ShortestStockLength(imperial), longest = LongestStockLength(imperial);
   for (size_t i = 0; i < stock.size(); ++i) {
     const StockLength& row = stock[i];
     if (row.lumber.empty()) return Field("stock", i, "lumber") + ": the lumber has no name.";
     if (!std::isfinite(row.length) || row.length <= 0)
       return Field("stock", i, "length") + ": a stock length must be more than 0.";
-    if (row.price && (!std::isfinite(*row.price) || *row.price < 0))
-      return Field("stock", i, "price") + ": a price may not be negative.";
+    if (row.length < shortest || row.length > longest)
+      return Field("stock", i, "length") + ": " + ValueText(row.length) +
+             " ft is not a length a lumber yard sells; a stock length is from " +
+             MaterialLengthText(shortest, imperial) + " to " +
+             MaterialLengthText(longest, imperial) + ".";
+    if (std::string problem = PriceProblem(row.price, Field("stock", i, "price")); !problem.empty())
+      return problem;
     if (!lengths.emplace(row.lumber, row.length).second)
       return "stock[" + std::to_string(i) + "]: " + row.lumber + " at " +
              MaterialLengthText(row.length, imperial) + " is listed twice.";
+    if (++perLumber[row.lumber] > kMostStockLengthsPerLumber)
+      return "stock[" + std::to_string(i) + "]: " + row.lumber + " has more than " +
+             std::to_string(kMostStockLengthsPerLumber) + " stock lengths.";
   }
   const auto& hardware = table.hardware;
   std::set<std::string> items;
@@ -145,8 +191,9 @@ std::string StockTableProblem(const StockTable& table, bool imperial) {
     const HardwarePrice& row = hardware[i];
     if (row.item.empty()) return Field("hardware", i, "item") + ": the item has no name.";
     if (row.pack < 1) return Field("hardware", i, "pack") + ": a pack holds 1 or more.";
-    if (row.price && (!std::isfinite(*row.price) || *row.price < 0))
-      return Field("hardware", i, "price") + ": a price may not be negative.";
+    if (std::string problem = PriceProblem(row.price, Field("hardware", i, "price"));
+        !problem.empty())
+      return problem;
     if (!items.insert(row.item).second)
       return "hardware[" + std::to_string(i) + "]: " + row.item + " is listed twice.";
   }

@@ -46,9 +46,25 @@ std::vector<StockLength> StockOf(const StockTable& table, const std::string& lum
 // The pack and price of an item; a pack of 1 with no price when the table has no row for it.
 HardwarePrice HardwarePriceOf(const StockTable& table, const std::string& item);
 
+// The limits a stock table is held to, wherever it comes from (the Settings page, a stock file,
+// the saved settings): lengths a lumber yard sells, prices a yard asks, a short currency label.
+inline constexpr size_t kMostStockLengthsPerLumber = 100;
+inline constexpr double kHighestPrice = 1e6;
+inline constexpr size_t kLongestCurrency = 12;
+
+// The shortest and the longest stock length of a measure, feet: 1 ft to 40 ft, 0.3 m to 12 m.
+double ShortestStockLength(bool imperial);
+double LongestStockLength(bool imperial);
+
+// Empty when the currency symbol can be used, else why not: more than kLongestCurrency
+// characters (bytes), or a tab, line break or other control character.
+std::string CurrencyProblem(const std::string& currency);
+
 // Empty when every row can be used, else what is wrong, naming the field as the stock file does
-// ("stock[2].length: a stock length must be more than 0."): a lumber or item without a name, a
-// stock length of 0 or less, a negative price, a pack below 1, a row listed twice.
+// and the value refused ("stock[2].length: 1e+300 ft is not ..."): a lumber or item without a
+// name, a stock length of 0 or less or outside the yard's range, a price that is negative, not a
+// number or above kHighestPrice, a pack below 1, a row listed twice, more than
+// kMostStockLengthsPerLumber lengths of one lumber, a currency CurrencyProblem refuses.
 std::string StockTableProblem(const StockTable& table, bool imperial);
 
 // Empty when the settings can be used, else what is wrong, naming the field: a kerf or trim that

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "platform/bounded_read.h"
 #include "platform/json_text.h"
 #include "platform/json_value.h"
 
@@ -140,6 +141,16 @@ StockFileResult ReadStockFile(const std::string& text, const StockTable& base, b
     result.error = refusal.what;
   }
   return result;
+}
+
+StockFileResult ReadStockFileAt(const std::string& path, const StockTable& base, bool imperial) {
+  std::string text;
+  if (std::string why = ReadFileUpTo(path, kStockFileMaxBytes, text); !why.empty()) {
+    StockFileResult result;
+    result.error = "The stock file " + path + " cannot be read: " + why + ".";
+    return result;
+  }
+  return ReadStockFile(text, base, imperial);
 }
 
 std::string StockFileJson(const StockTable& table) {

@@ -20,6 +20,14 @@ struct StockFileResult {
 // an unknown field and any row StockTableProblem refuses; the message names the field.
 StockFileResult ReadStockFile(const std::string& text, const StockTable& base, bool imperial);
 
+// A stock file is a short table; a larger file is refused before more of it is read.
+inline constexpr size_t kStockFileMaxBytes = 1 << 20;  // 1 MB
+
+// Reads the stock file at `path` over `base`, through the bounded reader: a pipe, a device or a
+// folder is refused at once, and a file larger than kStockFileMaxBytes is refused at the limit.
+// The error names the file: "The stock file s.json cannot be read: it is not a regular file."
+StockFileResult ReadStockFileAt(const std::string& path, const StockTable& base, bool imperial);
+
 // The table in the file's form, one row a line.
 std::string StockFileJson(const StockTable& table);
 

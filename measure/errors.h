@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "measure/shown_text.h"
+
 namespace varnloft {
 
 // Raised where a user action cannot go on; caught once at the outermost entry of each user event.
@@ -15,7 +17,7 @@ class ProgramError : public std::runtime_error {
 class ConversionError : public ProgramError {
  public:
   explicit ConversionError(const std::string& text)
-      : ProgramError("'" + text + "' is not a valid floating point value") {}
+      : ProgramError("'" + ShownText(text) + "' is not a valid floating point value") {}
 };
 
 // Zero divisors are tested explicitly where the program promises this error (C++ does not trap).

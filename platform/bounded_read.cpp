@@ -19,7 +19,13 @@ ReadStatus ReadBoundedFile(const std::string& path, size_t maxBytes, std::string
     return ReadStatus::Failed;
   }
   struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fstat(fd, &info) != 0) {
+    error = std::strerror(errno);
+    close(fd);
+    return ReadStatus::Failed;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    // A pipe or a device may never end, and a folder holds no text.
     error = S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file";
     close(fd);
     return ReadStatus::Failed;
@@ -43,6 +49,25 @@ ReadStatus ReadBoundedFile(const std::string& path, size_t maxBytes, std::string
   }
   close(fd);
   return ReadStatus::Ok;
+}
+
+std::string SizeText(size_t bytes) {
+  if (bytes >= (1u << 20) && bytes % (1u << 20) == 0) return std::to_string(bytes >> 20) + " MB";
+  if (bytes >= (1u << 10) && bytes % (1u << 10) == 0) return std::to_string(bytes >> 10) + " KB";
+  return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
+std::string ReadFileUpTo(const std::string& path, size_t maxBytes, std::string& text) {
+  std::string error;
+  switch (ReadBoundedFile(path, maxBytes, text, error)) {
+    case ReadStatus::Ok:
+      return "";
+    case ReadStatus::TooLarge:
+      return "it is larger than " + SizeText(maxBytes);
+    case ReadStatus::Failed:
+      break;
+  }
+  return error;
 }
 
 }  // namespace varnloft

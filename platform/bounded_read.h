@@ -13,4 +13,11 @@ enum class ReadStatus { Ok, TooLarge, Failed };
 ReadStatus ReadBoundedFile(const std::string& path, size_t maxBytes, std::string& text,
                            std::string& error);
 
+// The same, with every refusal in the words the user reads: empty when `text` holds the whole
+// file, else why not ("it is larger than 1 MB", "it is not a regular file", "Permission denied").
+std::string ReadFileUpTo(const std::string& path, size_t maxBytes, std::string& text);
+
+// "1 MB", "64 KB", "100 bytes": a limit as a message gives it.
+std::string SizeText(size_t bytes);
+
 }  // namespace varnloft

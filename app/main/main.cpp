@@ -4,10 +4,14 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
+#include <csignal>
 
 #include "app/qt/program_windows.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit a save fails with "File too large" and says so, instead of the signal
+  // ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Varnloft");
   QApplication::setApplicationDisplayName("Varnloft");

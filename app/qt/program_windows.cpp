@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 
@@ -12,6 +11,7 @@
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "help/program_icon.h"
+#include "platform/atomic_write.h"
 #include "platform/qt/qt_locale_texts.h"
 
 namespace varnloft {
@@ -59,16 +59,10 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
   if (!dumpPath.isEmpty()) {
     mainWidget_->SetAfterSync([this, dumpPath] {
-      QSaveFile file(dumpPath);
-      if (file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray::fromStdString(ReportJson(*state_, prompts_.shown)));
-        file.commit();
-      }
-      QSaveFile geometry(dumpPath + ".geometry");
-      if (geometry.open(QIODevice::WriteOnly)) {
-        geometry.write(mainWidget_->WidgetGeometryJson().toUtf8());
-        geometry.commit();
-      }
+      // A dump that cannot be written is missed by the test that reads it; nothing else.
+      WriteFileAtomically(dumpPath.toStdString(), ReportJson(*state_, prompts_.shown));
+      WriteFileAtomically((dumpPath + ".geometry").toStdString(),
+                          mainWidget_->WidgetGeometryJson().toStdString());
     });
   }
   ConnectOptionDialog(*thicknessDialog_);

@@ -1,6 +1,6 @@
 #include "platform/qt/image_file.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 
 #include "platform/file_name.h"
 #include "platform/qt/saved_file.h"
@@ -17,16 +17,12 @@ const char* ImageFormatFor(const std::string& path) {
 std::string SaveImageFile(const QImage& image, const QString& path) {
   const char* format = ImageFormatFor(path.toStdString());
   if (!format) return SaveFailure(path, "its name ends in neither .bmp nor .png");
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(path, file.errorString());
-  if (!image.save(&file, format)) {
-    const QString reason = file.error() != QFileDevice::NoError
-                               ? file.errorString()
-                               : QString("the picture could not be encoded");
-    file.cancelWriting();
-    return SaveFailure(path, reason);
-  }
-  return CommitSavedFile(file);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format)) return SaveFailure(path, "the picture could not be encoded");
+  buffer.close();
+  return SaveBytes(path, bytes);
 }
 
 }  // namespace varnloft

@@ -1,8 +1,8 @@
 #include "platform/qt/pdf_file.h"
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "platform/qt/paint_device_page_sink.h"
 #include "platform/qt/saved_file.h"
@@ -19,8 +19,9 @@ std::string PrintToPdfFile(const std::string& path, PaperSize paper, RecordingCa
 std::string PrintToPdfFile(const std::string& path, const PdfDocumentInfo& info,
                            RecordingCanvas* recording,
                            const std::function<void(PageSink&)>& print) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(file.fileName(), file.errorString());
+  QByteArray bytes;
+  QBuffer file(&bytes);
+  file.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&file);
     writer.setResolution(kPdfDotsPerInch);
@@ -28,14 +29,10 @@ std::string PrintToPdfFile(const std::string& path, const PdfDocumentInfo& info,
     writer.setCreator(QString::fromStdString(info.creator));
     if (!info.title.empty()) writer.setTitle(QString::fromStdString(info.title));
     PaintDevicePageSink sink(writer, recording);
-    try {
-      print(sink);
-    } catch (...) {
-      file.cancelWriting();
-      throw;
-    }
+    print(sink);  // a throw leaves the target untouched: nothing was written yet
   }
-  return CommitSavedFile(file);
+  file.close();
+  return SaveBytes(QString::fromStdString(path), bytes);
 }
 
 }  // namespace varnloft

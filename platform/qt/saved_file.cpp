@@ -1,5 +1,7 @@
 #include "platform/qt/saved_file.h"
 
+#include "platform/atomic_write.h"
+
 namespace varnloft {
 
 std::string SaveFailure(const QString& path, const QString& reason) {
@@ -7,14 +9,10 @@ std::string SaveFailure(const QString& path, const QString& reason) {
          ".";
 }
 
-std::string CommitSavedFile(QSaveFile& file) {
-  if (file.error() != QFileDevice::NoError) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return SaveFailure(file.fileName(), reason);
-  }
-  if (!file.commit()) return SaveFailure(file.fileName(), file.errorString());
-  return "";
+std::string SaveBytes(const QString& path, const QByteArray& bytes) {
+  const std::string reason = WriteFileAtomically(
+      path.toStdString(), std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  return reason.empty() ? "" : SaveFailure(path, QString::fromStdString(reason));
 }
 
 }  // namespace varnloft

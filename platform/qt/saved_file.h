@@ -1,7 +1,7 @@
 #pragma once
-// The end of every write through a QSaveFile: the output went to a temporary file beside the
-// target, which replaces the target only when nothing failed. The messages name the file.
-#include <QSaveFile>
+// The Qt side of the one writer (platform/atomic_write.h): a document drawn into memory is put
+// in the target's place whole, or not at all. The messages name the file.
+#include <QByteArray>
 #include <QString>
 #include <string>
 
@@ -10,8 +10,8 @@ namespace varnloft {
 // "The file "PATH" could not be written: REASON."
 std::string SaveFailure(const QString& path, const QString& reason);
 
-// Puts the written file in place, or, after an error, removes the temporary file and leaves the
-// target as it was. Returns an empty text, or the message for the user.
-std::string CommitSavedFile(QSaveFile& file);
+// Writes `bytes` as the whole of the file `path` through WriteFileAtomically. Returns an empty
+// text, or the message for the user; the target is then as it was.
+std::string SaveBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace varnloft

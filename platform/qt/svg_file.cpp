@@ -1,7 +1,7 @@
 #include "platform/qt/svg_file.h"
 
+#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 
@@ -19,8 +19,10 @@ constexpr int kSvgDotsPerInch = 96;
 std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
                          const std::function<void(Canvas&)>& draw, RecordingCanvas* recording) {
   const int width = std::max(picture.width, 1), height = std::max(picture.height, 1);
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return SaveFailure(file.fileName(), file.errorString());
+  const QString name = QString::fromStdString(path);
+  QByteArray bytes;
+  QBuffer file(&bytes);
+  file.open(QIODevice::WriteOnly);
   {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
@@ -29,10 +31,8 @@ std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
     generator.setViewBox(QRect(0, 0, width, height));
     generator.setTitle(QString::fromStdString(picture.title));
     QPainter painter;
-    if (!painter.begin(&generator)) {
-      file.cancelWriting();
-      return SaveFailure(file.fileName(), "the SVG document could not be started");
-    }
+    if (!painter.begin(&generator))
+      return SaveFailure(name, "the SVG document could not be started");
     QPainterCanvas canvas(painter, kSvgDotsPerInch, picture.start);
     try {
       if (recording) {
@@ -44,12 +44,12 @@ std::string WriteSvgFile(const std::string& path, const SvgPicture& picture,
       }
     } catch (...) {
       painter.end();
-      file.cancelWriting();
       throw;
     }
     painter.end();
   }
-  return CommitSavedFile(file);
+  file.close();
+  return SaveBytes(name, bytes);
 }
 
 }  // namespace varnloft

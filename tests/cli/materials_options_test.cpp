@@ -147,7 +147,7 @@ TEST_F(MaterialsOptions, AFailedDesignAndAnUnwritableFile) {
   const std::string target = Path("no such folder/m.csv");
   const DriverRun unwritable({"--materials", target});
   EXPECT_FALSE(unwritable.written);
-  EXPECT_EQ(unwritable.error, "cannot write " + target);
+  EXPECT_EQ(unwritable.error, "cannot write " + target + ": No such file or directory");
   // A file in the way of the target's name (here a folder) is left as it was.
   ASSERT_TRUE(QDir(dir.path()).mkdir("taken.json"));
   const DriverRun taken({"--materials", Path("taken.json")});

@@ -115,8 +115,11 @@ TEST(Model3dOptions, ReportsFilesThatCannotBeWritten) {
   const CliRun failed({"--type", "Edit4=abc", "--design", "--export-3d", stl, "--save-3d",
                        dir.filePath("t.png").toStdString(), "--fit", fit.toStdString()});
   EXPECT_FALSE(failed.written);
-  EXPECT_EQ(failed.error,
-            "cannot write " + stl + ": the last calculation failed, so there is no table");
+  // Both refused files are named, one line each.
+  EXPECT_EQ(failed.error, "cannot write " + stl +
+                              ": the last calculation failed, so there is no table\n" +
+                              "cannot write " + dir.filePath("t.png").toStdString() +
+                              ": the last calculation failed, so there is no table");
   EXPECT_FALSE(QFile::exists(QString::fromStdString(stl)));
   EXPECT_FALSE(QFile::exists(dir.filePath("t.png")));
   const JsonValue doc = FitOf(fit);

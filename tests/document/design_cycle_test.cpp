@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/support/built_in_design.h"
 
 namespace varnloft {
@@ -74,6 +76,39 @@ TEST(DesignCycle, AFailureNamesItsInputAndKeepsWhatWasReadBeforeIt) {
   EXPECT_EQ(zero.error, "Floating point division by zero");
   EXPECT_EQ(zero.errorRole, "");
   EXPECT_TRUE(zero.lengthsRead);
+}
+
+TEST(DesignCycle, AValueNoFloatCanHoldEndsTheCalculation) {
+  // Each box reads as a float, but the lower leg hole, worked from the seat height, is past
+  // the float range: the calculation fails as a number too large in a box would.
+  DesignDocument document = AdultStandardDocument(true);
+  document.Texts("seatHeight") = {"3.4e38", "0", "0"};
+  const DesignOutcome outcome = Design(document, OverlapAnswer::Yes);
+  ASSERT_EQ(outcome.result, DesignOutcome::Result::Failed);
+  EXPECT_EQ(outcome.error, "The design's lower leg hole is too large a number for a table design.");
+  EXPECT_TRUE(outcome.record.LastCalculationFailed);
+  EXPECT_TRUE(std::isfinite(outcome.record.LegLength));
+
+  // Every design that counts as done holds finite values only.
+  for (const char* text : {"3e38", "1e30", "-3e38", "1e-30"}) {
+    DesignDocument d = AdultStandardDocument(true);
+    d.Texts("seatHeight") = {text, "0", "0"};
+    const DesignOutcome o = Design(d, OverlapAnswer::Yes);
+    if (o.result != DesignOutcome::Result::Designed) continue;
+    const DesignRecord& r = o.record;
+    for (float v : {r.LegLength, r.LowerLegHole, r.SeatHole, r.SeatSupportExtension, r.BraceLength,
+                    r.BraceAngle, r.OverallWidth, r.LegOverlap})
+      EXPECT_TRUE(std::isfinite(v)) << text;
+  }
+}
+
+TEST(DesignCycle, AControlCharacterInABoxIsShownEscapedNeverCut) {
+  DesignDocument document = AdultStandardDocument(true);
+  document.Texts("leftSeatOverhang")[0] = std::string("6\0x\t", 4);
+  const DesignOutcome outcome = Design(document, OverlapAnswer::NotAsked);
+  ASSERT_EQ(outcome.result, DesignOutcome::Result::Failed);
+  EXPECT_EQ(outcome.error, "'6\\x00x\\x09' is not a valid floating point value");
+  EXPECT_EQ(outcome.error.find('\0'), std::string::npos);
 }
 
 TEST(DesignCycle, TheOutcomeCarriesTheTidiedDocumentAndLeavesTheGivenOneAlone) {

@@ -80,7 +80,7 @@ $cli --stock "$work/bad-type.json" | grep -qF '"text": "currency: must be a stri
 out=$($cli --materials "$work/no/such/dir/x.json" 2>"$work/err")
 rc=$?
 [ $rc -eq 1 ] || bad "an unwritable --materials file exits $rc, not 1"
-[ "$(cat "$work/err")" = "varnloft-cli: cannot write $work/no/such/dir/x.json" ] ||
+[ "$(cat "$work/err")" = "varnloft-cli: cannot write $work/no/such/dir/x.json: No such file or directory" ] ||
   bad "stderr says: $(cat "$work/err")"
 python3 -c 'import json,sys; json.loads(sys.stdin.read())' <<<"$out" || bad "stdout is not whole JSON"
 
@@ -90,6 +90,32 @@ for args in "--materials $work/x.txt" "--materials" "--ops materials=" "--kerf";
   rc=$?
   [ $rc -eq 2 ] && [ "$(wc -l <"$work/err")" -eq 1 ] || bad "'$args' gave exit $rc"
 done
+
+# Hostile stock files: a pipe nobody writes and a device that never ends are refused at once.
+mkfifo "$work/stock.fifo"
+for stock in "$work/stock.fifo" /dev/zero; do
+  out=$(timeout 10 $cli --stock "$stock" --materials "$work/h.json")
+  rc=$?
+  [ $rc -eq 0 ] || bad "--stock $stock exits $rc"
+  grep -qF "The stock file $stock cannot be read: it is not a regular file." <<<"$out" ||
+    bad "--stock $stock is not refused in an error box"
+done
+
+# A full disk (here a 1 KB file size limit) keeps the old file, names it and exits 1.
+echo '{"old": true}' >"$work/kept.json"
+(ulimit -f 1; $cli --materials "$work/kept.json" >/dev/null 2>"$work/err"); rc=$?
+[ $rc -eq 1 ] || bad "a --materials file past the size limit exits $rc"
+[ "$(cat "$work/kept.json")" = '{"old": true}' ] || bad "the old materials file was lost"
+grep -qF "cannot write $work/kept.json: File too large" "$work/err" ||
+  bad "the size limit is not named: $(cat "$work/err")"
+$cli --ops materials=/dev/full >/dev/null 2>"$work/err"
+grep -qF "cannot write /dev/full: No space left on device" "$work/err" ||
+  bad "/dev/full is not named: $(cat "$work/err")"
+
+# Through a pipe: the trace follows the JSON document down the pipe.
+alone=$($cli | wc -c)
+both=$($cli --ops materials=/proc/self/fd/1 | wc -c)
+[ "$both" -gt $((alone + 1000)) ] || bad "--ops through a pipe wrote $((both - alone)) bytes"
 
 [ $fail -eq 0 ] && echo "materials driver: all checks passed"
 exit $fail
