@@ -44,9 +44,12 @@ bool CliSafety::Apply(const CliAction& action) {
 bool CliSafety::WriteFiles(std::string& error) const {
   if (files_.empty()) return true;
   const DesignRecord& rec = window_.rec;
-  const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec), settings_);
+  // --species counts over the design's own wood, which counts over the measure's default.
+  SafetySettings settings = settings_;
+  if (!settings.species) settings.species = window_.form.woodSpecies;
+  const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec), settings);
   const std::vector<SafetySuggestion> suggestions =
-      SuggestSafetyChanges(CaptureDesignState(window_.form, rec), rec, check, settings_);
+      SuggestSafetyChanges(CaptureDesignState(window_.form, rec), rec, check, settings);
   const std::string text = SafetyJson(check, suggestions) + "\n";
   for (const std::string& file : files_) {
     if (!WriteFileAtomically(file, text).empty()) {
@@ -95,7 +98,8 @@ std::string SafetyHelpText() {
                      values, not an engineer's approval.
   --species NAME     the wood: "Southern Pine No. 2" (the imperial default), "Douglas Fir-Larch
                      No. 2", "Hem-Fir No. 2", "Spruce-Pine-Fir No. 1/No. 2", "C16" or "C24"
-                     (the metric default); case aside. Another name exits 2.
+                     (the metric default); case aside. Another name exits 2. Without it, the
+                     wood the design file names ("species"), else the measure's default.
   --person MASS      the person's mass: kilograms, or pounds with lb (243lb); default 110 kg,
                      55 kg at a table top under 28 in. Above 0 and up to 1000 kg, else exits 2.
   --deflection-limit N

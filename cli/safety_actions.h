@@ -2,7 +2,8 @@
 // The driver's safety check: --species, --person and --deflection-limit set the check up (the
 // last of each counts); --check FILE writes the report of the last design, with its suggestions,
 // at the end of the run, after the JSON document. A refused species, mass or ratio is a usage
-// error (exit status 2), as nothing in the window would take it.
+// error (exit status 2), as nothing in the window would take it. Without --species the check
+// takes the wood the design file names, else the measure's default.
 #include <string>
 #include <vector>
 

@@ -54,6 +54,17 @@ jq -e '.check.strength[0] | .deflection_limit_m * 360 - .span_m | fabs < 1e-12' 
 $cli --metric --check "$work/m.json" >/dev/null
 same "the metric default species" "$(jq -r .check.species.name "$work/m.json")" "C24"
 
+# The design file's wood: none written unless chosen; a file naming one is checked with it, keeps
+# it when saved again, and --species counts over it.
+$cli --save-design "$work/d.varnloft" >/dev/null
+grep -q '"species"' "$work/d.varnloft" && bad "a design with no wood chosen names one"
+jq '. + {species: "Hem-Fir No. 2"}' "$work/d.varnloft" >"$work/h.varnloft"
+$cli "$work/h.varnloft" --check "$work/h.json" --save-design "$work/h2.varnloft" >/dev/null
+same "the file's species" "$(jq -r .check.species.name "$work/h.json")" "Hem-Fir No. 2"
+same "the species kept" "$(jq -r .species "$work/h2.varnloft")" "Hem-Fir No. 2"
+$cli "$work/h.varnloft" --species C16 --check "$work/h3.json" >/dev/null
+same "--species over the file's" "$(jq -r .check.species.name "$work/h3.json")" "C16"
+
 # After a failed calculation the report says why.
 $cli --set overallLength=abc --check "$work/f.json" >/dev/null
 jq -e '.check.ok == false and (.check.reason | test("cannot be made")) and .check.table == null' \
