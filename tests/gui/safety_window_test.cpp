@@ -11,11 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
