@@ -163,18 +163,7 @@ void SafetyWindow::Show() {
   speciesBox->setItemText(0, Q("The measure's default (" +
                                std::string(PropertiesOf(DefaultSpecies(imperial)).name) + ")"));
 
-  if (!c.cannotCheck.empty()) {
-    verdictLabel->setText(Q(c.cannotCheck));
-  } else {
-    const double mass = imperial ? c.tableMassKg / kKilogramsPerPound : c.tableMassKg;
-    const double person = imperial ? c.personMassKg / kKilogramsPerPound : c.personMassKg;
-    const char* unit = imperial ? " lb" : " kg";
-    verdictLabel->setText(Q(std::string(c.ok ? "PASS: every check passes" : "FAIL: a check fails") +
-                            " — " + PropertiesOf(c.species).name + ", the table weighs " +
-                            QString::number(mass, 'f', 0).toStdString() + unit +
-                            ", one person of " + QString::number(person, 'f', 0).toStdString() +
-                            unit + "."));
-  }
+  verdictLabel->setText(Q(SafetyVerdict(c, imperial)));
   verdictLabel->setStyleSheet(c.ok ? "color: #006000; font-weight: bold"
                                    : "color: #a00000; font-weight: bold");
 
