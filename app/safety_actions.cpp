@@ -23,7 +23,8 @@ const InputBoxes* BoxesOf(const std::string& role) {
 WindowSafety CheckWindowDesign(const MainWindow& w, SafetySettings settings) {
   if (!settings.species) settings.species = w.form.woodSpecies;
   WindowSafety out;
-  out.check = CheckSafety(w.rec, BuildTableModel(w.rec), settings);
+  out.model = BuildTableModel(w.rec);
+  out.check = CheckSafety(w.rec, out.model, settings);
   out.suggestions =
       SuggestSafetyChanges(CaptureDesignState(w.form, w.rec), w.rec, out.check, settings);
   return out;

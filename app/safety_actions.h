@@ -13,6 +13,7 @@
 namespace varnloft {
 
 struct WindowSafety {
+  TableModel model;  // the last design's, which the check measured
   SafetyCheck check;
   std::vector<SafetySuggestion> suggestions;
 };

@@ -9,12 +9,18 @@
 #include "model3d/build_table_model.h"
 #include "platform/atomic_write.h"
 #include "platform/file_name.h"
+#include "platform/qt/svg_file.h"
 #include "safety/safety_json.h"
+#include "safety/safety_picture.h"
 #include "safety/setting_texts.h"
 
 namespace varnloft {
 
 namespace {
+
+bool IsSvgOfSafety(const CliAction& action) {
+  return action.option == "--export-svg" && action.argument.rfind("safety=", 0) == 0;
+}
 
 std::string SpeciesList() {
   std::string out;
@@ -29,7 +35,9 @@ CliSafety::CliSafety(MainWindow& window) : window_(window) {}
 
 bool CliSafety::Apply(const CliAction& action) {
   if (!IsSafetyAction(action)) return false;
-  if (action.option == "--check") {
+  if (IsSvgOfSafety(action)) {
+    svgFiles_.push_back(action.argument.substr(action.argument.find('=') + 1));
+  } else if (action.option == "--check") {
     files_.push_back(action.argument);
   } else if (action.option == "--species") {
     settings_.species = SpeciesNamed(action.argument);
@@ -42,12 +50,26 @@ bool CliSafety::Apply(const CliAction& action) {
 }
 
 bool CliSafety::WriteFiles(std::string& error) const {
-  if (files_.empty()) return true;
+  if (files_.empty() && svgFiles_.empty()) return true;
   const DesignRecord& rec = window_.rec;
   // --species counts over the design's own wood, which counts over the measure's default.
   SafetySettings settings = settings_;
   if (!settings.species) settings.species = window_.form.woodSpecies;
-  const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec), settings);
+  const TableModel model = BuildTableModel(rec);
+  const SafetyCheck check = CheckSafety(rec, model, settings);
+  for (const std::string& file : svgFiles_) {
+    SvgPicture svg;
+    svg.width = kSafetyPictureWidth;
+    svg.height = kSafetyPictureHeight;
+    svg.title = "Safety check";
+    const std::string problem =
+        WriteSvgFile(file, svg, [&](Canvas& canvas) { DrawSafetyPicture(model, check, canvas); });
+    if (!problem.empty()) {
+      error = problem;
+      return false;
+    }
+  }
+  if (files_.empty()) return true;
   const std::vector<SafetySuggestion> suggestions =
       SuggestSafetyChanges(CaptureDesignState(window_.form, rec), rec, check, settings);
   const std::string text = SafetyJson(check, suggestions) + "\n";
@@ -68,10 +90,14 @@ const std::vector<std::string>& SafetyOptionsWithArgument() {
 
 bool IsSafetyAction(const CliAction& action) {
   const auto& options = SafetyOptionsWithArgument();
-  return std::find(options.begin(), options.end(), action.option) != options.end();
+  return std::find(options.begin(), options.end(), action.option) != options.end() ||
+         IsSvgOfSafety(action);
 }
 
 void ValidateSafetyAction(const CliAction& action) {
+  if (IsSvgOfSafety(action) && FileExtension(action.argument) != ".svg")
+    throw UsageError("--export-svg writes .svg files, not '" +
+                     action.argument.substr(action.argument.find('=') + 1) + "'");
   if (action.option == "--check" && FileExtension(action.argument) != ".json")
     throw UsageError("--check writes .json files, not '" + action.argument + "'");
   if (action.option == "--species" && !SpeciesNamed(action.argument))
@@ -105,6 +131,10 @@ std::string SafetyHelpText() {
   --deflection-limit N
                      the sag allowed, the span over N (L/N; default 180), N from 1 to 100000,
                      else exits 2
+  --export-svg safety=FILE
+                     at the end, the check as a picture (.svg, 900 x 420): the side and end
+                     views with the footprint (green), the centre of mass (blue) and the load
+                     points, those that tip the table marked with a red cross
   The last of each setting counts, wherever it stands.
 )";
 }

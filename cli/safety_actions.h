@@ -1,9 +1,10 @@
 #pragma once
 // The driver's safety check: --species, --person and --deflection-limit set the check up (the
 // last of each counts); --check FILE writes the report of the last design, with its suggestions,
-// at the end of the run, after the JSON document. A refused species, mass or ratio is a usage
-// error (exit status 2), as nothing in the window would take it. Without --species the check
-// takes the wood the design file names, else the measure's default.
+// at the end of the run, after the JSON document, and --export-svg safety=FILE its picture. A
+// refused species, mass or ratio is a usage error (exit status 2), as nothing in the window would
+// take it. Without --species the check takes the wood the design file names, else the measure's
+// default.
 #include <string>
 #include <vector>
 
@@ -27,7 +28,8 @@ class CliSafety {
  private:
   MainWindow& window_;
   SafetySettings settings_;
-  std::vector<std::string> files_;  // --check, in order
+  std::vector<std::string> files_;     // --check, in order
+  std::vector<std::string> svgFiles_;  // --export-svg safety=FILE
 };
 
 const std::vector<std::string>& SafetyOptionsWithArgument();

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "platform/qt/picture.h"
+#include "safety/safety_picture.h"
 #include "safety/setting_texts.h"
 #include "safety/si_units.h"
 
@@ -65,6 +67,9 @@ SafetyWindow::SafetyWindow(const MainWindow& state, QWidget* parent)
   table->verticalHeader()->hide();
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   layout->addWidget(table, 1);
+  pictureLabel = new QLabel(this);
+  pictureLabel->setObjectName("safetyPicture");
+  layout->addWidget(pictureLabel);
 
   suggestionsTitle_ = new QLabel(this);
   layout->addWidget(suggestionsTitle_);
@@ -166,6 +171,10 @@ void SafetyWindow::Show() {
   verdictLabel->setText(Q(SafetyVerdict(c, imperial)));
   verdictLabel->setStyleSheet(c.ok ? "color: #006000; font-weight: bold"
                                    : "color: #a00000; font-weight: bold");
+
+  Picture picture(kSafetyPictureWidth, kSafetyPictureHeight);
+  picture.Draw([&](Canvas& canvas) { DrawSafetyPicture(result_.model, c, canvas); });
+  pictureLabel->setPixmap(QPixmap::fromImage(picture.Image()));
 
   const std::vector<SafetyRow> rows = SafetyRows(c, imperial);
   table->setRowCount(static_cast<int>(rows.size()));

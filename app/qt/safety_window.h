@@ -55,6 +55,7 @@ class SafetyWindow : public QDialog {
   QLabel* problemLabel = nullptr;  // a refused setting
   QLabel* verdictLabel = nullptr;
   QTableWidget* table = nullptr;
+  QLabel* pictureLabel = nullptr;  // the side and end views with the load points
   std::vector<QPushButton*> suggestionButtons;
 
  private:

@@ -65,6 +65,19 @@ same "the species kept" "$(jq -r .species "$work/h2.varnloft")" "Hem-Fir No. 2"
 $cli "$work/h.varnloft" --species C16 --check "$work/h3.json" >/dev/null
 same "--species over the file's" "$(jq -r .check.species.name "$work/h3.json")" "C16"
 
+# The picture: SVG, and a load point that tips the table marked in red only when one does.
+needs xmllint
+$cli --export-svg safety="$work/ok.svg" >/dev/null || bad "the picture's run failed"
+$cli --preset "Adult wheelchair both ends" --person 400 --export-svg safety="$work/tips.svg" \
+  --check "$work/tips.json" >/dev/null
+xmllint --noout "$work/ok.svg" "$work/tips.svg" || bad "the picture is not XML"
+jq -e '[.check.stability[] | select(.ok == false)] | length > 0' "$work/tips.json" >/dev/null ||
+  bad "400 kg tips nothing"
+grep -qi '#c80000' "$work/tips.svg" || bad "no red mark where the table tips"
+grep -qi '#c80000' "$work/ok.svg" && bad "a red mark on a table that does not tip"
+$cli --export-svg safety="$work/x.png" >/dev/null 2>&1
+[ $? -eq 2 ] || bad "a picture not .svg is not refused"
+
 # After a failed calculation the report says why.
 $cli --set overallLength=abc --check "$work/f.json" >/dev/null
 jq -e '.check.ok == false and (.check.reason | test("cannot be made")) and .check.table == null' \

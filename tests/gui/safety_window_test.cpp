@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include "app/qt/program_windows.h"
+#include "safety/safety_picture.h"
 
 namespace varnloft {
 namespace {
@@ -83,6 +84,7 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   EXPECT_GT(FailRows(*w.table), 0);
   EXPECT_FALSE(w.suggestionButtons.empty());
   EXPECT_EQ(item->text(), "&Safety Check\u2026  (a check fails)");
+  EXPECT_EQ(w.pictureLabel->pixmap().width(), kSafetyPictureWidth);
 
   // A failed calculation: the check cannot be made, and the window says so.
   p.main().Run([&] { p.windows->state().TypeIntoBox("Edit1", "abc"); });
