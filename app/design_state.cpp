@@ -42,6 +42,7 @@ DesignDocument CaptureDesignState(const FormState& form, const DesignRecord& rec
   s.customDesign = rec.CustomDesignMode;
   s.statusText = form.statusPanel0;
   s.versionText = form.statusPanel1;
+  s.species = form.woodSpecies;
   return s;
 }
 
@@ -83,6 +84,7 @@ void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& 
 
   form.statusPanel0 = s.statusText;
   form.statusPanel1 = s.versionText;
+  form.woodSpecies = s.species;
 }
 
 void CheckOnlyPresetCaption(FormState& form, const std::string& caption) {

@@ -3,10 +3,12 @@
 // checked and enabled flags. The calculation reads the boxes from here and writes the labels and
 // buttons it owns; the Qt window only mirrors this state and forwards events into it.
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "safety/wood.h"
 
 namespace varnloft {
 
@@ -42,6 +44,8 @@ class FormState {
   bool mainWindowEnabled = true;
   int windowWidth = 1024;  // outer size of the main window
   int windowHeight = 740;
+  // The wood of the design, as its file keeps it; none for the measure's default.
+  std::optional<WoodSpecies> woodSpecies;
 
  private:
   std::map<std::string, ControlState> controls_;

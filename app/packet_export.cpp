@@ -17,7 +17,16 @@ PacketContents PacketContentsOf(const MainWindow& window, const MaterialsSetting
                         PictureFrame{0, 0, double(canvas.Width()), double(canvas.Height())},
                         options);
   };
-  return PacketContents{PlanContextOf(window), materials, dotsPerInch, drawAssembly};
+  // The Safety page: the check of the last design with the design's own wood.
+  SafetySettings settings;
+  settings.species = window.form.woodSpecies;
+  const SafetyCheck check = CheckSafety(rec, BuildTableModel(rec), settings);
+  return PacketContents{PlanContextOf(window),
+                        materials,
+                        dotsPerInch,
+                        drawAssembly,
+                        SafetyVerdict(check, rec.ImperialUnits),
+                        SafetyRows(check, rec.ImperialUnits)};
 }
 
 void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket) {

@@ -74,6 +74,8 @@ void MainWindow::Restore(const WindowSnapshot& snapshot) {
 void MainWindow::Redraw() {
   if (hooks.drawAngleReport) hooks.drawAngleReport();
   if (hooks.drawDesignView) hooks.drawDesignView();
+  // The record is the step's again: the windows that follow the design show it too.
+  if (hooks.designChanged) hooks.designChanged();
 }
 
 bool MainWindow::HasPendingChange() const {

@@ -13,6 +13,7 @@ WindowSnapshot TakeSnapshot(const FormState& form, const DesignRecord& rec) {
   snapshot.statusPanel0 = form.statusPanel0;
   snapshot.statusPanel1 = form.statusPanel1;
   snapshot.mainWindowEnabled = form.mainWindowEnabled;
+  snapshot.woodSpecies = form.woodSpecies;
   snapshot.rec = rec;
   return snapshot;
 }
@@ -34,6 +35,7 @@ void RestoreSnapshot(const WindowSnapshot& snapshot, FormState& form, DesignReco
   form.statusPanel0 = snapshot.statusPanel0;
   form.statusPanel1 = snapshot.statusPanel1;
   form.mainWindowEnabled = snapshot.mainWindowEnabled;
+  form.woodSpecies = snapshot.woodSpecies;
   const std::string title = rec.TitleText, notice = rec.NoticeText;
   const std::string separator = rec.ThousandsSeparator;
   rec = snapshot.rec;

@@ -18,12 +18,13 @@ struct ControlValues {
   int cursor = -1;
 };
 
-// The window's state: every control's values, the status texts and the design record. The
+// The window's state: every control's values, the status texts, the wood and the design record. The
 // window's size and caption are the window's, not a design's, and are not kept.
 struct WindowSnapshot {
   std::vector<ControlValues> controls;  // in the order of FormState::Names()
   std::string statusPanel0, statusPanel1;
   bool mainWindowEnabled = true;
+  std::optional<WoodSpecies> woodSpecies;  // the design's wood
   DesignRecord rec;
 };
 

@@ -1,7 +1,11 @@
 // Times the safety check of the built-in table from its built model (weight, footprint, the ten
-// tipping cases, the three members, the wheelchair ends), and the same with its report written.
+// tipping cases, the three members, the wheelchair ends), the same with its report written, and
+// the suggestions of a failing design (each a few designs of a variation, checked).
 #include <benchmark/benchmark.h>
 
+#include "design/preset_table.h"
+#include "document/design_cycle.h"
+#include "document/safety_suggestions.h"
 #include "model3d/build_table_model.h"
 #include "safety/safety_check.h"
 #include "safety/safety_json.h"
@@ -33,6 +37,20 @@ void BM_CheckSafetyAndJson(benchmark::State& state) {
     benchmark::DoNotOptimize(SafetyJson(CheckSafety(rec, model)));
 }
 BENCHMARK(BM_CheckSafetyAndJson)->Unit(benchmark::kMicrosecond);
+
+// The "Adult wheelchair both ends" preset, whose seats sag beyond the limit: every suggestion
+// (lumber up, the longest overall length, the heaviest person held).
+void BM_SuggestSafetyChanges(benchmark::State& state) {
+  const bool imperial = state.range(0) != 0;
+  DesignDocument document = AdultStandardDocument(imperial);
+  for (const auto& [role, texts] : PresetTexts(2, imperial)) document.Texts(role) = texts;
+  const DesignOutcome outcome = Design(document, OverlapAnswer::NotAsked);
+  const SafetyCheck check = CheckSafety(outcome.record, BuildTableModel(outcome.record));
+  if (check.ok) state.SkipWithError("the preset passes: nothing to suggest");
+  for ([[maybe_unused]] auto _ : state)
+    benchmark::DoNotOptimize(SuggestSafetyChanges(outcome.document, outcome.record, check));
+}
+BENCHMARK(BM_SuggestSafetyChanges)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

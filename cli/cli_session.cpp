@@ -12,6 +12,7 @@
 #include "cli/model3d_actions.h"
 #include "cli/plan_actions.h"
 #include "cli/role_actions.h"
+#include "cli/safety_actions.h"
 #include "cli/view_actions.h"
 
 namespace varnloft {
@@ -59,6 +60,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
                Contains(ViewOptionsWithArgument(), arg) ||
                Contains(PlanOptionsWithArgument(), arg) ||
                Contains(MaterialsOptionsWithArgument(), arg) ||
+               Contains(SafetyOptionsWithArgument(), arg) ||
                Contains(FileOptionsWithArgument(), arg) ||
                Contains(Model3dOptionsWithArgument(), arg) ||
                Contains(ExportOptionsWithArgument(), arg) ||
@@ -248,6 +250,7 @@ include the option dialogs' texts: "OKRightDlg.Edit1" (inches), "OKRightDlg.Edit
 "OKRightDlg.Label5" (millimetres) and "OKBottomDlg.Select" (the percentage).
 )";
   text.insert(text.find("\nSettings:\n") + 1, MaterialsHelpText() + "\n");
+  text.insert(text.find("\nSettings:\n") + 1, SafetyHelpText() + "\n");
   text.insert(text.find("\nActions:\n") + 1, RoleHelpText() + "\n");
   return text;
 }
@@ -258,6 +261,7 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       pictures_(std::make_unique<CliPictures>(window_)),
       plans_(std::make_unique<CliPlans>(window_, writeError_)),
       materials_(std::make_unique<CliMaterials>(window_, prompts_)),
+      safety_(std::make_unique<CliSafety>(window_)),
       files_(std::make_unique<CliFiles>(window_, writeError_)),
       model3d_(std::make_unique<CliModel3d>(window_)),
       exports_(
@@ -271,6 +275,7 @@ bool CliSession::Finish(std::string& error) {
   pictures_->WriteOpsFiles(error);
   plans_->WriteOpsFiles(error);
   materials_->WriteFiles(error);
+  safety_->WriteFiles(error);
   model3d_->WriteFiles(error);
   return error.empty();
 }
@@ -313,6 +318,8 @@ void CliSession::Validate(const CliAction& action) const {
     ValidateInputAction(window_, action);
   } else if (IsMaterialsAction(action)) {
     ValidateMaterialsAction(action);
+  } else if (IsSafetyAction(action)) {
+    ValidateSafetyAction(action);
   } else if (std::find(ViewOptionsWithArgument().begin(), ViewOptionsWithArgument().end(),
                        action.option) != ViewOptionsWithArgument().end()) {
     ValidateViewAction(action);
@@ -356,9 +363,9 @@ void CliSession::Apply(const CliAction& action) {
     w.HandleUserEvent([&] { w.PressDesign(); });
   } else if (action.option == "--activate") {
     w.HandleUserEvent([&] { w.Activate(); });
-  } else if (!ApplyRoleAction(w, action) && !materials_->Apply(action) && !plans_->Apply(action) &&
-             !files_->Apply(action) && !model3d_->Apply(action) && !exports_->Apply(action) &&
-             !ApplyViewAction(w, *pictures_, action, writeError_)) {
+  } else if (!ApplyRoleAction(w, action) && !materials_->Apply(action) && !safety_->Apply(action) &&
+             !plans_->Apply(action) && !files_->Apply(action) && !model3d_->Apply(action) &&
+             !exports_->Apply(action) && !ApplyViewAction(w, *pictures_, action, writeError_)) {
     ApplyInputAction(w, action);
   }
 }

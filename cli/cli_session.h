@@ -33,6 +33,7 @@ std::string CliHelpText();
 class CliPictures;
 class CliPlans;
 class CliMaterials;
+class CliSafety;
 class CliFiles;
 class CliModel3d;
 class CliExports;
@@ -74,6 +75,7 @@ class CliSession {
   std::string writeError_;
   std::unique_ptr<CliPlans> plans_;
   std::unique_ptr<CliMaterials> materials_;
+  std::unique_ptr<CliSafety> safety_;
   std::unique_ptr<CliFiles> files_;
   bool reportDocument_ = false;
   bool reportInputs_ = false;

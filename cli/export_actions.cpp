@@ -127,7 +127,7 @@ void ValidateExportAction(const CliAction& action) {
     if (eq == std::string::npos || eq + 1 == action.argument.size())
       throw UsageError("--export-svg needs WHAT=FILE, got '" + action.argument + "'");
     if (what != "view" && what != "plan" && what != "materials")
-      throw UsageError("--export-svg knows view, plan and materials, not '" + what + "'");
+      throw UsageError("--export-svg knows view, plan, materials and safety, not '" + what + "'");
     if (!EndsWithNoCase(action.argument.substr(eq + 1), ".svg"))
       throw UsageError("--export-svg writes .svg files, not '" + action.argument.substr(eq + 1) +
                        "'");

@@ -3,9 +3,12 @@
 // what a design computes. It is what a design file keeps, what an undo step must have changed to
 // count, and what the design cycle (document/design_cycle.h) designs. The inputs' texts are kept
 // exactly as typed, by the input table's role names, one text a slot.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "safety/wood.h"
 
 namespace varnloft {
 
@@ -32,6 +35,8 @@ struct DesignDocument {
   bool customDesign = false;
   std::string statusText;   // status panel 0; the plans take their name from it
   std::string versionText;  // status panel 1
+  // The wood the safety check takes; none for the measure's default (an older file has none).
+  std::optional<WoodSpecies> species;
 
   bool operator==(const DesignDocument&) const = default;
 

@@ -17,6 +17,8 @@
 //     "preset": "Adult Standard",             the checked Pre-Settings item's caption
 //     "customDesign": false,
 //     "statusBar": ["Adult Standard Size Table", "Complimentary Software ..."],
+//     "species": "C24",                       the wood, only when one was chosen; without it
+//                                             the safety check takes the measure's default
 //     "record": {...}                         the computed design, for a reader only
 //   }
 //

@@ -223,9 +223,17 @@ void ReadDesign(const JsonValue& top, DesignFileContents& out) {
     s.statusText = texts[0];
     s.versionText = texts[1];
   }
-  // The record is read by no one, so its absence is no loss worth reporting.
-  out.missingKeys.erase(std::remove(out.missingKeys.begin(), out.missingKeys.end(), "record"),
-                        out.missingKeys.end());
+  if (const JsonValue* v = reader.Get("species")) {
+    const std::string& name = TextOf(*v, "species");
+    s.species = SpeciesNamed(name);
+    if (!s.species)
+      throw Refusal{"\"species\" names no wood the safety check knows: " + Quoted(name)};
+  }
+  // The record is read by no one, and a file without a species takes the measure's, so neither
+  // absence is a loss worth reporting.
+  for (const char* optional : {"record", "species"})
+    out.missingKeys.erase(std::remove(out.missingKeys.begin(), out.missingKeys.end(), optional),
+                          out.missingKeys.end());
   reader.KeepUnknown();
 }
 

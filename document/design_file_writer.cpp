@@ -100,6 +100,7 @@ DesignFileText WriteDesignFile(const DesignDocument& s, const DesignRecord& reco
       {"customDesign", JsonValue::Boolean(s.customDesign)},
       {"statusBar", JsonValue::Array({Text(s.statusText), Text(s.versionText)})},
   };
+  if (s.species) top.push_back({"species", Text(PropertiesOf(*s.species).name)});
   if (auto it = kept.find(""); it != kept.end())
     top.insert(top.end(), it->second.begin(), it->second.end());
   top.push_back({"record", RecordValue(record)});

@@ -5,6 +5,7 @@
 #include "packet/counting_page_sink.h"
 #include "packet/materials_pages.h"
 #include "packet/packet_pages.h"
+#include "packet/safety_pages.h"
 #include "packet/section_page_sink.h"
 #include "plans/plan_name.h"
 #include "plans/printed_plans.h"
@@ -44,6 +45,8 @@ PacketLayout Lay(const DesignRecord& rec, PageSink& sink, const PacketContents& 
                     totalPages);
   layout.materialsPages = DrawMaterialsPages(materials, pages);
   layout.diagramPages = DrawCuttingDiagramPages(materials, pages);
+  if (!contents.safetyVerdict.empty())
+    layout.safetyPages = DrawSafetyPages(contents.safetyVerdict, contents.safetyRows, pages);
   const int beforeTemplates = pages.DocumentPages();
   layout.templates = DrawTemplatePages(rec, pages);
   layout.templatePages = pages.DocumentPages() - beforeTemplates;

@@ -14,6 +14,7 @@
 #include "plans/plan_context.h"
 #include "plans/plan_values.h"
 #include "platform/page_sink.h"
+#include "safety/safety_rows.h"
 
 namespace varnloft {
 
@@ -24,11 +25,16 @@ struct PacketContents {
   // The assembly section: draws the table's assembly on a canvas the size of the page below its
   // header (origin at the canvas's top-left corner). Left empty, the packet has no such page.
   std::function<void(Canvas&)> drawAssembly;
+  // The Safety page after the materials: the check in a sentence and its rows. Left empty, the
+  // packet has no such page.
+  std::string safetyVerdict;
+  std::vector<SafetyRow> safetyRows;
 };
 
 struct PacketLayout {
   int pages = 0;  // in the whole document
-  int planPages = 0, materialsPages = 0, diagramPages = 0, templatePages = 0, assemblyPages = 0;
+  int planPages = 0, materialsPages = 0, diagramPages = 0, safetyPages = 0, templatePages = 0,
+      assemblyPages = 0;
   std::vector<PlacedTemplate> templates;
   PlanValues plans;  // the plan's name, table top length and frame diagonal its plans show
 };

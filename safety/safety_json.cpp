@@ -81,9 +81,19 @@ std::string Access(const EndAccess& e) {
          ", \"failed\": " + List(e.failed, Quote) + "}";
 }
 
+std::string Suggestion(const SafetySuggestion& s) {
+  std::string inputs = "{";
+  for (size_t i = 0; i < s.inputs.size(); ++i)
+    inputs += (i ? ", " : "") + Quote(s.inputs[i].first) + ": " + List(s.inputs[i].second, Quote);
+  inputs += "}";
+  return "{\"check\": " + Quote(s.check) + ", \"change\": " + Quote(s.change) +
+         ", \"inputs\": " + inputs +
+         ", \"person_kg\": " + (s.personMassKg > 0 ? Number(s.personMassKg) : "null") + "}";
+}
+
 }  // namespace
 
-std::string SafetyJson(const SafetyCheck& c) {
+std::string SafetyJson(const SafetyCheck& c, const std::vector<SafetySuggestion>& suggestions) {
   const bool made = c.cannotCheck.empty();
   const WoodProperties& wood = PropertiesOf(c.species);
   // The modulus the deflections use does not depend on the board's size.
@@ -110,7 +120,7 @@ std::string SafetyJson(const SafetyCheck& c) {
   } else {
     json += "null";
   }
-  json += ", \"suggestions\": []}}";
+  json += ", \"suggestions\": " + List(suggestions, Suggestion) + "}}";
   return json;
 }
 

@@ -9,16 +9,19 @@
 //    "deflection_limit_m", "stress_Pa", "allowable_Pa", "ok"}], "accessibility": [{"end",
 //    "rule", "table_height_m", "knee_height_m", "knee_width_m", "knee_depth_m", "ok",
 //    "failed"}], "children": {"size_mark", "seat_height_m", "table_height_m"} or null,
-//    "suggestions": []}}
+//    "suggestions": [{"check", "change", "inputs": {ROLE: [box texts]}, "person_kg" (a number
+//    for a change of the person alone, else null)}]}}
 // "load_N" is the whole load the stress is computed under (1.5 × the person for the European
 // classes), shared by "boards_sharing" boards; the children's heights are the design's
 // differences from the size mark's.
 #include <string>
 
 #include "safety/safety_check.h"
+#include "safety/safety_suggestion.h"
 
 namespace varnloft {
 
-std::string SafetyJson(const SafetyCheck& check);
+std::string SafetyJson(const SafetyCheck& check,
+                       const std::vector<SafetySuggestion>& suggestions = {});
 
 }  // namespace varnloft

@@ -135,6 +135,35 @@ const WoodProperties& PropertiesOf(WoodSpecies species) {
   return kSpecies[static_cast<int>(species)];
 }
 
+const std::vector<WoodSpecies>& AllSpecies() {
+  static const std::vector<WoodSpecies> all = {
+      WoodSpecies::SouthernPineNo2,
+      WoodSpecies::DouglasFirLarchNo2,
+      WoodSpecies::HemFirNo2,
+      WoodSpecies::SprucePineFirNo1No2,
+      WoodSpecies::C16,
+      WoodSpecies::C24,
+  };
+  return all;
+}
+
+std::optional<WoodSpecies> SpeciesNamed(std::string_view name) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!name.empty() && blank(name.front())) name.remove_prefix(1);
+  while (!name.empty() && blank(name.back())) name.remove_suffix(1);
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  for (WoodSpecies species : AllSpecies()) {
+    const std::string_view known = PropertiesOf(species).name;
+    if (known.size() == name.size() &&
+        std::equal(known.begin(), known.end(), name.begin(),
+                   [&](char a, char b) { return lower(a) == lower(b); }))
+      return species;
+  }
+  return std::nullopt;
+}
+
 WoodSpecies DefaultSpecies(bool imperial) {
   return imperial ? WoodSpecies::SouthernPineNo2 : WoodSpecies::C24;
 }

@@ -5,7 +5,10 @@
 // with the unfactored load); the European strength classes follow limit state design (the
 // characteristic value times kmod and kh over the material factor, compared with 1.5 times the
 // load). Sizes come in metres; the values go out in pascals.
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace varnloft {
 
@@ -29,6 +32,12 @@ struct WoodProperties {
 };
 
 const WoodProperties& PropertiesOf(WoodSpecies species);
+
+// Every species, in the order of the enumeration.
+const std::vector<WoodSpecies>& AllSpecies();
+
+// The species whose name is `name`, case and blanks around it aside; none for any other text.
+std::optional<WoodSpecies> SpeciesNamed(std::string_view name);
 
 // Southern Pine No. 2 for a design in imperial measure, C24 for a metric one.
 WoodSpecies DefaultSpecies(bool imperial);

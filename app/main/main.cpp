@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
                                                       "Varnloft", "Varnloft"));
   windows.KeepMaterialsSettings(std::make_unique<QSettings>(
       QSettings::NativeFormat, QSettings::UserScope, "Varnloft", "Varnloft"));
+  windows.KeepSafetySettings(std::make_unique<QSettings>(
+      QSettings::NativeFormat, QSettings::UserScope, "Varnloft", "Varnloft"));
   windows.ShowMainWindow();
   if (arguments.size() > 1)
     windows.OpenAtStartUp(QFileInfo(arguments.at(1)).absoluteFilePath().toStdString());

@@ -49,10 +49,12 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   ConnectExports();
   Connect3d();
   ConnectMaterials();
+  ConnectSafety();
   // After every design, the windows that follow it: the lists of materials and the 3D model.
   hooks.designChanged = [this] {
     materialsWindow_->DesignChanged();
     table3dWindow_->DesignChanged();
+    safetyWindow_->DesignChanged();
   };
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.

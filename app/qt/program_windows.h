@@ -16,6 +16,7 @@
 #include "app/qt/plans_printer.h"
 #include "app/qt/plans_window.h"
 #include "app/qt/recent_files.h"
+#include "app/qt/safety_window.h"
 #include "app/qt/scale_dialog_window.h"
 #include "app/qt/table_3d_window.h"
 #include "app/qt/thickness_dialog_window.h"
@@ -40,6 +41,8 @@ class ProgramWindows {
   // Reads the Materials window's settings from these (the program's own; the tests keep none or
   // a scratch file) and saves them there after every change.
   void KeepMaterialsSettings(std::unique_ptr<QSettings> settings);
+  // Reads the Safety window's person and sag limit from these and saves them there on change.
+  void KeepSafetySettings(std::unique_ptr<QSettings> settings);
   // The design file named on the command line, after ShowMainWindow: read before the first
   // activation designs it; a refusal or a notice of missing keys is shown once that design is on
   // screen, and the built-in design stays when the file is refused.
@@ -58,6 +61,7 @@ class ProgramWindows {
   ModelExport& modelExport() { return *modelExport_; }
   ExportCommands& exports() { return *exports_; }
   MaterialsWindow& materialsWindow() { return *materialsWindow_; }
+  SafetyWindow& safetyWindow() { return *safetyWindow_; }
 
  private:
   void RedrawDesignView();
@@ -73,6 +77,9 @@ class ProgramWindows {
   void Connect3d();
   // View > Materials, the lists after every design, and the settings kept between runs.
   void ConnectMaterials();
+  // View > Safety Check…, the check after every design, its caption when a check fails, and
+  // the suggestions applied to the main window.
+  void ConnectSafety();
 
   SystemClock clock_;
   QtPrompts prompts_;
@@ -96,6 +103,8 @@ class ProgramWindows {
   std::string materialsSettingsProblem_;          // saved ones that could not be used, told once
   QtPrompts materialsPrompts_;                    // message boxes over the Materials window
   std::unique_ptr<MaterialsWindow> materialsWindow_;
+  std::unique_ptr<SafetyWindow> safetyWindow_;
+  std::unique_ptr<QSettings> safetySettings_;  // kept between runs, when the program keeps them
 };
 
 }  // namespace varnloft

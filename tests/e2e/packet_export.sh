@@ -11,12 +11,12 @@ source "$(dirname "$0")/lib/checks.sh"
 needs pdfinfo pdftotext pdffonts xmllint
 pages() { pdfinfo "$1" | sed -n 's/^Pages: *//p'; }
 
-# The built-in table: one page of plans, one of materials, two of cutting diagrams, two
-# template pages (the leg cut and the brace cut) and the exploded assembly picture.
+# The built-in table: one page of plans, one of materials, two of cutting diagrams, the safety
+# check, two template pages (the leg cut and the brace cut) and the exploded assembly picture.
 $cli --export-packet "$work/packet.pdf" >"$work/out.json"
 same "packet exit" $? 0
 info=$(pdfinfo "$work/packet.pdf")
-same "packet pages" "$(pages "$work/packet.pdf")" 7
+same "packet pages" "$(pages "$work/packet.pdf")" 8
 check "title" "$info" "Title:           Adult Standard Size Table"
 check "creator" "$info" "Creator:         Varnloft 6.0.0.2"
 check "letter" "$info" "612 x 792 pts (letter)"
@@ -37,14 +37,28 @@ for want in "Tellwick Picnic Tables Varnloft" "Leg & Support Angles: 31.0°" "«
   "Full-size templates" "Print at 100 % (no fit to page). Check that this square measures 4 in." \
   "Template 1 of 2: 4 Legs, 2 Outer Supports, 1 Centre Support, 2 Seat Supports" \
   "Template 2 of 2: 2 Braces" "Brace angle 21.6° off square" "4 in" \
-  "Assembly" "Leg 4" "Brace 2" "Page 7 of 7"; do
+  "Assembly" "Leg 4" "Brace 2" "Page 8 of 8"; do
   check "packet text" "$text" "$want"
 done
 page2=$(pdftotext -f 2 -l 2 -layout "$work/packet.pdf" -)
-check "materials on page 2" "$page2" "Page 2 of 7"
+check "materials on page 2" "$page2" "Page 2 of 8"
 check "materials title" "$page2" "Shopping list"
 # The record shows the plan name the packet's plans printed.
 check "record plan name" "$(cat "$work/out.json")" '"PlanName": "Adult Standard Size Table"'
+
+# The Safety page follows the cutting diagrams: the verdict, the estimate's words, each check.
+safety=$(pdftotext -f 5 -l 5 -layout "$work/packet.pdf" -)
+for want in "Safety" "PASS: every check passes; Southern Pine No. 2, the table weighs" \
+  "one person of 243 lb." "This is an estimate from published reference values, not an engineer's" \
+  "front seat, middle of the outer edge: tipping" "Seat Support: stress" "Page 5 of 8"; do
+  check "safety page" "$safety" "$want"
+done
+# The verdict and the sixteen checks.
+[ "$(grep -c PASS <<<"$safety")" -eq 17 ] || { echo "FAIL: not 16 passing checks"; fail=1; }
+$cli --preset "Adult wheelchair both ends" --export-packet "$work/wheel.pdf" >/dev/null
+wheel=$(pdftotext -layout "$work/wheel.pdf" -)
+check "a failing packet" "$wheel" "FAIL: a check fails"
+grep -qE "^Seat: sag +FAIL" <<<"$wheel" || { echo "FAIL: the sagging seat is not marked"; fail=1; }
 
 # The baby table's plans take two pages; the materials follow on page 3.
 $cli --preset "Baby Table" --export-packet "$work/baby.pdf" >/dev/null
@@ -69,7 +83,7 @@ for part in 1 2 3 4; do
 done
 parts=$(grep -c "Template 2 of 3: 2 Seat Supports" <<<"$tiled")
 same "tile captions" "$parts" 4
-same "tiled pages" "$(pages "$work/tiled.pdf")" 11
+same "tiled pages" "$(pages "$work/tiled.pdf")" 12
 
 # SVG exports: XML, and the same lines and texts as the recorded drawing of the picture.
 $cli --export-svg view="$work/view.svg" --ops view="$work/view.ops" \

@@ -1,0 +1,55 @@
+// The Safety window's part of the program: View > Safety Check… after the 3D View, the check of
+// every design (the menu item says when a check fails, so the main window shows it without the
+// window open), the wood chosen as an undoable change of the design, a suggestion typed into the
+// main window's boxes as one undo step and designed, and the settings kept between runs.
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+
+#include "app/qt/program_windows.h"
+#include "app/qt/safety_settings_store.h"
+
+namespace varnloft {
+
+namespace {
+
+constexpr char kSafetyCaption[] = "&Safety Check\u2026";
+constexpr char kSafetyFailsCaption[] = "&Safety Check\u2026  (a check fails)";
+
+}  // namespace
+
+void ProgramWindows::ConnectSafety() {
+  safetyWindow_ = std::make_unique<SafetyWindow>(*state_);
+  safetyWindow_->setWindowIcon(mainWidget_->windowIcon());
+  QAction* item = mainWidget_->viewMenu()->addAction(kSafetyCaption);
+  item->setObjectName("ViewSafety");
+  QObject::connect(item, &QAction::triggered, safetyWindow_.get(),
+                   [this] { safetyWindow_->ShowAndRaise(); });
+
+  safetyWindow_->checked = [item](const WindowSafety& result) {
+    const bool fails = result.check.cannotCheck.empty() && !result.check.ok;
+    item->setText(fails ? kSafetyFailsCaption : kSafetyCaption);
+  };
+  safetyWindow_->applySuggestion = [this](const SafetySuggestion& s) {
+    mainWidget_->Run([this, s] { ApplySafetySuggestion(*state_, s); });
+  };
+  safetyWindow_->chooseSpecies = [this](std::optional<WoodSpecies> species) {
+    if (species == state_->form.woodSpecies) return;
+    mainWidget_->Run([this, species] {
+      MainWindow::StepScope step(*state_, "Choice: Wood");
+      state_->form.woodSpecies = species;
+    });
+    safetyWindow_->DesignChanged();
+  };
+  safetyWindow_->settingsSaved = [this] {
+    if (safetySettings_) SaveSafetySettings(*safetySettings_, safetyWindow_->settings);
+  };
+}
+
+void ProgramWindows::KeepSafetySettings(std::unique_ptr<QSettings> settings) {
+  safetySettings_ = std::move(settings);
+  LoadSafetySettings(*safetySettings_, safetyWindow_->settings);
+  safetyWindow_->SettingsChanged();
+}
+
+}  // namespace varnloft
