@@ -46,14 +46,16 @@ DesignDocument CaptureDesignState(const FormState& form, const DesignRecord& rec
   return s;
 }
 
-void ShowInputTexts(FormState& form, const DesignDocument& s) {
+void ShowInputTexts(FormState& form, const DesignDocument& document) {
+  const DesignDocument& s = document;
   const auto& table = InputBoxTable();
   for (size_t i = 0; i < table.size() && i < s.inputTexts.size(); ++i)
     for (size_t slot = 0; slot < table[i].boxes.size() && slot < s.inputTexts[i].size(); ++slot)
       form.Text(table[i].boxes[slot]) = s.inputTexts[i][slot];
 }
 
-void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& s) {
+void ApplyDesignState(FormState& form, DesignRecord& rec, const DesignDocument& document) {
+  const DesignDocument& s = document;
   rec.ImperialUnits = s.imperial;
   ApplyMeasureLayout(form, s.imperial);
   // As after a design in that measure: only the other measure's button can be pressed.

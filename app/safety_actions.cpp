@@ -39,8 +39,10 @@ bool ApplySafetySuggestion(MainWindow& w, const SafetySuggestion& s) {
   if (s.inputs.empty()) return true;
   {
     MainWindow::StepScope step(w, "Safety suggestion: " + s.change);
-    for (const auto& [role, texts] : s.inputs) {
-      const InputBoxes& entry = *BoxesOf(role);
+    for (const auto& input : s.inputs) {
+      // A structured binding cannot be captured by the lambdas below (clang 14).
+      const std::vector<std::string>& texts = input.second;
+      const InputBoxes& entry = *BoxesOf(input.first);
       // The boxes the design reads in this measure; a lumber row's size box first, whose change
       // fills its width box in, as choosing a size does.
       std::vector<size_t> slots = ReadSlots(entry.input->unit, w.rec.ImperialUnits);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "cli/cli_session.h"
+#include "cli/cli_action.h"
 #include "safety/safety_check.h"
 
 namespace varnloft {

@@ -52,7 +52,7 @@ std::string TypedLength(long steps, InputUnit unit, bool imperial) {
   if (!imperial) return std::to_string(steps) + " mm";
   const long inches = steps / 16, sixteenths = steps % 16;
   if (unit == InputUnit::ShortLength) return InchText(inches, sixteenths);
-  const std::string feet = std::to_string(inches / 12) + "'";
+  std::string feet = std::to_string(inches / 12) + "'";
   if (inches % 12 == 0 && sixteenths == 0) return feet;
   return feet + " " + InchText(inches % 12, sixteenths);
 }
@@ -133,6 +133,7 @@ class VariationSearch {
   std::optional<SafetySuggestion> Longest(const std::vector<std::string>& roles, long lowest,
                                           const PassTest& passes) const {
     std::vector<long> today;
+    today.reserve(roles.size());
     for (const std::string& role : roles)
       today.push_back(Steps(rec_.*(FindInput(role)->field), imperial()));
     const long high = *std::max_element(today.begin(), today.end());

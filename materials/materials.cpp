@@ -7,7 +7,6 @@
 #include "materials/board_patterns.h"
 #include "materials/cutting_plan.h"
 #include "materials/material_texts.h"
-#include "materials/materials_memo.h"
 #include "materials/piece_layout.h"
 
 namespace varnloft {
@@ -290,17 +289,6 @@ void AddTotals(Materials& out) {
 }
 
 }  // namespace
-
-Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
-                         const std::atomic<bool>* stop) {
-  const std::string key = MaterialsKey(rec, settings);
-  // A caller that has lost interest is told so, as it would be without the kept list.
-  if (!(stop && stop->load()))
-    if (std::optional<Materials> kept = KeptMaterials(key)) return std::move(*kept);
-  Materials out = BuildMaterialsAfresh(rec, settings, stop);
-  if (!out.stopped) KeepMaterials(key, out);
-  return out;
-}
 
 Materials BuildMaterialsAfresh(const DesignRecord& rec, const MaterialsSettings& settings,
                                const std::atomic<bool>* stop) {

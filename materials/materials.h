@@ -76,7 +76,7 @@ struct Materials {
 // `stop`, when given, may be set by another thread to end the work early: the result is then
 // marked stopped and lists nothing. The last complete result is kept: asked again for the same
 // design and settings (the Materials window, then the packet, or --materials then
-// --export-packet), it is given back without planning again.
+// --export-packet), it is given back without planning again (materials/materials_memo.cpp).
 Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
                          const std::atomic<bool>* stop = nullptr);
 

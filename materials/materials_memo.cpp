@@ -62,4 +62,16 @@ void KeepMaterials(const std::string& key, const Materials& materials) {
   memo.materials = materials;
 }
 
+// The kept list serves every caller that asks for the same design and settings again.
+Materials BuildMaterials(const DesignRecord& rec, const MaterialsSettings& settings,
+                         const std::atomic<bool>* stop) {
+  const std::string key = MaterialsKey(rec, settings);
+  // A caller that has lost interest is told so, as it would be without the kept list.
+  if (!(stop && stop->load()))
+    if (std::optional<Materials> kept = KeptMaterials(key)) return std::move(*kept);
+  Materials out = BuildMaterialsAfresh(rec, settings, stop);
+  if (!out.stopped) KeepMaterials(key, out);
+  return out;
+}
+
 }  // namespace varnloft

@@ -22,6 +22,7 @@ BoardRow RowOf(const std::vector<const ModelPiece*>& pieces) {
   BoardRow row;
   if (pieces.empty()) return row;
   std::vector<Box3> boxes;
+  boxes.reserve(pieces.size());
   for (const ModelPiece* p : pieces) boxes.push_back(PieceBox(*p));
   std::sort(boxes.begin(), boxes.end(),
             [](const Box3& a, const Box3& b) { return a.min.y < b.min.y; });

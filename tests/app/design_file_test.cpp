@@ -64,7 +64,7 @@ std::vector<RoundTripCase> RoundTripCases() {
   std::vector<RoundTripCase> cases;
   const auto& items = PresetMenuItems();
   for (size_t i = 0; i + 1 < items.size(); ++i) {
-    const std::string item = items[i];
+    const std::string& item = items[i];
     cases.push_back({item + " imperial", Answer::Yes,
                      [item](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset(item); }); }});
     cases.push_back({item + " metric", Answer::Yes, [item](StartedWindow& s) {

@@ -131,7 +131,7 @@ DesignRecord FooterAtThreeQuarters() {
 }
 
 struct PageBreak : ::testing::Test {
-  PrintedPlansResult Print(DesignRecord rec) {
+  PrintedPlansResult Print(const DesignRecord& rec) {
     sink = std::make_unique<RecordingPageSink>(2000, 6000);
     return PrintPlans(rec, *sink, PlanContext{"Adult Standard Size Table", {}, {}, &clock});
   }

@@ -58,7 +58,7 @@ TEST(RoleOptions, EveryMemberLengthThePlanSheetPrintsReadsBackThroughSet) {
         if (!member.present || !(member.length > 0)) continue;
         const std::string text = rec.FormatLength(static_cast<float>(member.length));
         std::vector<std::string> args;
-        if (!imperial) args.push_back("--metric");
+        if (!imperial) args.emplace_back("--metric");
         args.insert(args.end(), {"--set", "overallLength=" + text});
         const DriverRun run(args);
         DesignRecord shown = rec;

@@ -40,7 +40,7 @@ std::vector<Ops> Pages(const Ops& ops) {
 }
 
 // Every op Print records for the design on its own, page ops included.
-Ops PrintedAlone(DesignRecord rec, const PacketContents& contents, int width, int height) {
+Ops PrintedAlone(const DesignRecord& rec, const PacketContents& contents, int width, int height) {
   FixedClock clock(testing::kNow);
   PlanContext plans = contents.plans;
   plans.clock = &clock;
