@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cstdlib>
 
 #include "model3d/build_table_model.h"
 #include "platform/recording_canvas.h"
@@ -26,15 +26,25 @@ int Count(const std::string& text, const std::string& what) {
   return n;
 }
 
+// Every coordinate of the trace ("x", "y1", ...) lies on the picture. Scanned by hand: GCC 12's
+// <regex> trips -Wmaybe-uninitialized in the sanitizer build.
 void ExpectOnCanvas(const std::string& ops) {
-  const std::regex coordinate("\"(x|y)[12]?\":(-?[0-9]+)");
-  for (auto it = std::sregex_iterator(ops.begin(), ops.end(), coordinate);
-       it != std::sregex_iterator(); ++it) {
-    const int v = std::stoi((*it)[2]);
-    const int most = (*it)[1].str() == "x" ? kSafetyPictureWidth : kSafetyPictureHeight;
+  int coordinates = 0;
+  for (size_t at = ops.find('"'); at != std::string::npos; at = ops.find('"', at + 1)) {
+    size_t key = at + 1;
+    if (key >= ops.size() || (ops[key] != 'x' && ops[key] != 'y')) continue;
+    const bool isX = ops[key] == 'x';
+    size_t end = key + 1;
+    if (end < ops.size() && (ops[end] == '1' || ops[end] == '2')) ++end;
+    if (ops.compare(end, 2, "\":") != 0) continue;
+    char* stop = nullptr;
+    const long v = std::strtol(ops.c_str() + end + 2, &stop, 10);
+    if (stop == ops.c_str() + end + 2) continue;
+    ++coordinates;
     EXPECT_GE(v, 0);
-    EXPECT_LE(v, most + 10);
+    EXPECT_LE(v, (isX ? kSafetyPictureWidth : kSafetyPictureHeight) + 10);
   }
+  EXPECT_GT(coordinates, 0);
 }
 
 TEST(SafetyPicture, MarksTheLoadPointsThatTipTheTableAndNoOthers) {
