@@ -21,6 +21,7 @@
 #include "fuzz_check.h"
 #include "measure/errors.h"
 #include "measure/number_text.h"
+#include "measure/shown_text.h"
 
 namespace varnloft::fuzz {
 namespace {
@@ -61,10 +62,10 @@ void CheckReader(const std::string& text) {
     FUZZ_CHECK(SameDouble(thrown, value), "ReadNumber and TryReadNumber disagree");
   } catch (const ConversionError& e) {
     FUZZ_CHECK(!read, "ReadNumber refused what TryReadNumber accepted: '" + text + "'");
-    // The message is a C string: a text with a NUL byte in it ends there.
-    const std::string expected = "'" + text + "' is not a valid floating point value";
-    FUZZ_CHECK(std::strcmp(e.what(), expected.c_str()) == 0,
-               "wrong conversion message: " + std::string(e.what()));
+    // The message quotes the text with its control characters shown escaped, so a NUL byte in
+    // it never cuts the message short.
+    const std::string expected = "'" + ShownText(text) + "' is not a valid floating point value";
+    FUZZ_CHECK(e.what() == expected, "wrong conversion message: " + std::string(e.what()));
   }
   if (!read) {
     FUZZ_CHECK(SameDouble(value, 12345.0), "a refused text changed the value");
