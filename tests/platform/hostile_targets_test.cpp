@@ -15,35 +15,15 @@
 #include <thread>
 
 #include "platform/atomic_write.h"
+#include "tests/platform/scratch_files.h"
 
 namespace varnloft {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Folder {
-  Folder() {
-    std::string pattern = (fs::temp_directory_path() / "varnloft-targets-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path = pattern;
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
-  }
-  std::string operator/(const std::string& name) const { return path + "/" + name; }
-  size_t Entries() const {
-    return static_cast<size_t>(
-        std::distance(fs::directory_iterator(path), fs::directory_iterator()));
-  }
-  std::string path;
-};
-
-std::string Contents(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using testing::Contents;
+using testing::Folder;
 
 TEST(FileSet, NoMemberIsReplacedWhenOneFails) {
   Folder folder;
