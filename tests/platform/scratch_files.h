@@ -1,8 +1,7 @@
 #pragma once
 // A scratch folder removed with everything in it when the test ends, and a file's whole contents:
 // what the tests of the file readers and writers share.
-#include <stdlib.h>
-
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
