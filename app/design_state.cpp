@@ -2,7 +2,7 @@
 
 #include "app/input_boxes.h"
 #include "app/measure_switch.h"
-#include "app/option_dialogs.h"
+#include "app/option_dialog_controls.h"
 #include "app/preset_menu.h"
 #include "measure/number_text.h"
 

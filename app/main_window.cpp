@@ -6,7 +6,8 @@
 
 #include "app/design_reading.h"
 #include "app/input_boxes.h"
-#include "app/option_dialogs.h"
+#include "app/option_dialog_controls.h"
+#include "app/panel_layout.h"
 #include "app/preset_menu.h"
 #include "design/preset_table.h"
 #include "measure/errors.h"
@@ -47,12 +48,14 @@ void MainWindow::BuildControls() {
     switch (entry.input->unit) {
       case InputUnit::Length:
       case InputUnit::ShortLength: {
-        const int firstLeft = entry.input->unit == InputUnit::Length ? 112 : 160;
+        const int firstLeft = entry.input->unit == InputUnit::Length
+                                  ? panel::kFirstLengthBox
+                                  : panel::kImperialColumns.secondLengthBox;
         for (size_t slot = 0; slot < entry.boxes.size(); ++slot) {
           ControlState box;
           box.text = texts[slot];
-          box.left = firstLeft + 48 * static_cast<int>(slot);
-          box.width = 40;
+          box.left = firstLeft + panel::kLengthBoxStep * static_cast<int>(slot);
+          box.width = panel::kImperialColumns.lengthBoxWidth;
           form.Add(entry.boxes[slot], box);
         }
         break;
@@ -61,15 +64,17 @@ void MainWindow::BuildControls() {
         ControlState size;
         size.text = texts[0];
         size.items = *entry.listItems;
-        size.width = 70;
+        size.left = panel::kLumberColumn;
+        size.width = panel::kSizeBoxWidth;
         form.Add(entry.SizeBox(), size);
         ControlState width;
         width.text = texts[1];
-        width.left = 560;
-        width.width = 40;
+        width.left = panel::kWidthBox;
+        width.width = panel::kWidthBoxWidth;
         form.Add(entry.WidthBox(), width);
         ControlState label;
         label.visible = false;
+        label.left = panel::kLumberColumn;
         label.color = Rgb{0, 128, 0};
         label.hint = "Click to Reset";
         form.Add(entry.greenLabel, label);
@@ -79,6 +84,8 @@ void MainWindow::BuildControls() {
         ControlState count;
         count.text = texts[0];
         count.items = *entry.listItems;
+        count.left = panel::kLumberColumn;
+        count.width = panel::kCountBoxWidth;
         form.Add(entry.boxes[0], count);
         break;
       }
@@ -93,17 +100,18 @@ void MainWindow::BuildControls() {
     c.color = color;
     return form.Add(name, c);
   };
-  label("feetHeading", "feet", 118, kMaroon);
-  label("inchesHeading", "inches", 160, kMaroon);
-  label("sixteenthsHeading", "16ths", 208, kMaroon);
-  label("lumberSizeHeading", "lumber size", 480, kMaroon);
-  label("widthHeading", "inches", 560, kMaroon);
-  label("thicknessLabel", "", 610, Rgb{0, 128, 0});
-  label("endCapCaption", "End Cap Size", 0, kBlue).hint = "Only Applies to the Top Deck";
+  label("feetHeading", "feet", panel::kImperialColumns.feetHeading, kMaroon);
+  label("inchesHeading", "inches", panel::kImperialColumns.inchesHeading, kMaroon);
+  label("sixteenthsHeading", "16ths", panel::kSixteenthsHeading, kMaroon);
+  label("lumberSizeHeading", "lumber size", panel::kLumberColumn, kMaroon);
+  label("widthHeading", "inches", panel::kImperialColumns.widthHeading, kMaroon);
+  label("thicknessLabel", "", panel::kNotesColumn, Rgb{0, 128, 0});
+  label("endCapCaption", "End Cap Size", panel::kLumberCaption, kBlue).hint =
+      "Only Applies to the Top Deck";
   label("greenTextNote",
-        "Click on the green text under the \"lumber size\" heading for more options.", 0,
-        Rgb{0, 128, 0});
-  label("webAddress", kMakerWebAddress, 0, kMaroon);
+        "Click on the green text under the \"lumber size\" heading for more options.",
+        panel::kNotesColumn, Rgb{0, 128, 0});
+  label("webAddress", kMakerWebAddress, panel::kNotesColumn, kMaroon);
 
   ControlState radio1;
   radio1.text = "Support Members on the Exterior side";

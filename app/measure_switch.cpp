@@ -4,6 +4,7 @@
 
 #include "app/input_boxes.h"
 #include "app/main_window.h"
+#include "app/panel_layout.h"
 
 namespace varnloft {
 
@@ -27,13 +28,14 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
     c.left = left;
     c.text = caption;
   };
-  heading("feetHeading", imperial ? 118 : 125, imperial ? "feet" : "metres");
-  heading("inchesHeading", imperial ? 160 : 200, imperial ? "inches" : "mm");
-  heading("widthHeading", imperial ? 560 : 570, imperial ? "inches" : "mm");
+  const panel::MeasureColumns& columns = imperial ? panel::kImperialColumns : panel::kMetricColumns;
+  heading("feetHeading", columns.feetHeading, imperial ? "feet" : "metres");
+  heading("inchesHeading", columns.inchesHeading, imperial ? "inches" : "mm");
+  heading("widthHeading", columns.widthHeading, imperial ? "inches" : "mm");
   form.at("sixteenthsHeading").visible = imperial;
 
-  const int boxWidth = imperial ? 40 : 60;
-  const int secondColumn = imperial ? 160 : 180;
+  const int boxWidth = columns.lengthBoxWidth;
+  const int secondColumn = columns.secondLengthBox;
   for (const auto& entry : InputBoxTable()) {
     if (entry.input->unit == InputUnit::Length) {
       form.at(entry.boxes[0]).width = boxWidth;

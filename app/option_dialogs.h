@@ -7,19 +7,11 @@
 #include <string>
 
 #include "app/form_state.h"
+#include "app/option_dialog_controls.h"
 
 namespace varnloft {
 
 class MainWindow;
-
-inline constexpr char kThicknessDialog[] = "thicknessDialog";
-inline constexpr char kScaleDialog[] = "scaleDialog";
-
-// "thicknessDialog" + "inches" -> "thicknessDialog.inches"
-std::string DialogControl(const std::string& dialog, const std::string& control);
-
-// Adds both dialogs' controls to the form, closed, with their start texts.
-void AddOptionDialogControls(FormState& form);
 
 // The lumber thickness dialog (ThicknessDialogWindow): inches and sixteenths in both measures.
 class ThicknessDialog {

@@ -6,7 +6,7 @@
 
 #include "app/input_boxes.h"
 #include "app/main_window.h"
-#include "app/option_dialogs.h"
+#include "app/option_dialog_controls.h"
 
 namespace varnloft {
 

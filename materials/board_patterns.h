@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "materials/cutting_plan.h"
+#include "materials/plan_input.h"
 
 namespace varnloft {
 

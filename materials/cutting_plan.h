@@ -12,11 +12,10 @@
 // Every unit of work counts as a step, the check of each stock length against each multiset
 // too, so that the time is bounded whatever the stock; stock lengths equal to within
 // kSameLength are merged first (the cheapest kept).
-#include <atomic>
 #include <optional>
 #include <vector>
 
-#include "materials/piece_layout.h"
+#include "materials/plan_input.h"
 
 namespace varnloft {
 
@@ -25,39 +24,6 @@ inline constexpr long long kPlanStepBudget = 4'000'000;
 // The steps all the near-miss plans of one design may spend together (the busiest design the
 // lists offer spends under 6,000,000 steps on all its plans).
 inline constexpr long long kNearMissStepBudget = 8'000'000;
-
-struct PlanPieceType {
-  std::vector<LaidPiece> ways;  // from WaysToLay; the first is as drawn
-  int count = 0;
-};
-
-struct PlanStock {
-  double length = 0;  // feet
-  std::optional<double> price;
-};
-
-struct PlanInput {
-  std::vector<PlanPieceType> types;
-  std::vector<PlanStock> stock;
-  double boardWidth = 0;
-  double kerf = 0;
-  double trim = 0;
-  // When above 0: list, per type, the shortenings up to this far that could change the plan.
-  double shorteningReach = 0;
-  // When given and set (by another thread), the search stops soon and returns an unproven plan
-  // that nobody should use: the caller has lost interest in it.
-  const std::atomic<bool>* stop = nullptr;
-};
-
-inline bool StopAsked(const PlanInput& input) {
-  return input.stop && input.stop->load(std::memory_order_relaxed);
-}
-
-struct PlacedPiece {
-  int type = 0;
-  int way = 0;          // index into the type's ways
-  double position = 0;  // where the laid piece's frame starts, from the board's left end
-};
 
 struct PlanBoard {
   int stock = 0;                    // index into PlanInput::stock
@@ -79,9 +45,6 @@ struct LumberPlan {
   // or between two of them, the pieces fit exactly as they fit now, and the plan stays the same.
   std::vector<std::vector<double>> shorteningsThatMatter;
 };
-
-// Two lengths closer than this are equal; a piece that fits exactly fits.
-inline constexpr double kSameLength = 1e-9;
 
 LumberPlan PlanLumber(const PlanInput& input, long long stepBudget = kPlanStepBudget);
 

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "materials/hardware_names.h"
 #include "materials/material_texts.h"
 
 namespace varnloft {
 
 namespace {
-
-const char* const kTimes = " \xC3\x97 ";  // " × "
 
 // A washer, a nut and the thread showing past the nut, in bolt diameters.
 constexpr double kWasherDiameters = 0.25, kNutDiameters = 0.875, kThreadDiameters = 0.5;
@@ -32,16 +31,6 @@ double NextSold(double needed, std::initializer_list<double> sold, double step) 
     last = length;
   }
   return last + std::ceil((needed - last - kPlay) / step) * step;
-}
-
-std::string DiameterText(double diameterFeet, bool imperial) {
-  if (imperial) return InchesText(Inches(diameterFeet));
-  const std::string millimetres = MaterialLengthText(diameterFeet, false);  // "10 mm"
-  return "M" + millimetres.substr(0, millimetres.size() - 3);
-}
-
-std::string SizeText(double feet, bool imperial) {
-  return imperial ? InchesText(Inches(feet)) + " in" : MaterialLengthText(feet, false);
 }
 
 int Total(const std::vector<Piece>& pieces, MemberKind kind) {
@@ -75,23 +64,6 @@ std::string Number(long long n) {
 
 }  // namespace
 
-std::string CarriageBoltName(double diameterFeet, double lengthFeet, bool imperial) {
-  return "Carriage bolt " + DiameterText(diameterFeet, imperial) + kTimes +
-         SizeText(lengthFeet, imperial);
-}
-
-std::string WasherName(double diameterFeet, bool imperial) {
-  return "Washer " + DiameterText(diameterFeet, imperial) + (imperial ? " in" : "");
-}
-
-std::string NutName(double diameterFeet, bool imperial) {
-  return "Nut " + DiameterText(diameterFeet, imperial) + (imperial ? " in" : "");
-}
-
-std::string ScrewName(double lengthFeet, bool imperial) {
-  return "Deck screw " + SizeText(lengthFeet, imperial);
-}
-
 double CarriageBoltLength(double thicknessFeet, double diameterFeet, bool imperial) {
   const double needed =
       2 * thicknessFeet + (kWasherDiameters + kNutDiameters + kThreadDiameters) * diameterFeet;
@@ -118,10 +90,12 @@ std::vector<HardwareLine> HardwareOf(const std::vector<Piece>& pieces, double lu
   if (const Piece* leg = Find(pieces, MemberKind::Leg); leg && leg->holes > 0) {
     const int bolts = leg->count * leg->holes;
     const double length = CarriageBoltLength(lumberThickness, d, imperial);
-    const std::string holes = Number(leg->count) + " legs" + kTimes + Number(leg->holes) + " holes";
+    const std::string holes =
+        Number(leg->count) + " legs" + kTimesSign + Number(leg->holes) + " holes";
     Add(lines, CarriageBoltName(d, length, imperial), bolts,
         "one through each bolt hole of a leg (" + holes +
-            "), long enough for the leg, the support (" + SizeText(2 * lumberThickness, imperial) +
+            "), long enough for the leg, the support (" +
+            HardwareSizeText(2 * lumberThickness, imperial) +
             " together), a washer, a nut and some thread");
     Add(lines, WasherName(d, imperial), bolts, "one under each nut");
     Add(lines, NutName(d, imperial), bolts, "one on each bolt");
@@ -134,25 +108,25 @@ std::vector<HardwareLine> HardwareOf(const std::vector<Piece>& pieces, double lu
   const int crossings = outer + centre;
   if (tops > 0 && crossings > 0) {
     Add(lines, screw, 2 * tops * crossings,
-        "two where each table top crosses a support (" + Number(tops) + " table tops" + kTimes +
-            Number(crossings) + " supports" + kTimes + "2)");
+        "two where each table top crosses a support (" + Number(tops) + " table tops" + kTimesSign +
+            Number(crossings) + " supports" + kTimesSign + "2)");
   }
   const int seats = Total(pieces, MemberKind::Seat);
   const int seatSupports = Total(pieces, MemberKind::SeatSupport);
   if (seats > 0 && seatSupports > 0) {
     Add(lines, screw, 2 * seats * seatSupports,
-        "two where each seat crosses a seat support (" + Number(seats) + " seats" + kTimes +
-            Number(seatSupports) + " seat supports" + kTimes + "2)");
+        "two where each seat crosses a seat support (" + Number(seats) + " seats" + kTimesSign +
+            Number(seatSupports) + " seat supports" + kTimesSign + "2)");
   }
   if (const int braces = Total(pieces, MemberKind::Brace); braces > 0) {
     Add(lines, screw, 4 * braces,
-        "two at each end of a brace (" + Number(braces) + " braces" + kTimes + "2 ends" + kTimes +
-            "2)");
+        "two at each end of a brace (" + Number(braces) + " braces" + kTimesSign + "2 ends" +
+            kTimesSign + "2)");
   }
   if (const int caps = Total(pieces, MemberKind::EndCap); caps > 0 && tops > 0) {
     Add(lines, screw, caps * tops,
         "one through each end cap into the end of each table top (" + Number(caps) + " end caps" +
-            kTimes + Number(tops) + " table tops)");
+            kTimesSign + Number(tops) + " table tops)");
   }
 
   for (HardwareLine& line : lines) {

@@ -21,12 +21,6 @@ struct HardwareLine {
   std::string rule;             // why this many
 };
 
-// Item names, as the stock table lists them.
-std::string CarriageBoltName(double diameterFeet, double lengthFeet, bool imperial);
-std::string WasherName(double diameterFeet, bool imperial);
-std::string NutName(double diameterFeet, bool imperial);
-std::string ScrewName(double lengthFeet, bool imperial);
-
 // The bolt that holds a leg to a support, each `thicknessFeet` thick, with a washer, a nut and
 // some thread beyond: the next length sold (1/2 in steps to 6 in, then whole inches; metric
 // 10 mm steps).

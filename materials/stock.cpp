@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "materials/hardware.h"
+#include "materials/hardware_names.h"
 #include "materials/material_texts.h"
 #include "measure/errors.h"
 #include "measure/number_text.h"

@@ -16,6 +16,7 @@
 
 #include "app/control_names.h"
 #include "app/input_boxes.h"
+#include "app/panel_layout.h"
 #include "app/preset_menu.h"
 #include "app/qt/design_button_picture.h"
 
@@ -133,14 +134,14 @@ QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int t
   return e;
 }
 
-QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int left, int top,
-                                      int width) {
+QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int top) {
   auto* box = new QComboBox(parent);
   box->setObjectName(NameOf(name));
   box->setEditable(true);
   box->setInsertPolicy(QComboBox::NoInsert);
-  box->setGeometry(kGridLeft + left, top, width, kBoxHeight + 1);
-  for (const auto& item : state_.form.at(name.toStdString()).items) box->addItem(Q(item));
+  const ControlState& c = state_.form.at(name.toStdString());
+  box->setGeometry(kGridLeft + c.left, top, c.width, kBoxHeight + 1);
+  for (const auto& item : c.items) box->addItem(Q(item));
   if (name == "deckBoardCount.0") box->setMaxVisibleItems(15);
   combos_[name] = box;
   // Typing changes the text letter by letter; choosing an item from the list is a click first.
@@ -158,12 +159,11 @@ QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int 
   return box;
 }
 
-ClickableLabel* MainWindowWidget::AddLabel(QWidget* parent, const QString& name, int left,
-                                           int top) {
+ClickableLabel* MainWindowWidget::AddLabel(QWidget* parent, const QString& name, int top) {
   auto* l = new ClickableLabel(parent);
   l->setObjectName(NameOf(name));
   const ControlState& c = state_.form.at(name.toStdString());
-  l->move(kGridLeft + left, top);
+  l->move(kGridLeft + c.left, top);
   l->setText(Q(c.text));
   if (!c.hint.empty()) l->setToolTip(Q(c.hint));
   labels_[name] = l;
@@ -196,9 +196,9 @@ void MainWindowWidget::BuildPanel() {
   plain.setBold(false);
 
   // Left half: lengths.
-  AddLabel(grid, "feetHeading", 118, 4);
-  AddLabel(grid, "inchesHeading", 160, 4);
-  AddLabel(grid, "sixteenthsHeading", 208, 4);
+  AddLabel(grid, "feetHeading", 4);
+  AddLabel(grid, "inchesHeading", 4);
+  AddLabel(grid, "sixteenthsHeading", 4);
   // Boxes are made row by row down the grid, so that Tab follows the rows.
   std::vector<const InputBoxes*> lengths;
   for (const auto& entry : InputBoxTable())
@@ -217,9 +217,9 @@ void MainWindowWidget::BuildPanel() {
   }
 
   // Right half: lumber.
-  AddLabel(grid, "lumberSizeHeading", 480, 4);
-  AddLabel(grid, "widthHeading", 560, 4);
-  ClickableLabel* thickness = AddLabel(grid, "thicknessLabel", 612, 4);
+  AddLabel(grid, "lumberSizeHeading", 4);
+  AddLabel(grid, "widthHeading", 4);
+  ClickableLabel* thickness = AddLabel(grid, "thicknessLabel", 4);
   QFont underlined = bold;
   underlined.setUnderline(true);
   thickness->setFont(underlined);
@@ -231,7 +231,7 @@ void MainWindowWidget::BuildPanel() {
     const int top = kRowTop + entry.gridRow * kRowStep;
     if (std::string_view(entry.input->role) == "endCapSize") {
       // The end-cap row's caption explains end caps when clicked.
-      ClickableLabel* endCap = AddLabel(grid, "endCapCaption", 300, top);
+      ClickableLabel* endCap = AddLabel(grid, "endCapCaption", top);
       endCap->setFixedSize(174, kBoxHeight);
       endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       endCap->setCursor(Qt::PointingHandCursor);
@@ -239,17 +239,17 @@ void MainWindowWidget::BuildPanel() {
               [this] { Run([&] { state_.ExplainEndCaps(); }); });
     } else {
       auto* rowLabel = new QLabel(entry.caption, grid);
-      rowLabel->setGeometry(kGridLeft + 300, top, 174, kBoxHeight);
+      rowLabel->setGeometry(kGridLeft + panel::kLumberCaption, top, 174, kBoxHeight);
       rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    ClickableLabel* green = AddLabel(grid, Q(entry.greenLabel), 480, top);
+    ClickableLabel* green = AddLabel(grid, Q(entry.greenLabel), top);
     green->setFixedSize(76, kBoxHeight);
     green->setFont(underlined);
     green->setCursor(Qt::PointingHandCursor);
     const std::string greenName = entry.greenLabel;
     connect(green, &ClickableLabel::clicked, this,
             [this, greenName] { Run([&] { state_.ShowLumberSizeBox(greenName); }); });
-    AddCombo(grid, Q(entry.SizeBox()), 480, top, 70);
+    AddCombo(grid, Q(entry.SizeBox()), top);
     QLineEdit* width = AddEdit(grid, Q(entry.WidthBox()), top);
     width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   }
@@ -259,9 +259,9 @@ void MainWindowWidget::BuildPanel() {
     auto* rowLabel = new QLabel(entry.caption, grid);
     rowLabel->setGeometry(kGridLeft + 280, top, 194, kBoxHeight);
     rowLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    AddCombo(grid, Q(entry.boxes[0]), 480, top, 50);
+    AddCombo(grid, Q(entry.boxes[0]), top);
   }
-  ClickableLabel* note = AddLabel(grid, "greenTextNote", 612, 30);
+  ClickableLabel* note = AddLabel(grid, "greenTextNote", 30);
   note->setWordWrap(true);
   note->setFixedSize(220, 60);
   note->setFont(plain);
@@ -287,7 +287,7 @@ void MainWindowWidget::BuildPanel() {
   }
 
   // The maker's web address.
-  ClickableLabel* web = AddLabel(grid, "webAddress", 612, radioTop + 2);
+  ClickableLabel* web = AddLabel(grid, "webAddress", radioTop + 2);
   QFont link = plain;
   link.setUnderline(true);
   web->setFont(link);

@@ -89,8 +89,9 @@ class MainWindowWidget : public QMainWindow {
   void BuildMenus();
   void BuildStatusBar();
   QLineEdit* AddEdit(QWidget* parent, const QString& name, int top);
-  QComboBox* AddCombo(QWidget* parent, const QString& name, int left, int top, int width);
-  ClickableLabel* AddLabel(QWidget* parent, const QString& name, int left, int top);
+  QComboBox* AddCombo(QWidget* parent, const QString& name, int top);
+  // At the left the form state gives the control.
+  ClickableLabel* AddLabel(QWidget* parent, const QString& name, int top);
   QAction* AddMenuItem(QMenu* menu, const QString& name, const std::function<void()>& handler);
   void OnFocusWindowChanged(QWindow* window);
   // document_menus.cpp: the File menu's design items, the Edit menu, the title.
