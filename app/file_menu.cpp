@@ -69,10 +69,7 @@ void MainWindow::StartNewDocument(const std::string& path, KeptKeys kept) {
 }
 
 void MainWindow::ActivateAfterDialog() {
-  if (hooks.activate)
-    hooks.activate();
-  else
-    HandleUserEvent([this] { Activate(); });
+  if (!calls().ActivateMainWindow()) HandleUserEvent([this] { Activate(); });
 }
 
 void MainWindow::ShowOpening(const FileOpening& opening) {
@@ -110,13 +107,13 @@ FileOpening MainWindow::OpenDesignFile(const std::string& path) {
   StartNewDocument(path, std::move(reading.contents.kept));
   opening.notice = MissingKeysNotice(path, reading.contents.missingKeys);
   opening.opened = true;
-  if (hooks.rememberRecentFile) hooks.rememberRecentFile(path);
+  calls().RememberRecentFile(path);
   return opening;
 }
 
 void MainWindow::OpenDesign() {
   if (!ConfirmCloseDesign()) return;
-  const std::string path = hooks.askOpenDesignFile ? hooks.askOpenDesignFile() : "";
+  const std::string path = calls().AskOpenDesignFile();
   if (!path.empty()) ShowOpening(OpenDesignFile(path));
   // The main window is active again once the dialog has closed: one design.
   ActivateAfterDialog();
@@ -136,12 +133,12 @@ bool MainWindow::SaveDesignTo(const std::string& path) {
     const std::string message =
         "Cannot save " + Quoted(path) + ": " + reason + ". The design is not saved.";
     prompts_.ShowError(message);
-    if (hooks.saveFailed) hooks.saveFailed(message);
+    calls().SaveFailed(message);
     return false;
   }
   path_ = path;
   history_.MarkSaved();
-  if (hooks.rememberRecentFile) hooks.rememberRecentFile(path);
+  calls().RememberRecentFile(path);
   return true;
 }
 
@@ -154,7 +151,7 @@ bool MainWindow::SaveDesignAs() {
   EndStep();
   const std::string proposed =
       path_.empty() ? std::string(kUntitled) + ".varnloft" : BaseName(path_);
-  const std::string path = hooks.askSaveDesignFile ? hooks.askSaveDesignFile(proposed) : "";
+  const std::string path = calls().AskSaveDesignFile(proposed);
   return !path.empty() && SaveDesignTo(path);
 }
 

@@ -207,14 +207,14 @@ void MainWindow::Activate() {
 
 void MainWindow::DesignCycle() {
   try {
-    CalculateFromWindow(form, rec, prompts_, hooks.drawAngleReport);
+    CalculateFromWindow(form, rec, prompts_, [this] { calls().DrawAngleReport(); });
   } catch (...) {
     // The record now says the calculation failed: the following windows show that too.
-    if (hooks.designChanged) hooks.designChanged();
+    calls().DesignChanged();
     throw;
   }
-  if (hooks.drawDesignView) hooks.drawDesignView();
-  if (hooks.designChanged) hooks.designChanged();
+  calls().DrawDesignView();
+  calls().DesignChanged();
 }
 
 void MainWindow::PressDesign() {
@@ -225,14 +225,14 @@ void MainWindow::PressDesign() {
 
 void MainWindow::PressPlans() {
   prompts_.Beep();
-  if (hooks.showPlans) hooks.showPlans();
+  calls().ShowPlans();
   form.at("plansButton").color = kMaroon;
 }
 
 void MainWindow::PressPrint() {
   PressDesign();
   form.at("printButton").color = kMaroon;
-  if (hooks.printPlans) hooks.printPlans();
+  calls().PrintPlans();
 }
 
 void MainWindow::ButtonMouseDown(const std::string& button) {
@@ -315,25 +315,25 @@ void MainWindow::ChooseCustomDesign() {
 }
 
 void MainWindow::Exit() {
-  if (hooks.closeMainWindow) hooks.closeMainWindow();
+  calls().CloseMainWindow();
 }
 
 void MainWindow::PrinterSetup() {
-  if (hooks.printerSetup) hooks.printerSetup();
+  calls().PrinterSetup();
 }
 
 void MainWindow::ShowAbout() {
   prompts_.Beep();
-  if (hooks.showAbout) hooks.showAbout();
+  calls().ShowAbout();
 }
 
 void MainWindow::ShowIllustrations() {
   prompts_.Beep();
-  if (hooks.showIllustrations) hooks.showIllustrations();
+  calls().ShowIllustrations();
 }
 
 void MainWindow::ShowMaterials() {
-  if (hooks.showMaterials) hooks.showMaterials();
+  calls().ShowMaterials();
 }
 
 void MainWindow::HoverWebAddress() {

@@ -7,6 +7,7 @@
 
 #include "app/design_state.h"
 #include "app/form_state.h"
+#include "app/window_calls.h"
 #include "app/window_snapshot.h"
 #include "design/design_record.h"
 #include "document/design_file.h"
@@ -16,34 +17,6 @@
 #include "platform/shell.h"
 
 namespace varnloft {
-
-// Outward calls whose windows live elsewhere; unset hooks do nothing.
-struct MainWindowHooks {
-  std::function<void()> drawAngleReport;      // into the Illustrations window's picture
-  std::function<void()> drawDesignView;       // into the main window's picture
-  std::function<void()> showPlans;            // draws the plan sheet and shows it modally
-  std::function<void()> printPlans;           // asks for a printer and prints
-  std::function<void()> printerSetup;         // the page set-up dialog
-  std::function<void()> showAbout;            // modal
-  std::function<void()> showIllustrations;    // not modal
-  std::function<void()> closeMainWindow;      // ends the program
-  std::function<void()> showThicknessDialog;  // the lumber thickness dialog, not modal
-  std::function<void()> showScaleDialog;      // the model-building scale dialog, not modal
-  std::function<void()> showMaterials;        // the Materials window, not modal
-  // The file dialogs: the chosen file, or an empty text when the user cancelled. Unset, they
-  // cancel (the driver's unsaved-changes question counts a Save of an untitled design so).
-  std::function<std::string()> askOpenDesignFile;
-  std::function<std::string(const std::string& proposedName)> askSaveDesignFile;
-  // The main window becomes active again after a file dialog. Unset, the activation handler
-  // runs as a user event.
-  std::function<void()> activate;
-  std::function<void(const std::string& path)> rememberRecentFile;  // opened or saved
-  std::function<void(const std::string& error)> saveFailed;         // after its error box
-  // After every design cycle, the calculation done or failed: the windows that follow the design
-  // (the Materials window lists the new design's materials or says they cannot be listed; the 3D
-  // View builds the new model).
-  std::function<void()> designChanged;
-};
 
 // What opening a design file found: an error (nothing changed) or a notice of missing keys.
 struct FileOpening {
@@ -58,7 +31,11 @@ class MainWindow {
 
   FormState form;
   DesignRecord rec;
-  MainWindowHooks hooks;
+
+  // The windows around this one; until set, none (nothing is shown, the file dialogs cancel).
+  // `calls` must outlive this window or be replaced first.
+  void SetCalls(WindowCalls& calls) { calls_ = &calls; }
+  WindowCalls& calls() { return *calls_; }
 
   // Runs one user event: any error it raises ends the whole action and is shown in the general
   // error box; the program goes on. Returns false when the action failed.
@@ -203,6 +180,8 @@ class MainWindow {
   void StartNewDocument(const std::string& path, KeptKeys kept);
 
   Prompts& prompts_;
+  WindowCalls noCalls_;
+  WindowCalls* calls_ = &noCalls_;
   const Clock& clock_;
   Shell& shell_;
   LocaleTexts locale_;

@@ -20,7 +20,7 @@ void ScaleDialog::Show() {
   w_.form.mainWindowEnabled = false;
   w_.form.at(kScaleDialog).visible = true;
   ShowExamples();
-  if (w_.hooks.showScaleDialog) w_.hooks.showScaleDialog();
+  w_.calls().ShowScaleDialog();
 }
 
 void ScaleDialog::ShowExamples() {

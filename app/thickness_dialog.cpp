@@ -26,7 +26,7 @@ bool ThicknessDialog::IsOpen() const {
 void ThicknessDialog::Show() {
   w_.form.mainWindowEnabled = false;
   w_.form.at(kThicknessDialog).visible = true;
-  if (w_.hooks.showThicknessDialog) w_.hooks.showThicknessDialog();
+  w_.calls().ShowThicknessDialog();
 }
 
 void ThicknessDialog::FillEmptyBoxes() {

@@ -72,10 +72,10 @@ void MainWindow::Restore(const WindowSnapshot& snapshot) {
 }
 
 void MainWindow::Redraw() {
-  if (hooks.drawAngleReport) hooks.drawAngleReport();
-  if (hooks.drawDesignView) hooks.drawDesignView();
+  calls().DrawAngleReport();
+  calls().DrawDesignView();
   // The record is the step's again: the windows that follow the design show it too.
-  if (hooks.designChanged) hooks.designChanged();
+  calls().DesignChanged();
 }
 
 bool MainWindow::HasPendingChange() const {

@@ -18,13 +18,13 @@ using namespace varnloft;
 // dialogs answer with one file in a scratch folder.
 struct Program : DrawnProgram {
   Program() {
-    window.hooks.askSaveDesignFile = [this](const std::string&) { return file; };
-    window.hooks.askOpenDesignFile = [this] { return file; };
     window.HandleUserEvent([&] { window.ApplyPreset("Adultwheelchairbothends1"); });
     window.HandleUserEvent([&] { window.TypeIntoBox("seatToTableDistance.0", "4"); });
     window.HandleUserEvent([&] { window.ClickSupportSide("interiorSupports"); });
     file = folder.filePath("bench.varnloft").toStdString();
   }
+  std::string AskSaveDesignFile(const std::string&) override { return file; }
+  std::string AskOpenDesignFile() override { return file; }
   QTemporaryDir folder;
   std::string file;
 };

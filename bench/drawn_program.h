@@ -13,7 +13,7 @@
 
 namespace varnloft {
 
-struct DrawnProgram {
+struct DrawnProgram : WindowCalls {
   DrawnProgram()
       : clock(LocalDateTime{2026, 12, 7, 9, 0, 0, 1}),
         window(prompts, clock, shell),
@@ -21,14 +21,15 @@ struct DrawnProgram {
         angles(518, 237) {
     window.form.windowWidth = 1920;
     window.form.windowHeight = 1080;
-    window.hooks.drawDesignView = [this] {
-      view.Draw([this](Canvas& c) { DrawDesignView(window.rec, c, 1920, 1080); });
-    };
-    window.hooks.drawAngleReport = [this] {
-      angles.Draw([this](Canvas& c) { DrawAngleReport(window.rec, c); });
-    };
+    window.SetCalls(*this);
     window.StartUp();
     window.HandleUserEvent([&] { window.Activate(); });
+  }
+  void DrawDesignView() override {
+    view.Draw([this](Canvas& c) { varnloft::DrawDesignView(window.rec, c, 1920, 1080); });
+  }
+  void DrawAngleReport() override {
+    angles.Draw([this](Canvas& c) { varnloft::DrawAngleReport(window.rec, c); });
   }
   // One user action; the boxes it showed are forgotten.
   void Run(const std::function<void()>& action) {

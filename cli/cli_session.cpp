@@ -265,9 +265,39 @@ CliSession::CliSession(const LocalDateTime& now, LocaleTexts locale)
       files_(std::make_unique<CliFiles>(window_, writeError_)),
       model3d_(std::make_unique<CliModel3d>(window_)),
       exports_(
-          std::make_unique<CliExports>(window_, *pictures_, writeError_, materials_->setup())) {}
+          std::make_unique<CliExports>(window_, *pictures_, writeError_, materials_->setup())) {
+  window_.SetCalls(*this);
+}
 
 CliSession::~CliSession() = default;
+
+void CliSession::DrawAngleReport() {
+  pictures_->DrawAngles();
+}
+
+void CliSession::DrawDesignView() {
+  pictures_->DrawView();
+}
+
+void CliSession::ShowPlans() {
+  plans_->ShowPlans();
+}
+
+void CliSession::PrintPlans() {
+  plans_->PrintPlansToPdf();
+}
+
+std::string CliSession::AskOpenDesignFile() {
+  return files_->OpenChoice();
+}
+
+std::string CliSession::AskSaveDesignFile(const std::string& /*proposedName*/) {
+  return files_->SaveChoice();
+}
+
+void CliSession::SaveFailed(const std::string& error) {
+  files_->SaveFailed(error);
+}
 
 bool CliSession::Finish(std::string& error) {
   // One failed output stops none of the others: each is written, and every failure is named.

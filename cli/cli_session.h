@@ -38,7 +38,9 @@ class CliFiles;
 class CliModel3d;
 class CliExports;
 
-class CliSession {
+// The driver's window and what the window asks of the windows around it: pictures drawn, plans
+// drawn and printed into files, file dialogs answered by the options.
+class CliSession : private WindowCalls {
  public:
   CliSession(const LocalDateTime& now, LocaleTexts locale);
   ~CliSession();
@@ -67,6 +69,14 @@ class CliSession {
   ScriptedPrompts& prompts() { return prompts_; }
 
  private:
+  void DrawAngleReport() override;
+  void DrawDesignView() override;
+  void ShowPlans() override;
+  void PrintPlans() override;
+  std::string AskOpenDesignFile() override;
+  std::string AskSaveDesignFile(const std::string& proposedName) override;
+  void SaveFailed(const std::string& error) override;
+
   FixedClock clock_;
   ScriptedPrompts prompts_;
   RecordingShell shell_;

@@ -24,14 +24,10 @@ bool UsesFileOptions(const std::vector<CliAction>& actions) {
 }
 
 CliFiles::CliFiles(MainWindow& window, std::string& writeError)
-    : window_(window), writeError_(writeError) {
-  // The Open dialog answers --open's file, the Save As dialog --save-design's; any other (the
-  // Save As that the unsaved-changes question's Save of an untitled design opens) is cancelled.
-  window_.hooks.askOpenDesignFile = [this] { return openChoice_; };
-  window_.hooks.askSaveDesignFile = [this](const std::string&) { return saveChoice_; };
-  window_.hooks.saveFailed = [this](const std::string& error) {
-    AddWriteError(writeError_, error);
-  };
+    : window_(window), writeError_(writeError) {}
+
+void CliFiles::SaveFailed(const std::string& error) {
+  AddWriteError(writeError_, error);
 }
 
 bool CliFiles::Apply(const CliAction& action) {

@@ -17,9 +17,14 @@ bool UsesFileOptions(const std::vector<CliAction>& actions);
 
 class CliFiles {
  public:
-  // Installs the window's file-dialog hooks. A design that cannot be saved is reported through
-  // `writeError` (the first one is kept), besides its error box.
+  // A design that cannot be saved is reported through `writeError`, besides its error box.
   CliFiles(MainWindow& window, std::string& writeError);
+
+  // The Open dialog answers --open's file, the Save As dialog --save-design's; any other (the
+  // Save As that the unsaved-changes question's Save of an untitled design opens) is cancelled.
+  const std::string& OpenChoice() const { return openChoice_; }
+  const std::string& SaveChoice() const { return saveChoice_; }
+  void SaveFailed(const std::string& error);
 
   // Runs a file action; false when the action is not one of these.
   bool Apply(const CliAction& action);

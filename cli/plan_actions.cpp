@@ -25,10 +25,7 @@ std::string OpsName(const CliAction& action) {
 }  // namespace
 
 CliPlans::CliPlans(MainWindow& window, std::string& writeError)
-    : sheet(kPlanSheetWidth, kPlanSheetHeight), window_(window), writeError_(writeError) {
-  window_.hooks.showPlans = [this] { ShowPlans(); };
-  window_.hooks.printPlans = [this] { PrintPlansToPdf(); };
-}
+    : sheet(kPlanSheetWidth, kPlanSheetHeight), window_(window), writeError_(writeError) {}
 
 void CliPlans::UsePaperOf(const std::vector<CliAction>& actions) {
   for (const auto& action : actions)

@@ -14,8 +14,7 @@ namespace varnloft {
 
 class CliPlans {
  public:
-  // Installs the window's Plans and Print hooks. A file that cannot be written is reported
-  // through `writeError` (the first one is kept).
+  // A file that cannot be written is reported through `writeError`.
   CliPlans(MainWindow& window, std::string& writeError);
 
   // --page: the paper of every print of the run (the last --page counts).
@@ -32,15 +31,18 @@ class CliPlans {
   // Writes the plan and print --ops files; false (with a message) when one cannot be written.
   bool WriteOpsFiles(std::string& error) const;
 
+  // What Plans and Print do in the driver: the sheet drawn as the plans window shows it; the
+  // printed plans into --print-pdf's file (or a throwaway one).
+  void ShowPlans();
+  void PrintPlansToPdf();
+
   Picture sheet;  // the plans window's picture
   RecordingCanvas sheetOps;
   RecordingCanvas printOps;
 
  private:
-  void ShowPlans();
   // Draws the plan sheet of the last design into `sheet`, as Plans draws it.
   void DrawSheet();
-  void PrintPlansToPdf();
   void ReportWriteError(const std::string& error);
 
   MainWindow& window_;

@@ -19,16 +19,18 @@ constexpr int kFrameHeight = 300;  // title, menu, input panel and status bar ab
 CliPictures::CliPictures(MainWindow& window)
     : view(1024 - kFrameWidth, 740 - kFrameHeight), angles(518, 237), window_(window) {
   SetWindowSize(1024, 740);
-  window_.hooks.drawDesignView = [this] {
-    view.Draw(
-        [this](Canvas& canvas) {
-          DrawDesignView(window_.rec, canvas, window_.form.windowWidth, window_.form.windowHeight);
-        },
-        &viewOps);
-  };
-  window_.hooks.drawAngleReport = [this] {
-    angles.Draw([this](Canvas& canvas) { DrawAngleReport(window_.rec, canvas); }, &angleOps);
-  };
+}
+
+void CliPictures::DrawView() {
+  view.Draw(
+      [this](Canvas& canvas) {
+        DrawDesignView(window_.rec, canvas, window_.form.windowWidth, window_.form.windowHeight);
+      },
+      &viewOps);
+}
+
+void CliPictures::DrawAngles() {
+  angles.Draw([this](Canvas& canvas) { DrawAngleReport(window_.rec, canvas); }, &angleOps);
 }
 
 void CliPictures::SetWindowSize(int width, int height) {

@@ -14,8 +14,12 @@ namespace varnloft {
 
 class CliPictures {
  public:
-  // Installs the main window's drawing hooks; the window starts at 1024 x 740.
+  // The window starts at 1024 x 740.
   explicit CliPictures(MainWindow& window);
+
+  // The main window's picture and the angle report, drawn from the last design.
+  void DrawView();
+  void DrawAngles();
 
   // The main window's outer size; its picture area is (W - 8) x (H - 300).
   void SetWindowSize(int width, int height);

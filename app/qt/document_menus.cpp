@@ -59,9 +59,10 @@ void MainWindowWidget::BuildFileMenu(QMenu* file) {
                   [this] { state_.SaveDesignAs(); });
   AddDocumentItem(file, "Revert", "Re&vert", {}, [this] { state_.RevertDesign(); });
   file->addSeparator();
-  state_.hooks.rememberRecentFile = [this](const std::string& path) {
-    if (recent_) recent_->Add(Q(path));
-  };
+}
+
+void MainWindowWidget::RememberRecentFile(const std::string& path) {
+  if (recent_) recent_->Add(Q(path));
 }
 
 void MainWindowWidget::BuildEditMenu() {

@@ -98,21 +98,18 @@ MainWindowWidget::MainWindowWidget(MainWindow& state, QWidget* parent)
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindowWidget::OnFocusWindowChanged);
   connect(qApp, &QApplication::focusChanged, this, &MainWindowWidget::OnFocusChanged);
+}
 
-  // The state's outward calls that belong to this window.
-  MainWindowHooks& hooks = state_.hooks;
-  hooks.askOpenDesignFile = [this] {
-    const QString path = askOpenFileName ? askOpenFileName(DialogFolder()) : QString();
-    return path.toStdString();
-  };
-  hooks.askSaveDesignFile = [this](const std::string& proposed) {
-    const QString path = askSaveFileName ? askSaveFileName(DialogFolder(), Q(proposed)) : QString();
-    // The keyboard comes back here when the dialog closes, window manager or not.
-    if (isVisible()) activateWindow();
-    return path.toStdString();
-  };
-  hooks.activate = [this] { ActivateFromProgram(); };
-  hooks.closeMainWindow = [this] { close(); };
+std::string MainWindowWidget::AskOpenDesignFile() {
+  const QString path = askOpenFileName ? askOpenFileName(DialogFolder()) : QString();
+  return path.toStdString();
+}
+
+std::string MainWindowWidget::AskSaveDesignFile(const std::string& proposed) {
+  const QString path = askSaveFileName ? askSaveFileName(DialogFolder(), Q(proposed)) : QString();
+  // The keyboard comes back here when the dialog closes, window manager or not.
+  if (isVisible()) activateWindow();
+  return path.toStdString();
 }
 
 MainWindowWidget::~MainWindowWidget() {

@@ -72,6 +72,11 @@ class MainWindowWidget : public QMainWindow {
   // file dialogs; tests replace them.
   std::function<QString(const QString& folder)> askOpenFileName;
   std::function<QString(const QString& folder, const QString& proposedName)> askSaveFileName;
+  // The file dialogs as the main window's state asks for them: the chosen file, or "".
+  std::string AskOpenDesignFile();
+  std::string AskSaveDesignFile(const std::string& proposedName);
+  // An opened or saved design file goes to the top of Open Recent.
+  void RememberRecentFile(const std::string& path);
   // The list behind Open Recent; none (nullptr) keeps no list.
   void SetRecentFiles(RecentFiles* recent);
   QLabel* statusPanel(int i) { return i == 0 ? status0_ : status1_; }

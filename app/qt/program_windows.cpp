@@ -19,6 +19,7 @@ namespace varnloft {
 ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_(518, 237) {
   state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, LocaleTextsOf(QLocale()));
   mainWidget_ = std::make_unique<MainWindowWidget>(*state_);
+  SetWidget(mainWidget_.get());
   prompts_.SetParent(mainWidget_.get());
   state_->form.windowWidth = mainWidget_->width();
   state_->StartUp();
@@ -34,28 +35,11 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   // Coming back from the Illustrations window is a real activation of the main window.
   mainWidget_->SetReturnActivates(illustrationsWindow_.get());
 
-  MainWindowHooks& hooks = state_->hooks;
-  hooks.drawDesignView = [this] { RedrawDesignView(); };
-  hooks.drawAngleReport = [this] {
-    angleReportPicture_.Draw([this](Canvas& canvas) { DrawAngleReport(state_->rec, canvas); });
-    illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
-  };
-  hooks.showAbout = [this] {
-    aboutWindow_->exec();
-    mainWidget_->ActivateFromProgram();
-  };
-  hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
   ConnectPlans();
   ConnectExports();
   Connect3d();
   ConnectMaterials();
   ConnectSafety();
-  // After every design, the windows that follow it: the lists of materials and the 3D model.
-  hooks.designChanged = [this] {
-    materialsWindow_->DesignChanged();
-    table3dWindow_->DesignChanged();
-    safetyWindow_->DesignChanged();
-  };
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
@@ -69,17 +53,43 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   }
   ConnectOptionDialog(*thicknessDialog_);
   ConnectOptionDialog(*scaleDialog_);
-  hooks.showThicknessDialog = [this] {
-    prompts_.SetParent(thicknessDialog_.get());
-    thicknessDialog_->ShowFromState();
-  };
-  hooks.showScaleDialog = [this] {
-    prompts_.SetParent(scaleDialog_.get());
-    scaleDialog_->ShowFromState();
-  };
+  state_->SetCalls(*this);
 }
 
 ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::DrawAngleReport() {
+  angleReportPicture_.Draw(
+      [this](Canvas& canvas) { varnloft::DrawAngleReport(state_->rec, canvas); });
+  illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
+}
+
+// After every design, the windows that follow it: the lists of materials, the 3D model and the
+// safety check.
+void ProgramWindows::DesignChanged() {
+  materialsWindow_->DesignChanged();
+  table3dWindow_->DesignChanged();
+  safetyWindow_->DesignChanged();
+}
+
+void ProgramWindows::ShowAbout() {
+  aboutWindow_->exec();
+  mainWidget_->ActivateFromProgram();
+}
+
+void ProgramWindows::ShowIllustrations() {
+  illustrationsWindow_->ShowCentred();
+}
+
+void ProgramWindows::ShowThicknessDialog() {
+  prompts_.SetParent(thicknessDialog_.get());
+  thicknessDialog_->ShowFromState();
+}
+
+void ProgramWindows::ShowScaleDialog() {
+  prompts_.SetParent(scaleDialog_.get());
+  scaleDialog_->ShowFromState();
+}
 
 void ProgramWindows::ShowMainWindow() {
   // Without a window manager a maximise request is not honoured: size the window first.
@@ -107,23 +117,27 @@ void ProgramWindows::OpenAtStartUp(const std::string& path) {
   });
 }
 
+void ProgramWindows::ShowPlans() {
+  plansWindow_->DrawPlanSheet(PlanContextOf(*state_));
+  // Message boxes belong to the plans window while it is open.
+  prompts_.SetParent(plansWindow_.get());
+  plansWindow_->setWindowState(plansWindow_->windowState() | Qt::WindowMaximized);
+  plansWindow_->exec();
+  prompts_.SetParent(mainWidget_.get());
+  mainWidget_->ActivateFromProgram();
+}
+
+void ProgramWindows::PrintPlans() {
+  QWidget* over =
+      plansWindow_->isVisible() ? static_cast<QWidget*>(plansWindow_.get()) : mainWidget_.get();
+  printer_.Print(over, state_->rec, PlanContextOf(*state_));
+}
+
+void ProgramWindows::PrinterSetup() {
+  printer_.Setup(mainWidget_.get());
+}
+
 void ProgramWindows::ConnectPlans() {
-  MainWindowHooks& hooks = state_->hooks;
-  hooks.showPlans = [this] {
-    plansWindow_->DrawPlanSheet(PlanContextOf(*state_));
-    // Message boxes belong to the plans window while it is open.
-    prompts_.SetParent(plansWindow_.get());
-    plansWindow_->setWindowState(plansWindow_->windowState() | Qt::WindowMaximized);
-    plansWindow_->exec();
-    prompts_.SetParent(mainWidget_.get());
-    mainWidget_->ActivateFromProgram();
-  };
-  hooks.printPlans = [this] {
-    QWidget* over =
-        plansWindow_->isVisible() ? static_cast<QWidget*>(plansWindow_.get()) : mainWidget_.get();
-    printer_.Print(over, state_->rec, PlanContextOf(*state_));
-  };
-  hooks.printerSetup = [this] { printer_.Setup(mainWidget_.get()); };
   plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
 }
 
@@ -172,14 +186,14 @@ void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {
                             });
 }
 
-void ProgramWindows::RedrawDesignView() {
+void ProgramWindows::DrawDesignView() {
   PictureArea* area = mainWidget_->designView();
   const QRect frame = mainWidget_->frameGeometry();
   state_->form.windowWidth = frame.width();
   state_->form.windowHeight = frame.height();
   designViewPicture_.SetSize(area->width(), area->height());
   designViewPicture_.Draw([this, frame](Canvas& canvas) {
-    DrawDesignView(state_->rec, canvas, frame.width(), frame.height());
+    varnloft::DrawDesignView(state_->rec, canvas, frame.width(), frame.height());
   });
   area->image = designViewPicture_.Image();
   area->update();

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/materials_setup.h"
 #include "app/qt/export_commands.h"
+#include "app/qt/main_window_calls.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/materials_window.h"
 #include "app/qt/model_export.h"
@@ -29,10 +30,10 @@
 
 namespace varnloft {
 
-class ProgramWindows {
+class ProgramWindows : public MainWindowCalls {
  public:
   ProgramWindows();
-  ~ProgramWindows();
+  ~ProgramWindows() override;
 
   // Opens the main window maximised (sized to the screen where no window manager maximises it).
   void ShowMainWindow();
@@ -64,7 +65,19 @@ class ProgramWindows {
   SafetyWindow& safetyWindow() { return *safetyWindow_; }
 
  private:
-  void RedrawDesignView();
+  // What the main window asks of the other windows (MainWindowCalls answers for itself).
+  void DrawAngleReport() override;
+  void DrawDesignView() override;
+  void DesignChanged() override;
+  void ShowPlans() override;
+  void PrintPlans() override;
+  void PrinterSetup() override;
+  void ShowAbout() override;
+  void ShowIllustrations() override;
+  void ShowMaterials() override;
+  void ShowThicknessDialog() override;
+  void ShowScaleDialog() override;
+
   // The Plans and Print buttons, Printer Setup, and the plans window's Print.
   void ConnectPlans();
   // File > Export: the single pictures and the build packet.

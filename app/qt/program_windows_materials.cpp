@@ -17,15 +17,6 @@ void ProgramWindows::ConnectMaterials() {
   materialsWindow_->setWindowIcon(mainWidget_->windowIcon());
   materialsPrompts_.SetParent(materialsWindow_.get());
 
-  MainWindowHooks& hooks = state_->hooks;
-  hooks.showMaterials = [this] {
-    materialsWindow_->ShowFromMenu();
-    // Saved settings that could not be used are reported once, when the window first opens.
-    if (!materialsSettingsProblem_.empty()) {
-      materialsPrompts_.ShowError(materialsSettingsProblem_);
-      materialsSettingsProblem_.clear();
-    }
-  };
   materialsWindow_->settingsSaved = [this] {
     if (materialsSettings_) SaveMaterialsSettings(*materialsSettings_, materialsSetup_);
   };
@@ -47,6 +38,15 @@ void ProgramWindows::ConnectMaterials() {
     PrintMaterialsPages(materials, preset.empty() ? "Picnic table" : preset + " table", sink,
                         printer.resolution());
   };
+}
+
+void ProgramWindows::ShowMaterials() {
+  materialsWindow_->ShowFromMenu();
+  // Saved settings that could not be used are reported once, when the window first opens.
+  if (!materialsSettingsProblem_.empty()) {
+    materialsPrompts_.ShowError(materialsSettingsProblem_);
+    materialsSettingsProblem_.clear();
+  }
 }
 
 void ProgramWindows::KeepMaterialsSettings(std::unique_ptr<QSettings> settings) {

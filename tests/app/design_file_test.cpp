@@ -29,13 +29,13 @@ std::string ReportedControls(const MainWindow& w) {
 }
 
 void SaveAs(StartedWindow& s, const std::string& path) {
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return path; };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return path; };
   ASSERT_TRUE(s.Run([&] { EXPECT_TRUE(s.w.SaveDesignAs()); }));
 }
 
 // The window after opening `path` and the activation that follows the file dialog.
 void OpenAndActivate(StartedWindow& s, const std::string& path) {
-  s.w.hooks.askOpenDesignFile = [&] { return path; };
+  s.calls.askOpenDesignFile = [&] { return path; };
   s.Run([&] { s.w.OpenDesign(); });
 }
 
@@ -367,7 +367,7 @@ TEST(DesignFile, ATextNoFileCouldHoldIsNotSaved) {
   ScratchFolder folder;
   StartedWindow s;
   s.Run([&] { s.w.TypeIntoBox("tableHeight.0", std::string(1001, '7')); });
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("long.varnloft"); };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("long.varnloft"); };
   EXPECT_FALSE(s.w.SaveDesignAs());
   ASSERT_FALSE(s.prompts.shown.empty());
   EXPECT_EQ(s.prompts.shown.back().text,

@@ -26,7 +26,7 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
   // Save of an untitled design asks for a file; cancelling that dialog cancels New too.
   s.prompts.answer = Answer::Yes;
   int asked = 0;
-  s.w.hooks.askSaveDesignFile = [&](const std::string& proposed) {
+  s.calls.askSaveDesignFile = [&](const std::string& proposed) {
     ++asked;
     EXPECT_EQ(proposed, "Untitled.varnloft");
     return std::string();
@@ -35,7 +35,7 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Tall Boy");
 
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("tall.varnloft"); };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("tall.varnloft"); };
   s.Run([&] { s.w.NewDesign(); });
   EXPECT_EQ(s.prompts.shown.back().answer, "Save");
   EXPECT_TRUE(std::filesystem::exists(folder.File("tall.varnloft")));
@@ -53,7 +53,7 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
 TEST(FileMenu, OpenAsksFirstAndDiscardLetsTheChangesGo) {
   ScratchFolder folder;
   StartedWindow s;
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("a.varnloft"); };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("a.varnloft"); };
   s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
   s.Run([&] { s.w.SaveDesignAs(); });
   s.Run([&] { s.w.SwitchToMetric(); });
@@ -61,7 +61,7 @@ TEST(FileMenu, OpenAsksFirstAndDiscardLetsTheChangesGo) {
             "   a.varnloft[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
 
   int dialogs = 0;
-  s.w.hooks.askOpenDesignFile = [&] {
+  s.calls.askOpenDesignFile = [&] {
     ++dialogs;
     return folder.File("a.varnloft");
   };
@@ -90,7 +90,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
   ScratchFolder folder;
   StartedWindow s;
   std::string failure;
-  s.w.hooks.saveFailed = [&](const std::string& error) { failure = error; };
+  s.calls.saveFailed = [&](const std::string& error) { failure = error; };
   s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
   // Tests run as root, which writes into read-only folders: a folder that cannot exist fails
   // for everyone, as does a missing one.
@@ -99,7 +99,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
        {std::pair{notAFolder + "/t.varnloft", std::string("Not a directory")},
         std::pair{folder.File("missing/t.varnloft"), std::string("No such file or directory")}}) {
     // A copy: the hook outlives the loop, and the window asks again when it closes.
-    s.w.hooks.askSaveDesignFile = [path = target](const std::string&) { return path; };
+    s.calls.askSaveDesignFile = [path = target](const std::string&) { return path; };
     EXPECT_FALSE(s.w.SaveDesignAs());
     const std::string expected =
         "Cannot save \"t.varnloft\": " + reason + ". The design is not saved.";
@@ -120,7 +120,7 @@ TEST(FileMenu, ASavedFileKeepsTheModeOfTheFileItReplaces) {
   StartedWindow s;
   std::string path = folder.Write("shared.varnloft", "old");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return path; };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return path; };
   ASSERT_TRUE(s.w.SaveDesignAs());
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);

@@ -59,14 +59,14 @@ TEST(MaterialsSetup, RefusedEditsSayWhyAndChangeNothing) {
 TEST(MaterialsHook, FollowsEveryDesignWhetherItSucceedsOrStops) {
   StartedWindow started;
   std::vector<bool> failed;
-  started.w.hooks.designChanged = [&] { failed.push_back(started.w.rec.LastCalculationFailed); };
+  started.calls.designChanged = [&] { failed.push_back(started.w.rec.LastCalculationFailed); };
   EXPECT_TRUE(started.Run([&] { started.w.PressDesign(); }));
   started.w.TypeIntoBox("tableHeight.0", "abc");
   EXPECT_FALSE(started.Run([&] { started.w.PressDesign(); }));
   started.Run([&] { started.w.ApplyPreset("BabyTable1"); });
   EXPECT_EQ(failed, (std::vector<bool>{false, true, false}));
   int shown = 0;
-  started.w.hooks.showMaterials = [&] { ++shown; };
+  started.calls.showMaterials = [&] { ++shown; };
   started.Run([&] { started.w.ShowMaterials(); });
   EXPECT_EQ(shown, 1);
 }

@@ -21,12 +21,12 @@ inline constexpr int kLetterHeight = 6434;
 struct PlannedWindow : ScriptedMainWindow {
   // 5 January 2007 at 09:05:07, a Friday.
   explicit PlannedWindow(LocalDateTime now = {2007, 1, 5, 9, 5, 7, 5}) : ScriptedMainWindow(now) {
-    w.hooks.showPlans = [this] {
+    calls.showPlans = [this] {
       sheet = RecordingCanvas(kPlanSheetWidth, kPlanSheetHeight);
       ++plansShown;
       KeepPlanValues(w.rec, DrawPlanSheet(w.rec, sheet, PlanContextOf(w)).values);
     };
-    w.hooks.printPlans = [this] {
+    calls.printPlans = [this] {
       ++printsStarted;
       pages = std::make_unique<RecordingPageSink>(kLetterWidth, kLetterHeight);
       KeepPlanValues(w.rec, PrintPlans(w.rec, *pages, PlanContextOf(w)).values);

@@ -9,6 +9,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_prompts.h"
+#include "tests/app/scripted_window_calls.h"
 
 namespace varnloft {
 
@@ -19,7 +20,9 @@ inline constexpr LocalDateTime kStartTime{2026, 12, 7, 9, 5, 7, 1};
 // own showing then runs the activation.
 struct ScriptedMainWindow {
   explicit ScriptedMainWindow(LocalDateTime now = kStartTime)
-      : clock(now), w(prompts, clock, shell) {}
+      : clock(now), w(prompts, clock, shell) {
+    w.SetCalls(calls);
+  }
 
   // The program's start: the window is created, then activated, which presses Design.
   void Start() {
@@ -33,14 +36,15 @@ struct ScriptedMainWindow {
   ScriptedPrompts prompts;
   FixedClock clock;
   RecordingShell shell;
+  ScriptedWindowCalls calls;  // before the window, which may call them until it is gone
   MainWindow w;
 };
 
 // Started, with the design views drawn and the prints started counted.
 struct StartedWindow : ScriptedMainWindow {
   explicit StartedWindow(LocalDateTime now = kStartTime) : ScriptedMainWindow(now) {
-    w.hooks.drawDesignView = [this] { ++designViews; };
-    w.hooks.printPlans = [this] { ++prints; };
+    calls.drawDesignView = [this] { ++designViews; };
+    calls.printPlans = [this] { ++prints; };
     Start();
   }
 

@@ -170,7 +170,7 @@ TEST(Undo, TheHistoryHasNoFixedLimit) {
 TEST(Undo, TheUnsavedMarkFollowsTheSavedPoint) {
   ScratchFolder folder;
   StartedWindow s;
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("t.varnloft"); };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("t.varnloft"); };
   s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
   EXPECT_TRUE(s.w.IsModified());
   s.Run([&] { s.w.SaveDesignAs(); });
@@ -189,7 +189,7 @@ TEST(Undo, TheUnsavedMarkFollowsTheSavedPoint) {
 TEST(Undo, NewAndOpenClearTheHistoryRevertIsAStep) {
   ScratchFolder folder;
   StartedWindow s;
-  s.w.hooks.askSaveDesignFile = [&](const std::string&) { return folder.File("r.varnloft"); };
+  s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("r.varnloft"); };
   s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
   s.Run([&] { s.w.SaveDesignAs(); });
   s.Run([&] { s.w.SwitchToMetric(); });
@@ -209,7 +209,7 @@ TEST(Undo, NewAndOpenClearTheHistoryRevertIsAStep) {
   EXPECT_EQ(s.w.RedoMenuText(), "");
   EXPECT_EQ(s.w.DesignName(), "Untitled");
   s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
-  s.w.hooks.askOpenDesignFile = [&] { return folder.File("r.varnloft"); };
+  s.calls.askOpenDesignFile = [&] { return folder.File("r.varnloft"); };
   s.Run([&] { s.w.OpenDesign(); });
   EXPECT_EQ(s.w.UndoMenuText(), "");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Baby Table");

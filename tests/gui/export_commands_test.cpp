@@ -29,6 +29,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_prompts.h"
+#include "tests/app/scripted_window_calls.h"
 
 namespace varnloft {
 namespace {
@@ -43,9 +44,10 @@ struct ExportCommandsTest : ::testing::Test {
         printer(QPrinter::HighResolution),
         commands(state, view, printer, prompts, setup) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
-    state.hooks.drawDesignView = [this] {
+    calls.drawDesignView = [this] {
       view.Draw([this](Canvas& c) { DrawDesignView(state.rec, c, 1024, 740); });
     };
+    state.SetCalls(calls);
     state.form.windowWidth = 1024;
     state.form.windowHeight = 740;
     state.StartUp();
@@ -70,6 +72,7 @@ struct ExportCommandsTest : ::testing::Test {
   ScriptedPrompts prompts;
   FixedClock clock;
   RecordingShell shell;
+  ScriptedWindowCalls calls;
   MainWindow state;
   Picture view;
   QPrinter printer;

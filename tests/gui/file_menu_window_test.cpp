@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/main_window.h"
+#include "app/qt/main_window_calls.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/recent_files.h"
 #include "platform/clock.h"
@@ -27,6 +28,8 @@ namespace {
 struct FileMenuWindow : ::testing::Test {
   FileMenuWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), state(prompts, clock, shell) {
     window = std::make_unique<MainWindowWidget>(state);
+    calls.SetWidget(window.get());
+    state.SetCalls(calls);
     state.StartUp();
     window->SyncFromState();
     window->askOpenFileName = [this](const QString&) {
@@ -55,6 +58,7 @@ struct FileMenuWindow : ::testing::Test {
   ScriptedPrompts prompts;
   FixedClock clock;
   RecordingShell shell;
+  MainWindowCalls calls;  // the main window's own: its file dialogs, Open Recent, closing
   MainWindow state;
   std::unique_ptr<MainWindowWidget> window;
   QTemporaryDir dir;

@@ -21,6 +21,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_prompts.h"
+#include "tests/app/scripted_window_calls.h"
 
 namespace varnloft {
 namespace {
@@ -214,7 +215,8 @@ TEST(Table3dWindow, ExportWritesTheFileTheDialogNames) {
 struct DesignedWindow {
   DesignedWindow() : clock(LocalDateTime{2026, 12, 7, 9, 5, 7, 1}), w(prompts, clock, shell) {
     window = std::make_unique<Table3dWindow>(w.rec);
-    w.hooks.designChanged = [this] { window->DesignChanged(); };
+    calls.designChanged = [this] { window->DesignChanged(); };
+    w.SetCalls(calls);
     w.StartUp();
     w.HandleUserEvent([this] { w.Activate(); });
     window->resize(640, 480);
@@ -224,6 +226,7 @@ struct DesignedWindow {
   ScriptedPrompts prompts;
   FixedClock clock;
   RecordingShell shell;
+  ScriptedWindowCalls calls;
   MainWindow w;
   std::unique_ptr<Table3dWindow> window;
 };
