@@ -6,9 +6,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
-#include "app/plan_context_of.h"
-#include "bench/designed_window.h"
+#include "bench/designed_document.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "plans/plan_sheet.h"
 #include "plans/printed_plans.h"
@@ -19,14 +17,14 @@ namespace {
 
 using namespace varnloft;
 
-using Designed = DesignedWindow;  // the built-in design (its supports on the exterior)
+using Designed = DesignedDocument;  // the built-in design (its supports on the exterior)
 
 void BM_PlanSheetIntoPicture(benchmark::State& state) {
   Designed d;
+  if (!d.designed) state.SkipWithError("the built-in design failed");
   Picture sheet(kPlanSheetWidth, kPlanSheetHeight);
   for ([[maybe_unused]] auto _ : state) {
-    sheet.Draw(
-        [&](Canvas& canvas) { DrawPlanSheet(d.window.rec, canvas, PlanContextOf(d.window)); });
+    sheet.Draw([&](Canvas& canvas) { DrawPlanSheet(d.rec, canvas, d.Context()); });
     benchmark::DoNotOptimize(sheet.Image().constBits());
   }
 }
@@ -38,9 +36,8 @@ void BM_PrintedPlansIntoPdf(benchmark::State& state) {
   const std::string path = QDir(dir.path()).filePath("plans.pdf").toStdString();
   const PaperSize paper = state.range(0) ? PaperSize::A4 : PaperSize::Letter;
   for ([[maybe_unused]] auto _ : state) {
-    const std::string error = PrintToPdfFile(path, paper, nullptr, [&](PageSink& sink) {
-      PrintPlans(d.window.rec, sink, PlanContextOf(d.window));
-    });
+    const std::string error = PrintToPdfFile(
+        path, paper, nullptr, [&](PageSink& sink) { PrintPlans(d.rec, sink, d.Context()); });
     if (!error.empty()) state.SkipWithError(error.c_str());
   }
 }
