@@ -47,7 +47,6 @@ SafetyWindow::SafetyWindow(const MainWindow& state, QWidget* parent)
   for (WoodSpecies s : AllSpecies()) speciesBox->addItem(PropertiesOf(s).name);
   form->addRow("Wood:", speciesBox);
   personBox = new QLineEdit(this);
-  personBox->setPlaceholderText("110 kg (55 kg at a children's table)");
   form->addRow("Person (kg, or lb with lb):", personBox);
   deflectionBox = new QLineEdit(this);
   form->addRow("Sag limit (L/N):", deflectionBox);
@@ -168,6 +167,9 @@ void SafetyWindow::Show() {
   speciesBox->setItemText(0, Q("The measure's default (" +
                                std::string(PropertiesOf(DefaultSpecies(imperial)).name) + ")"));
 
+  // The default person in the design's measure: 110 kg is 243 lb, 55 kg 121 lb.
+  personBox->setPlaceholderText(imperial ? "243 lb (121 lb at a children's table)"
+                                         : "110 kg (55 kg at a children's table)");
   verdictLabel->setText(Q(SafetyVerdict(c, imperial)));
   verdictLabel->setStyleSheet(c.ok ? "color: #006000; font-weight: bold"
                                    : "color: #a00000; font-weight: bold");
