@@ -147,6 +147,7 @@ std::vector<SafetySuggestion> SuggestWheelchairChanges(const VariationSearch& se
   // Everything at once, when more than one change is needed: every failing end passes whole.
   if (together.inputs.size() > 1) {
     std::vector<std::string> ends;
+    ends.reserve(failing.size());
     for (const EndAccess& e : failing) ends.push_back(e.end);
     const std::vector<std::string> figures(std::begin(kAccessFigures), std::end(kAccessFigures));
     if (search.DesignPasses(together.inputs, [&](const SafetyCheck& c) {

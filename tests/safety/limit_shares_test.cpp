@@ -56,9 +56,9 @@ TEST(LimitShares, ColoursRunFromGreenThroughYellowToRedBeyondTheLimit) {
   // Halfway between green and yellow, and more red the nearer the limit.
   EXPECT_EQ(ShareColour(0.375), (Rgb{150, 180, 66}));
   int red = 0;
-  for (double s = 0; s <= 1.0; s += 0.05) {
-    EXPECT_GE(ShareColour(s).r, red) << s;
-    red = ShareColour(s).r;
+  for (int percent = 0; percent <= 100; percent += 5) {
+    EXPECT_GE(ShareColour(percent / 100.0).r, red) << percent;
+    red = ShareColour(percent / 100.0).r;
   }
 }
 
