@@ -8,11 +8,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -88,6 +90,11 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   p.Preset("Adultwheelchairbothends1");
   EXPECT_TRUE(w.verdictLabel->text().startsWith("FAIL"));
   EXPECT_GT(FailRows(*w.table), 0);
+  // The first failing row is scrolled into view.
+  int firstFail = 0;
+  while (w.table->item(firstFail, 5)->text() != "FAIL") ++firstFail;
+  EXPECT_TRUE(
+      w.table->viewport()->rect().intersects(w.table->visualItemRect(w.table->item(firstFail, 0))));
   EXPECT_FALSE(w.suggestionButtons.empty());
   EXPECT_EQ(item->text(), "&Safety Check\u2026  (a check fails)");
   EXPECT_EQ(w.pictureLabel->pixmap().width(), kSafetyPictureWidth);
@@ -153,6 +160,11 @@ TEST(SafetyWindow, AWheelchairEndsSuggestionChangesSeveralBoxesAsOneStep) {
   ASSERT_EQ(w.result().check.accessibility.size(), 1u);
   ASSERT_FALSE(w.result().check.accessibility[0].ok);
   const DesignRecord before = state.rec;
+
+  // Its many suggestions scroll with the picture: the window still fits an 800 pixel screen.
+  EXPECT_GE(w.suggestionButtons.size(), 5u);
+  EXPECT_LT(w.minimumSizeHint().height(), 600);
+  EXPECT_LE(w.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
 
   QPushButton* all = nullptr;
   for (QPushButton* b : w.suggestionButtons)
