@@ -38,19 +38,30 @@ void BM_CheckSafetyAndJson(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckSafetyAndJson)->Unit(benchmark::kMicrosecond);
 
-// The "Adult wheelchair both ends" preset, whose seats sag beyond the limit: every suggestion
-// (lumber up, the longest overall length, the heaviest person held).
-void BM_SuggestSafetyChanges(benchmark::State& state) {
+// Every suggestion of a failing preset: "Adult wheelchair both ends" (preset 2), whose seats sag
+// beyond the limit (lumber up, the longest overall length, the heaviest person held), and
+// "Childrens wheelchair both ends" (preset 7), whose ends fail all four figures (the table
+// height, the table top boards, each end's overhang, and all of them together).
+void SuggestFor(benchmark::State& state, size_t preset) {
   const bool imperial = state.range(0) != 0;
   DesignDocument document = AdultStandardDocument(imperial);
-  for (const auto& [role, texts] : PresetTexts(2, imperial)) document.Texts(role) = texts;
+  for (const auto& [role, texts] : PresetTexts(preset, imperial)) document.Texts(role) = texts;
   const DesignOutcome outcome = Design(document, OverlapAnswer::NotAsked);
   const SafetyCheck check = CheckSafety(outcome.record, BuildTableModel(outcome.record));
   if (check.ok) state.SkipWithError("the preset passes: nothing to suggest");
   for ([[maybe_unused]] auto _ : state)
     benchmark::DoNotOptimize(SuggestSafetyChanges(outcome.document, outcome.record, check));
 }
+
+void BM_SuggestSafetyChanges(benchmark::State& state) {
+  SuggestFor(state, 2);
+}
 BENCHMARK(BM_SuggestSafetyChanges)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_SuggestWheelchairChanges(benchmark::State& state) {
+  SuggestFor(state, 7);
+}
+BENCHMARK(BM_SuggestWheelchairChanges)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,7 +6,9 @@
 //   strength of a member: the next lumber size up that passes (table top, seat and seat support
 //     rows), the longest overall length that passes with today's lumber (table top and seat);
 //   stability: the longest overhang that passes, at the ends whose corners tip;
-//   both: the heaviest person the design as it is holds.
+//   both: the heaviest person the design as it is holds;
+//   a wheelchair end: the table height, table top boards and overhang that pass each failed
+//     figure, and all of them together (document/wheelchair_suggestions.h).
 // Lengths are searched by halving on sixteenths of an inch (whole millimetres in metric), so a
 // design's suggestions take a few dozen designs at most.
 #include <vector>

@@ -41,6 +41,11 @@ struct PieceColours {
 PieceColours ColoursOf(const RenderOptions& options, int index) {
   if (std::find(options.marked.begin(), options.marked.end(), index) != options.marked.end())
     return {kMarkedColour, kMarkedEdgeColour};
+  if (static_cast<size_t>(index) < options.colours.size()) {
+    const Rgb own = options.colours[index];
+    const Rgb face = index == options.highlighted ? Shaded(own, 1.15) : own;
+    return {face, Shaded(own, 0.45)};
+  }
   if (index == options.highlighted) return {kHighlightColour, kWoodEdgeColour};
   return {kWoodColour, kWoodEdgeColour};
 }

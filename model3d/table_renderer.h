@@ -22,6 +22,9 @@ struct RenderOptions {
   double explode = 0;       // 0 = assembled; see ExplodeOffsets
   std::vector<int> marked;  // pieces drawn in red (the offending pieces of a fit check)
   int highlighted = -1;     // a piece drawn lighter (the one under the mouse)
+  // When given, one colour a piece in the model's order, in place of the wood's (the marked
+  // pieces stay red); the edges are drawn in a darker shade of it.
+  std::vector<Rgb> colours;
   bool edges = true;
 };
 

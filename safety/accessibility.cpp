@@ -12,18 +12,11 @@ namespace varnloft {
 namespace {
 
 constexpr double kIn = kMetresPerInch;
-constexpr double kKneeWidthM = 30 * kIn;
-constexpr double kKneeDepthM = 19 * kIn;
 constexpr double kToeClearanceM = 9 * kIn;  // below this a footrest may reach into the space
 constexpr double kClipTolerance = 1e-9;
 
-struct Rule {
-  const char* name;
-  double lowest, highest, kneeHeight;
-};
-
-const Rule kAdults{"ADA 2010 902.3", 28 * kIn, 34 * kIn, 27 * kIn};
-const Rule kChildren{"ADA 2010 902.4 (children)", 26 * kIn, 30 * kIn, 24 * kIn};
+const AccessRule kAdults{"ADA 2010 902.3", 28 * kIn, 34 * kIn, 27 * kIn};
+const AccessRule kChildren{"ADA 2010 902.4 (children)", 26 * kIn, 30 * kIn, 24 * kIn};
 
 const std::vector<std::string> kTopMembers = {"Table Top", "End Cap"};
 
@@ -57,15 +50,20 @@ void KneeSpaceObstacles(const TableModel& model, double centreY, double kneeHeig
 
 }  // namespace
 
+const AccessRule& AccessRuleFor(bool children) {
+  return children ? kChildren : kAdults;
+}
+
 void JudgeEnd(EndAccess& end, bool children) {
-  const Rule& rule = children ? kChildren : kAdults;
+  const AccessRule& rule = AccessRuleFor(children);
   end.rule = rule.name;
   end.failed.clear();
-  if (!(end.tableHeightM >= rule.lowest && end.tableHeightM <= rule.highest))
+  const auto atLeast = [](double figure, double limit) { return !Below(figure, limit); };
+  if (!(atLeast(end.tableHeightM, rule.lowestM) && !Below(rule.highestM, end.tableHeightM)))
     end.failed.emplace_back("table_height");
-  if (!(end.kneeHeightM >= rule.kneeHeight)) end.failed.emplace_back("knee_height");
-  if (!(end.kneeWidthM >= kKneeWidthM)) end.failed.emplace_back("knee_width");
-  if (!(end.kneeDepthM >= kKneeDepthM)) end.failed.emplace_back("knee_depth");
+  if (!atLeast(end.kneeHeightM, rule.kneeHeightM)) end.failed.emplace_back("knee_height");
+  if (!atLeast(end.kneeWidthM, kKneeWidthM)) end.failed.emplace_back("knee_width");
+  if (!atLeast(end.kneeDepthM, kKneeDepthM)) end.failed.emplace_back("knee_depth");
   end.ok = end.failed.empty();
 }
 
@@ -74,12 +72,12 @@ std::vector<EndAccess> CheckWheelchairEnds(const TableModel& model, bool childre
   const Box3 top = BoxOf(model, kTopMembers);
   const Box3 frame = BoxOf(model, {"Leg", "Outer Support", "Seat Support"});
   if (top.Empty() || frame.Empty()) return ends;
-  const double kneeHeightAsked = (children ? kChildren : kAdults).kneeHeight;
+  const double kneeHeightAsked = AccessRuleFor(children).kneeHeightM;
   double lowX = 0, highX = 0;
   bool obstaclesFound = false;  // clipping every piece is the check's dearest step: once, if asked
   for (bool left : {true, false}) {
     const double overhang = left ? frame.min.x - top.min.x : top.max.x - frame.max.x;
-    if (!(overhang >= kWheelchairOverhangM - 1e-9)) continue;
+    if (!(overhang >= kWheelchairOverhangM - kFigureToleranceM)) continue;
     if (!obstaclesFound) {
       KneeSpaceObstacles(model, top.Centre().y, kneeHeightAsked, lowX, highX);
       obstaclesFound = true;

@@ -13,6 +13,29 @@ namespace varnloft {
 inline constexpr double kWheelchairOverhangM = 12 * 0.0254;
 // A table top lower than this makes a children's table (lighter person, children's rules).
 inline constexpr double kChildrensTableBelowM = 28 * 0.0254;
+// The design keeps its lengths as floats in feet: a table typed 28" high comes out a few tenths
+// of a micrometre under 28". The limits take a figure within this of them as on them.
+inline constexpr double kFigureToleranceM = 1e-6;
+
+// Below `limitM` by more than the rounding of the design's lengths.
+inline bool Below(double figureM, double limitM) {
+  return figureM < limitM - kFigureToleranceM;
+}
+
+// The rule an end is held to: the table top's height range and the knee height asked.
+struct AccessRule {
+  const char* name;
+  double lowestM, highestM, kneeHeightM;
+};
+
+// The children's rule for a table top under 28 in, else the adults'.
+const AccessRule& AccessRuleFor(bool children);
+
+// The figures an end is judged by, in the order the report lists them.
+inline constexpr const char* kAccessFigures[] = {"table_height", "knee_height", "knee_width",
+                                                 "knee_depth"};
+inline constexpr double kKneeWidthM = 30 * 0.0254;
+inline constexpr double kKneeDepthM = 19 * 0.0254;
 
 struct EndAccess {
   std::string end;   // "left" or "right"

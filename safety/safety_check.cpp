@@ -12,6 +12,8 @@ namespace varnloft {
 
 namespace {
 
+constexpr double kAdultTableHeightM = kChildrensTableBelowM;  // the lowest an adult's table is
+
 SafetyCheck CannotCheck(const SafetyCheck& check, const std::string& why) {
   SafetyCheck out;
   out.species = check.species;
@@ -49,7 +51,7 @@ bool AllFigures(const SafetyCheck& c) {
 
 double PersonMassKg(const SafetySettings& settings, double tableHeightM) {
   if (settings.personMassKg) return *settings.personMassKg;
-  return tableHeightM < kChildrensTableBelowM ? kChildMassKg : kAdultMassKg;
+  return Below(tableHeightM, kChildrensTableBelowM) ? kChildMassKg : kAdultMassKg;
 }
 
 SafetyCheck CheckSafety(const DesignRecord& rec, const TableModel& model,
@@ -61,8 +63,8 @@ SafetyCheck CheckSafety(const DesignRecord& rec, const TableModel& model,
   c.tableHeightM = top.Empty() ? 0 : top.max.z;
   c.seatHeightM = seats.Empty() ? 0 : seats.max.z;
   // Without a table top (a design the check cannot be made on) the person is the adult.
-  const bool children = !top.Empty() && c.tableHeightM < kChildrensTableBelowM;
-  c.personMassKg = PersonMassKg(settings, top.Empty() ? kChildrensTableBelowM : c.tableHeightM);
+  const bool children = !top.Empty() && Below(c.tableHeightM, kChildrensTableBelowM);
+  c.personMassKg = PersonMassKg(settings, top.Empty() ? kAdultTableHeightM : c.tableHeightM);
   c.personForceN = c.personMassKg * kStandardGravity;
 
   if (rec.LastCalculationFailed) return CannotCheck(c, "the last calculation failed");
@@ -94,7 +96,7 @@ SafetyCheck CheckSafety(const DesignRecord& rec, const TableModel& model,
   c.strength = std::move(strength.members);
 
   c.accessibility = CheckWheelchairEnds(model, children);
-  if (c.tableHeightM < kSizeMarksBelowM)
+  if (Below(c.tableHeightM, kSizeMarksBelowM))
     c.children = NearestSizeMark(c.seatHeightM, c.tableHeightM);
 
   if (!AllFigures(c)) return CannotCheck(c, "a figure of the check is not a finite number");

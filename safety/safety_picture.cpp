@@ -96,7 +96,8 @@ void DrawSafetyPicture(const TableModel& model, const SafetyCheck& c, Canvas& ca
   const double heightM = std::max(all.max.z, 1e-3);
   const double scale = std::max(1e-9, std::min({panel / std::max(lengthM, 1e-3),
                                                 panel / std::max(widthM, 1e-3), tall / heightM}));
-  const double floorY = h - kMargin;
+  // The views stand on one floor line, centred in the height left below the captions.
+  const double floorY = kCaptionHeight + kMargin + (tall + heightM * scale) / 2;
   const View side{true, kMargin + (panel - lengthM * scale) / 2, floorY, scale, all.min.x};
   const View end{false, w / 2 + kMargin + (panel - widthM * scale) / 2, floorY, scale, all.min.y};
   canvas.TextOut(kMargin, 8, "Side view");

@@ -1,11 +1,14 @@
 // The Safety window's part of the program: View > Safety Check… after the 3D View, the check of
 // every design (the menu item says when a check fails, so the main window shows it without the
-// window open), the wood chosen as an undoable change of the design, a suggestion typed into the
-// main window's boxes as one undo step and designed, and the settings kept between runs.
+// window open, and the status bar shows it in red), the wood chosen as an undoable change of the
+// design, a suggestion typed into the main window's boxes as one undo step and designed, and the
+// settings kept between runs.
 #include <QAction>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 
+#include "app/qt/clickable_label.h"
 #include "app/qt/program_windows.h"
 #include "app/qt/safety_settings_store.h"
 
@@ -15,6 +18,7 @@ namespace {
 
 constexpr char kSafetyCaption[] = "&Safety Check\u2026";
 constexpr char kSafetyFailsCaption[] = "&Safety Check\u2026  (a check fails)";
+constexpr char kSafetyWarning[] = "A safety check fails: View > Safety Check\u2026";
 
 }  // namespace
 
@@ -26,9 +30,23 @@ void ProgramWindows::ConnectSafety() {
   QObject::connect(item, &QAction::triggered, safetyWindow_.get(),
                    [this] { safetyWindow_->ShowAndRaise(); });
 
-  safetyWindow_->checked = [item](const WindowSafety& result) {
+  // While a check fails the status bar says so in red, and a click on it opens the window.
+  auto* warning = new ClickableLabel(kSafetyWarning, mainWidget_.get());
+  warning->setObjectName("SafetyWarning");
+  warning->setStyleSheet("color: #a00000; font-weight: bold; padding: 0 6px");
+  warning->setCursor(Qt::PointingHandCursor);
+  warning->hide();
+  mainWidget_->statusBar()->addPermanentWidget(warning);
+  QObject::connect(warning, &ClickableLabel::clicked, safetyWindow_.get(),
+                   [this] { safetyWindow_->ShowAndRaise(); });
+
+  // The View menu and the status bar say when a check fails; the 3D View colours the pieces by
+  // the same check.
+  safetyWindow_->checked = [this, item, warning](const WindowSafety& result) {
     const bool fails = result.check.cannotCheck.empty() && !result.check.ok;
     item->setText(fails ? kSafetyFailsCaption : kSafetyCaption);
+    warning->setVisible(fails);
+    table3dWindow_->SafetyChecked(result.check);
   };
   safetyWindow_->applySuggestion = [this](const SafetySuggestion& s) {
     mainWidget_->Run([this, s] { ApplySafetySuggestion(*state_, s); });

@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt/picture.h"
@@ -47,7 +49,6 @@ SafetyWindow::SafetyWindow(const MainWindow& state, QWidget* parent)
   for (WoodSpecies s : AllSpecies()) speciesBox->addItem(PropertiesOf(s).name);
   form->addRow("Wood:", speciesBox);
   personBox = new QLineEdit(this);
-  personBox->setPlaceholderText("110 kg (55 kg at a children's table)");
   form->addRow("Person (kg, or lb with lb):", personBox);
   deflectionBox = new QLineEdit(this);
   form->addRow("Sag limit (L/N):", deflectionBox);
@@ -67,14 +68,26 @@ SafetyWindow::SafetyWindow(const MainWindow& state, QWidget* parent)
   table->verticalHeader()->hide();
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   layout->addWidget(table, 1);
-  pictureLabel = new QLabel(this);
-  pictureLabel->setObjectName("safetyPicture");
-  layout->addWidget(pictureLabel);
 
-  suggestionsTitle_ = new QLabel(this);
-  layout->addWidget(suggestionsTitle_);
+  // The picture and the suggestions scroll together, so that a long list of suggestions never
+  // makes the window taller than the screen.
+  auto* lower = new QWidget;
+  auto* lowerLayout = new QVBoxLayout(lower);
+  lowerLayout->setContentsMargins(0, 0, 0, 0);
+  pictureLabel = new QLabel(lower);
+  pictureLabel->setObjectName("safetyPicture");
+  lowerLayout->addWidget(pictureLabel);
+  suggestionsTitle_ = new QLabel(lower);
+  lowerLayout->addWidget(suggestionsTitle_);
   suggestionsLayout_ = new QVBoxLayout;
-  layout->addLayout(suggestionsLayout_);
+  lowerLayout->addLayout(suggestionsLayout_);
+  lowerLayout->addStretch();
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("pictureAndSuggestions");
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(lower);
+  layout->addWidget(scroll, 2);
 
   connect(speciesBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
     if (!chooseSpecies) return;
@@ -168,6 +181,9 @@ void SafetyWindow::Show() {
   speciesBox->setItemText(0, Q("The measure's default (" +
                                std::string(PropertiesOf(DefaultSpecies(imperial)).name) + ")"));
 
+  // The default person in the design's measure: 110 kg is 243 lb, 55 kg 121 lb.
+  personBox->setPlaceholderText(imperial ? "243 lb (121 lb at a children's table)"
+                                         : "110 kg (55 kg at a children's table)");
   verdictLabel->setText(Q(SafetyVerdict(c, imperial)));
   verdictLabel->setStyleSheet(c.ok ? "color: #006000; font-weight: bold"
                                    : "color: #a00000; font-weight: bold");
@@ -188,6 +204,12 @@ void SafetyWindow::Show() {
       table->setItem(i, col, item);
     }
   }
+  // The first failing check in view, so that the reason for FAIL shows without scrolling.
+  const auto failing =
+      std::find_if(rows.begin(), rows.end(), [](const SafetyRow& r) { return !r.ok; });
+  if (failing != rows.end())
+    table->scrollToItem(table->item(static_cast<int>(failing - rows.begin()), 0),
+                        QAbstractItemView::PositionAtCenter);
 
   for (QPushButton* b : suggestionButtons) b->deleteLater();
   suggestionButtons.clear();

@@ -71,6 +71,12 @@ void Table3dView::SetExplode(double factor) {
   Changed();
 }
 
+void Table3dView::SetPieceColours(std::vector<Rgb> colours) {
+  if (colours == colours_) return;
+  colours_ = std::move(colours);
+  Changed();
+}
+
 void Table3dView::OrbitBy(int dx, int dy) {
   // Dragging right turns the table to the right (the camera goes left), dragging down shows
   // more of its top.
@@ -94,6 +100,7 @@ const RenderTarget& Table3dView::Rendered() {
     RenderOptions options;
     options.explode = explode_;
     options.highlighted = hovered_;
+    options.colours = colours_;
     if (scene_ && scene_->HasTable()) {
       options.marked = scene_->fit.offending;
       RenderTable(scene_->model, camera_, options, target_);

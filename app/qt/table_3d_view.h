@@ -6,10 +6,12 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "app/table_3d_scene.h"
 #include "model3d/orbit_camera.h"
 #include "model3d/render_target.h"
+#include "platform/canvas.h"
 
 namespace varnloft {
 
@@ -26,6 +28,8 @@ class Table3dView : public QWidget {
   void ResetView();
   // 0 = assembled; see ExplodeOffsets. The camera widens to keep the pieces in view.
   void SetExplode(double factor);
+  // One colour a piece in place of the wood's (the safety colouring); none for the wood.
+  void SetPieceColours(std::vector<Rgb> colours);
   // Turns the camera as a drag by (dx, dy) pixels does.
   void OrbitBy(int dx, int dy);
 
@@ -60,6 +64,7 @@ class Table3dView : public QWidget {
   OrbitCamera camera_;
   bool viewPending_ = true;  // the starting view waits for the first table and a real size
   double explode_ = 0;
+  std::vector<Rgb> colours_;
   int hovered_ = -1;
   bool dragging_ = false;
   QPoint lastDrag_;

@@ -10,6 +10,7 @@
 #include "design/design_inputs.h"
 #include "design/preset_table.h"
 #include "document/design_cycle.h"
+#include "document/wheelchair_suggestions.h"
 #include "model3d/build_table_model.h"
 #include "safety/safety_json.h"
 
@@ -39,8 +40,41 @@ Checked DesignAndCheck(const DesignDocument& d, const SafetySettings& settings =
   return c;
 }
 
+// The figures and ends a wheelchair suggestion's check names: "wheelchair: table height and
+// knee height (both ends)" names table_height and knee_height at the left and right ends.
+bool WheelchairCheckPasses(const SafetyCheck& c, std::string name) {
+  name = name.substr(std::string("wheelchair: ").size());
+  const size_t open = name.find(" (");
+  const std::string endText = name.substr(open + 2, name.size() - open - 3);
+  const std::vector<std::string> ends =
+      endText == "both ends" ? std::vector<std::string>{"left", "right"}
+                             : std::vector<std::string>{endText.substr(0, endText.find(' '))};
+  std::vector<std::string> figures;
+  if (name.rfind("every figure", 0) == 0)
+    figures = {"table_height", "knee_height", "knee_width", "knee_depth"};
+  for (const char* f : {"table height", "knee height", "knee width", "knee depth"}) {
+    if (name.find(f) == std::string::npos || !figures.empty()) continue;
+    std::string figure = f;
+    figure[figure.find(' ')] = '_';
+    figures.push_back(figure);
+  }
+  EXPECT_FALSE(figures.empty()) << name;
+  for (const std::string& end : ends) {
+    bool found = false;
+    for (const EndAccess& e : c.accessibility) {
+      if (e.end != end) continue;
+      found = true;
+      for (const std::string& f : figures)
+        if (std::find(e.failed.begin(), e.failed.end(), f) != e.failed.end()) return false;
+    }
+    if (!found) return false;
+  }
+  return true;
+}
+
 bool NamedCheckPasses(const SafetyCheck& c, const std::string& name) {
   if (!c.cannotCheck.empty()) return false;
+  if (name.rfind("wheelchair: ", 0) == 0) return WheelchairCheckPasses(c, name);
   if (name == "stability") {
     for (const TippingCase& t : c.stability)
       if (!t.ok) return false;
@@ -77,6 +111,76 @@ void ExpectEverySuggestionPasses(const DesignDocument& d, const SafetySettings& 
 TEST(SafetySuggestions, EachSuggestionForTheWheelchairTableDesignsAndPasses) {
   ExpectEverySuggestionPasses(PresetDocument(2, true), {});
   ExpectEverySuggestionPasses(PresetDocument(2, false), {});
+}
+
+// The children's wheelchair tables fail all four figures at their ends: each gets a change that
+// passes it, and one that passes every figure at once.
+TEST(SafetySuggestions, FailedWheelchairEndsGetChangesThatPassThem) {
+  for (bool imperial : {true, false}) {
+    for (size_t preset : {6u, 7u}) {
+      SCOPED_TRACE(std::string(PresetDesigns().at(preset).caption) +
+                   (imperial ? " imperial" : " metric"));
+      const DesignDocument d = PresetDocument(preset, imperial);
+      const Checked today = DesignAndCheck(d);
+      ASSERT_FALSE(today.check.accessibility.empty());
+      const auto suggestions =
+          SuggestSafetyChanges(today.outcome.document, today.outcome.record, today.check);
+      std::vector<std::string> names;
+      for (const SafetySuggestion& s : suggestions) {
+        if (s.check.rfind("wheelchair: ", 0) != 0) continue;
+        SCOPED_TRACE(s.check + " / " + s.change);
+        names.push_back(s.check);
+        EXPECT_FALSE(NamedCheckPasses(today.check, s.check));
+        EXPECT_TRUE(NamedCheckPasses(Applied(d, s, {}).check, s.check));
+      }
+      const std::string ends = preset == 6 ? "left end" : "both ends";
+      for (const std::string& expected :
+           {"wheelchair: table height and knee height (" + ends + ")",
+            "wheelchair: knee width (" + ends + ")", "wheelchair: every figure (" + ends + ")",
+            std::string("wheelchair: knee depth (left end)")})
+        EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end()) << expected;
+    }
+  }
+}
+
+// A hand-made failure: the adult table with one wheelchair end at 2' 4" (28", the lowest the
+// adults' rule allows; any lower makes a children's table). Its table top is 1 1/2" thick, so the
+// knee space is 26 1/2" high and asks 27" + 1 1/2" = 2' 4 1/2" of table height: the suggestion is
+// that height to the sixteenth. A table at 35" is lowered to the highest allowed, 34".
+TEST(SafetySuggestions, AWheelchairEndsTableHeightIsMovedJustEnough) {
+  const auto heightSuggestion = [](const std::vector<std::string>& typed, const std::string& name,
+                                   const std::vector<std::string>& failed) {
+    DesignDocument d = PresetDocument(1, true);
+    d.Texts("tableHeight") = typed;
+    const Checked today = DesignAndCheck(d);
+    EXPECT_EQ(today.check.accessibility.size(), 1u);
+    if (today.check.accessibility.size() != 1) return SafetySuggestion{};
+    EXPECT_EQ(today.check.accessibility[0].failed, failed);
+    // 28" typed is an adult's table, though the design's float keeps it a hair under 28".
+    EXPECT_EQ(today.check.accessibility[0].rule, "ADA 2010 902.3");
+    EXPECT_EQ(today.check.personMassKg, kAdultMassKg);
+    for (const SafetySuggestion& s :
+         SuggestSafetyChanges(today.outcome.document, today.outcome.record, today.check)) {
+      if (s.check != name) continue;
+      EXPECT_TRUE(NamedCheckPasses(Applied(d, s, {}).check, s.check));
+      return s;
+    }
+    ADD_FAILURE() << "no suggestion " << name;
+    return SafetySuggestion{};
+  };
+  const SafetySuggestion raised =
+      heightSuggestion({"2", "4", "0"}, "wheelchair: knee height (left end)", {"knee_height"});
+  EXPECT_EQ(raised.change, "table height 2' 4 1/2\"");
+  ASSERT_EQ(raised.inputs.size(), 1u);
+  EXPECT_EQ(raised.inputs[0].first, "tableHeight");
+  // A sixteenth lower leaves the knee space short.
+  SafetySuggestion lower = raised;
+  lower.inputs[0].second = {"2", "4", "7"};
+  EXPECT_FALSE(NamedCheckPasses(Applied(PresetDocument(1, true), lower, {}).check, raised.check));
+
+  const SafetySuggestion lowered =
+      heightSuggestion({"2", "11", "0"}, "wheelchair: table height (left end)", {"table_height"});
+  EXPECT_EQ(lowered.change, "table height 2' 10\"");
 }
 
 TEST(SafetySuggestions, TheWheelchairTablesSeatsGetTheLongestPassingLength) {

@@ -44,6 +44,31 @@ done
 jq -e '[.check.suggestions[] | select(.inputs == {}) | .person_kg] | length == 1 and .[0] < 110' \
   "$work/w.json" >/dev/null || bad "no lighter person suggested"
 
+# The children's table with one wheelchair end fails its four figures there: each wheelchair
+# suggestion, its inputs typed in by role, passes the figures its check names at that end.
+$cli --preset "Childrens wheelchair one end" --check "$work/c.json" >/dev/null
+n=$(jq '[.check.suggestions[] | select(.check | startswith("wheelchair: "))] | length' "$work/c.json")
+[ "$n" -ge 4 ] || bad "only $n wheelchair suggestions"
+for i in $(seq 0 $((n - 1))); do
+  s=$(jq -c "[.check.suggestions[] | select(.check | startswith(\"wheelchair: \"))][$i]" \
+    "$work/c.json")
+  args=()
+  while IFS=$'\t' read -r role texts; do
+    args+=(--set "$role=$texts")
+  done < <(jq -r '.inputs | to_entries[] | [.key, (
+      if .key == "tableHeight" then "\(.value[0])'"'"' \(.value[1]) \(.value[2])/16\""
+      elif (.key | endswith("Overhang")) then "\(.value[0]) \(.value[1])/16\""
+      else .value[0] end)] | @tsv' <<<"$s")
+  $cli --preset "Childrens wheelchair one end" "${args[@]}" --check "$work/c$i.json" >/dev/null
+  figures=$(jq -c '.check as $c | if ($c | contains("every figure"))
+      then ["table_height", "knee_height", "knee_width", "knee_depth"]
+      else ["table height", "knee height", "knee width", "knee depth"]
+        | map(select(. as $f | $c | contains($f)) | gsub(" "; "_")) end' <<<"$s")
+  jq -e --argjson f "$figures" '[.check.accessibility[] | select(.end == "left") | .failed
+      | map(select(. as $x | $f | index($x))) | length] == [0]' "$work/c$i.json" >/dev/null ||
+    bad "suggestion $s does not pass"
+done
+
 # The settings reach the report.
 $cli --species "douglas fir-larch no. 2" --person 243lb --deflection-limit L/360 \
   --check "$work/s.json" >/dev/null || bad "the settings' run failed"

@@ -8,17 +8,20 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "app/qt/clickable_label.h"
 #include "app/qt/program_windows.h"
 #include "safety/safety_picture.h"
 
@@ -65,6 +68,9 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   ASSERT_GE(view.indexOf(item), 1);
   EXPECT_EQ(view.at(view.indexOf(item) - 1)->objectName(), "View3d");
   EXPECT_EQ(item->text(), "&Safety Check\u2026");  // the built-in table passes
+  auto* warning = p.main().findChild<ClickableLabel*>("SafetyWarning");
+  ASSERT_NE(warning, nullptr);
+  EXPECT_FALSE(warning->isVisible());
 
   item->trigger();
   SafetyWindow& w = p.safety();
@@ -72,6 +78,8 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   EXPECT_FALSE(w.isModal());
   EXPECT_TRUE(p.main().isEnabled());
   EXPECT_EQ(w.findChild<QLabel*>("disclaimer")->text(), kSafetyDisclaimer);
+  // The default person in the design's measure (110 kg is 243 lb).
+  EXPECT_EQ(w.personBox->placeholderText(), "243 lb (121 lb at a children's table)");
   EXPECT_TRUE(w.verdictLabel->text().startsWith("PASS"));
   EXPECT_EQ(w.table->rowCount(), 10 + 6);  // ten tipping cases, three members' sag and stress
   EXPECT_EQ(FailRows(*w.table), 0);
@@ -82,9 +90,20 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   p.Preset("Adultwheelchairbothends1");
   EXPECT_TRUE(w.verdictLabel->text().startsWith("FAIL"));
   EXPECT_GT(FailRows(*w.table), 0);
+  // The first failing row is scrolled into view.
+  int firstFail = 0;
+  while (w.table->item(firstFail, 5)->text() != "FAIL") ++firstFail;
+  EXPECT_TRUE(
+      w.table->viewport()->rect().intersects(w.table->visualItemRect(w.table->item(firstFail, 0))));
   EXPECT_FALSE(w.suggestionButtons.empty());
   EXPECT_EQ(item->text(), "&Safety Check\u2026  (a check fails)");
   EXPECT_EQ(w.pictureLabel->pixmap().width(), kSafetyPictureWidth);
+  // The main window shows it without anything opened, and its click opens the window.
+  EXPECT_TRUE(warning->isVisible());
+  EXPECT_EQ(warning->text(), "A safety check fails: View > Safety Check\u2026");
+  w.hide();
+  emit warning->clicked();
+  EXPECT_TRUE(w.isVisible());
 
   // A failed calculation: the check cannot be made, and the window says so.
   p.main().Run([&] { p.windows->state().TypeIntoBox("overallLength.0", "abc"); });
@@ -126,6 +145,46 @@ TEST(SafetyWindow, ASuggestionClickedRedesignsAsOneStepThatUndoTakesBack) {
   EXPECT_EQ(state.rec.OverallLength, before);
   EXPECT_EQ(state.form.Text("overallLength.0"), box);
   EXPECT_TRUE(w.verdictLabel->text().startsWith("FAIL"));  // followed the undo
+  w.hide();
+}
+
+// The children's table with one wheelchair end fails all four figures there: the suggestion that
+// changes them together (table height, table top boards, the left overhang) is typed into three
+// rows of boxes by one click, the end then passes, and one undo takes the whole change back.
+TEST(SafetyWindow, AWheelchairEndsSuggestionChangesSeveralBoxesAsOneStep) {
+  OpenProgram p;
+  p.Preset("Childrenswheelchaironeend1");
+  p.item()->trigger();
+  SafetyWindow& w = p.safety();
+  MainWindow& state = p.windows->state();
+  ASSERT_EQ(w.result().check.accessibility.size(), 1u);
+  ASSERT_FALSE(w.result().check.accessibility[0].ok);
+  const DesignRecord before = state.rec;
+
+  // Its many suggestions scroll with the picture: the window still fits an 800 pixel screen.
+  EXPECT_GE(w.suggestionButtons.size(), 5u);
+  EXPECT_LT(w.minimumSizeHint().height(), 600);
+  EXPECT_LE(w.height(), QGuiApplication::primaryScreen()->availableGeometry().height());
+
+  QPushButton* all = nullptr;
+  for (QPushButton* b : w.suggestionButtons)
+    if (b->text().startsWith("wheelchair: every figure (left end)")) all = b;
+  ASSERT_NE(all, nullptr);
+  QTest::mouseClick(all, Qt::LeftButton);
+  QApplication::processEvents();
+  ASSERT_FALSE(state.rec.LastCalculationFailed);
+  ASSERT_EQ(w.result().check.accessibility.size(), 1u);
+  EXPECT_TRUE(w.result().check.accessibility[0].ok);
+  EXPECT_GT(state.rec.TableHeight, before.TableHeight);
+  EXPECT_GT(state.rec.DeckBoardCount, before.DeckBoardCount);
+  EXPECT_GT(state.rec.LeftDeckOverhang, before.LeftDeckOverhang);
+
+  p.main().Run([&] { state.Undo(); });
+  QApplication::processEvents();
+  EXPECT_EQ(state.rec.TableHeight, before.TableHeight);
+  EXPECT_EQ(state.rec.DeckBoardCount, before.DeckBoardCount);
+  EXPECT_EQ(state.rec.LeftDeckOverhang, before.LeftDeckOverhang);
+  EXPECT_FALSE(w.result().check.accessibility[0].ok);
   w.hide();
 }
 

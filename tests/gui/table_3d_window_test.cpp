@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
 #include "platform/testing/scripted_prompts.h"
+#include "safety/limit_shares.h"
 #include "tests/app/scripted_window_calls.h"
 
 namespace varnloft {
@@ -117,6 +119,56 @@ TEST(Table3dWindow, OpensFromTheViewMenuAndPaintsTheRenderedTable) {
     const Rgb c = ColourAt(shown, at);
     EXPECT_EQ(painted.pixel(at), qRgb(c.r, c.g, c.b));
   }
+}
+
+// Colouring by share of limit: off at first (the wood, pixel for pixel); on, the legs and frames
+// grey, the loaded members in their share's colour from the Safety window's check, red where a
+// heavier person takes them past their limit; the piece under the mouse says its share; off
+// again, the wood as before.
+TEST(Table3dWindow, ColoursEachPieceByItsShareOfItsLimitWhenAsked) {
+  OpenProgram p;
+  p.Open3dView();
+  Table3dWindow& w = p.window();
+  EXPECT_FALSE(w.shareColours->isChecked());
+  EXPECT_FALSE(w.shareLegend->isVisible());
+  const RenderTarget wood = p.view().Rendered();
+
+  w.shareColours->setChecked(true);
+  QApplication::processEvents();
+  EXPECT_TRUE(w.shareLegend->isVisible());
+  const TableModel& model = w.scene().model;
+  const RenderTarget& shaded = p.view().Rendered();
+  EXPECT_EQ(CountRed(shaded), 0);  // the built-in table passes
+  int leg = -1, seat = -1;
+  for (size_t i = 0; i < model.pieces.size(); ++i) {
+    if (model.pieces[i].member == "Leg" && leg < 0) leg = static_cast<int>(i);
+    if (model.pieces[i].member == "Seat" && seat < 0) seat = static_cast<int>(i);
+  }
+  ASSERT_GE(leg, 0);
+  ASSERT_GE(seat, 0);
+  const Rgb grey = ColourAt(shaded, PointOn(shaded, leg));
+  EXPECT_TRUE(grey.r == grey.g && grey.g == grey.b) << int(grey.r) << "," << int(grey.g);
+  const Rgb seatColour = ColourAt(shaded, PointOn(shaded, seat));
+  const Rgb expected =
+      ShareColour(PieceShares(model, p.windows.safetyWindow().result().check)[seat]);
+  // The same hue under the face's light: the channels keep their order.
+  EXPECT_EQ(seatColour.g > seatColour.b, expected.g > expected.b);
+  EXPECT_EQ(seatColour.r > seatColour.g, expected.r > expected.g);
+
+  Hover(&p.view(), PointOn(shaded, seat));
+  EXPECT_TRUE(w.pieceLabel->text().contains("% of its limit"))
+      << w.pieceLabel->text().toStdString();
+
+  p.windows.safetyWindow().settings.personMassKg = 400;
+  p.windows.safetyWindow().SettingsChanged();
+  QApplication::processEvents();
+  EXPECT_GT(CountRed(p.view().Rendered()), 200);
+
+  w.shareColours->setChecked(false);
+  QApplication::processEvents();
+  Hover(&p.view(), QPoint(0, 0));
+  EXPECT_TRUE(p.view().Rendered().rgba == wood.rgba);
+  EXPECT_FALSE(w.pieceLabel->text().contains("% of its limit"));
 }
 
 TEST(Table3dWindow, FollowsANewDesign) {

@@ -115,6 +115,40 @@ TEST(TableRenderer, MarkedPiecesAreRedAndTheHighlightedPieceLighter) {
   EXPECT_GT(lighter, 200);
 }
 
+// Pieces given their own colour are shaded in it as the wood is (the same light on the same
+// face), the marked pieces stay red, and pieces beyond the list keep the wood.
+TEST(TableRenderer, OwnColoursReplaceTheWoodPieceByPiece) {
+  const TableModel model = BuildTableModel(BuiltInTable(true));
+  RenderOptions plain;
+  plain.edges = false;
+  RenderOptions options = plain;
+  const Rgb blue{40, 80, 200};
+  options.colours.assign(12, blue);  // the first twelve pieces
+  options.marked = {0};
+  const RenderTarget target = Render(model, -35, 25, options);
+  const RenderTarget before = Render(model, -35, 25, plain);
+  int coloured = 0;
+  for (int y = 0; y < target.height; ++y) {
+    for (int x = 0; x < target.width; ++x) {
+      const int piece = target.PieceAt(x, y);
+      if (piece < 0) continue;
+      const Rgb c = ColourAt(target, x, y), was = ColourAt(before, x, y);
+      if (piece == 0) {
+        EXPECT_GT(c.r, 2 * c.g);
+      } else if (piece < 12) {
+        // The wood's shade of this face, applied to blue: the light is the wood's red over 214.
+        const double light = was.r / 214.0;
+        EXPECT_NEAR(c.b, 200 * light, 2) << x << "," << y;
+        EXPECT_NEAR(c.r, 40 * light, 2) << x << "," << y;
+        ++coloured;
+      } else {
+        EXPECT_EQ(c, was);
+      }
+    }
+  }
+  EXPECT_GT(coloured, 200);
+}
+
 TEST(TableRenderer, ExplodingMovesPiecesAwayFromTheCentre) {
   const TableModel model = BuildTableModel(BuiltInTable(true));
   for (const Vec3& v : ExplodeOffsets(model, 0)) EXPECT_EQ(Length(v), 0);
