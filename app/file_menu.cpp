@@ -1,6 +1,7 @@
 // The File menu: New, Open, Open Recent, Save, Save As and Revert, and the unsaved-changes
 // question that New, Open and closing the window ask.
-#include "app/main_window.h"
+#include "app/design_commands.h"
+#include "app/file_commands.h"
 #include "document/design_file.h"
 #include "platform/atomic_write.h"
 #include "platform/bounded_read.h"
@@ -61,26 +62,26 @@ std::string MainWindow::WindowTitle() const {
   return "   " + name + "[*] - " + rec.TitleText;
 }
 
-void MainWindow::StartNewDocument(const std::string& path, KeptKeys kept) {
-  openStep_.reset();
-  path_ = path;
-  kept_ = std::move(kept);
-  history_.Clear();
+void FileCommands::StartNewDocument(const std::string& path, KeptKeys kept) {
+  w_.openStep_.reset();
+  w_.path_ = path;
+  w_.kept_ = std::move(kept);
+  w_.history_.Clear();
 }
 
-void MainWindow::ActivateAfterDialog() {
-  if (!calls().ActivateMainWindow()) HandleUserEvent([this] { Activate(); });
+void FileCommands::ActivateAfterDialog() {
+  if (!w_.calls().ActivateMainWindow()) w_.HandleUserEvent([this] { w_.design().Activate(); });
 }
 
-void MainWindow::ShowOpening(const FileOpening& opening) {
-  if (!opening.error.empty()) prompts_.ShowError(opening.error);
-  if (!opening.notice.empty()) prompts_.ShowInfo(opening.notice);
+void FileCommands::ShowOpening(const FileOpening& opening) {
+  if (!opening.error.empty()) w_.prompts().ShowError(opening.error);
+  if (!opening.notice.empty()) w_.prompts().ShowInfo(opening.notice);
 }
 
-bool MainWindow::ConfirmCloseDesign() {
-  EndStep();
-  if (!IsModified()) return true;
-  switch (prompts_.AskSaveChanges("Save changes to " + DesignName() + " before closing?")) {
+bool FileCommands::ConfirmCloseDesign() {
+  w_.EndStep();
+  if (!w_.IsModified()) return true;
+  switch (w_.prompts().AskSaveChanges("Save changes to " + w_.DesignName() + " before closing?")) {
     case Answer::Yes:
       return SaveDesign();
     case Answer::No:
@@ -91,89 +92,90 @@ bool MainWindow::ConfirmCloseDesign() {
   return false;
 }
 
-void MainWindow::NewDesign() {
+void FileCommands::NewDesign() {
   if (!ConfirmCloseDesign()) return;
-  Restore(startUp_);
+  w_.Restore(w_.startUp_);
   StartNewDocument("", {});
-  PressDesign();
+  w_.design().PressDesign();
 }
 
-FileOpening MainWindow::OpenDesignFile(const std::string& path) {
+FileOpening FileCommands::OpenDesignFile(const std::string& path) {
   FileOpening opening;
   DesignFileReading reading;
   if (!ReadDesignAt(path, reading, opening.error)) return opening;
-  EndStep();
-  ApplyDesignState(form, rec, reading.contents.state);
+  w_.EndStep();
+  ApplyDesignState(w_.form, w_.rec, reading.contents.state);
   StartNewDocument(path, std::move(reading.contents.kept));
   opening.notice = MissingKeysNotice(path, reading.contents.missingKeys);
   opening.opened = true;
-  calls().RememberRecentFile(path);
+  w_.calls().RememberRecentFile(path);
   return opening;
 }
 
-void MainWindow::OpenDesign() {
+void FileCommands::OpenDesign() {
   if (!ConfirmCloseDesign()) return;
-  const std::string path = calls().AskOpenDesignFile();
+  const std::string path = w_.calls().AskOpenDesignFile();
   if (!path.empty()) ShowOpening(OpenDesignFile(path));
   // The main window is active again once the dialog has closed: one design.
   ActivateAfterDialog();
 }
 
-void MainWindow::OpenRecentDesign(const std::string& path) {
+void FileCommands::OpenRecentDesign(const std::string& path) {
   if (!ConfirmCloseDesign()) return;
   const FileOpening opening = OpenDesignFile(path);
   ShowOpening(opening);
-  if (opening.opened) PressDesign();
+  if (opening.opened) w_.design().PressDesign();
 }
 
-bool MainWindow::SaveDesignTo(const std::string& path) {
-  const DesignFileText file = WriteDesignFile(CaptureDesignState(form, rec), rec, kept_);
+bool FileCommands::SaveDesignTo(const std::string& path) {
+  const DesignFileText file =
+      WriteDesignFile(CaptureDesignState(w_.form, w_.rec), w_.rec, w_.kept_);
   const std::string reason = file.error.empty() ? WriteFileAtomically(path, file.text) : file.error;
   if (!reason.empty()) {
     const std::string message =
         "Cannot save " + Quoted(path) + ": " + reason + ". The design is not saved.";
-    prompts_.ShowError(message);
-    calls().SaveFailed(message);
+    w_.prompts().ShowError(message);
+    w_.calls().SaveFailed(message);
     return false;
   }
-  path_ = path;
-  history_.MarkSaved();
-  calls().RememberRecentFile(path);
+  w_.path_ = path;
+  w_.history_.MarkSaved();
+  w_.calls().RememberRecentFile(path);
   return true;
 }
 
-bool MainWindow::SaveDesign() {
-  EndStep();
-  return path_.empty() ? SaveDesignAs() : SaveDesignTo(path_);
+bool FileCommands::SaveDesign() {
+  w_.EndStep();
+  return w_.path_.empty() ? SaveDesignAs() : SaveDesignTo(w_.path_);
 }
 
-bool MainWindow::SaveDesignAs() {
-  EndStep();
+bool FileCommands::SaveDesignAs() {
+  w_.EndStep();
   const std::string proposed =
-      path_.empty() ? std::string(kUntitled) + ".varnloft" : BaseName(path_);
-  const std::string path = calls().AskSaveDesignFile(proposed);
+      w_.path_.empty() ? std::string(kUntitled) + ".varnloft" : BaseName(w_.path_);
+  const std::string path = w_.calls().AskSaveDesignFile(proposed);
   return !path.empty() && SaveDesignTo(path);
 }
 
-void MainWindow::RevertDesign() {
-  if (path_.empty()) return;
-  EndStep();
+void FileCommands::RevertDesign() {
+  if (w_.path_.empty()) return;
+  w_.EndStep();
   DesignFileReading reading;
   std::string error;
-  if (!ReadDesignAt(path_, reading, error)) {
-    prompts_.ShowError(error);
+  if (!ReadDesignAt(w_.path_, reading, error)) {
+    w_.prompts().ShowError(error);
     return;
   }
   {
     // Undoable, so that reverting loses nothing.
-    StepScope step(*this, "Revert");
-    ApplyDesignState(form, rec, reading.contents.state);
-    kept_ = std::move(reading.contents.kept);
+    MainWindow::StepScope step(w_, "Revert");
+    ApplyDesignState(w_.form, w_.rec, reading.contents.state);
+    w_.kept_ = std::move(reading.contents.kept);
   }
-  history_.MarkSaved();
-  const std::string notice = MissingKeysNotice(path_, reading.contents.missingKeys);
-  if (!notice.empty()) prompts_.ShowInfo(notice);
-  PressDesign();
+  w_.history_.MarkSaved();
+  const std::string notice = MissingKeysNotice(w_.path_, reading.contents.missingKeys);
+  if (!notice.empty()) w_.prompts().ShowInfo(notice);
+  w_.design().PressDesign();
 }
 
 }  // namespace varnloft

@@ -165,10 +165,6 @@ std::string MainWindow::CheckedPresetCaption() const {
   return varnloft::CheckedPresetCaption(form);
 }
 
-void MainWindow::CheckOnlyPresetItem(const std::string& item) {
-  varnloft::CheckOnlyPresetItem(form, item);
-}
-
 bool MainWindow::HandleUserEvent(const std::function<void()>& handler) {
   try {
     handler();
@@ -194,17 +190,6 @@ void MainWindow::StartUp() {
   startUp_ = Snapshot();
 }
 
-void MainWindow::Activate() {
-  // An option dialog's step takes in the design that its closing brings about.
-  struct EndsDialogStep {
-    MainWindow& w;
-    ~EndsDialogStep() { w.EndDialogStep(); }
-  } endsDialogStep{*this};
-  rec.SupportsExterior = form.at("exteriorSupports").checked;
-  PressDesign();
-  rec.NoticeText = NoticeTextForYear(startDate_.year);
-}
-
 void MainWindow::DesignCycle() {
   try {
     CalculateFromWindow(form, rec, prompts_, [this] { calls().DrawAngleReport(); });
@@ -215,135 +200,6 @@ void MainWindow::DesignCycle() {
   }
   calls().DrawDesignView();
   calls().DesignChanged();
-}
-
-void MainWindow::PressDesign() {
-  if (rec.CustomDesignMode) ChooseCustomDesign();
-  DesignCycle();
-  form.at("designButton").color = kMaroon;
-}
-
-void MainWindow::PressPlans() {
-  prompts_.Beep();
-  calls().ShowPlans();
-  form.at("plansButton").color = kMaroon;
-}
-
-void MainWindow::PressPrint() {
-  PressDesign();
-  form.at("printButton").color = kMaroon;
-  calls().PrintPlans();
-}
-
-void MainWindow::ButtonMouseDown(const std::string& button) {
-  form.at(button).color = kRed;
-}
-
-void MainWindow::SupportSideMouseDown(const std::string& radioButton) {
-  form.at(radioButton).color = kRed;
-}
-
-void MainWindow::SupportSideChanged() {
-  ControlState& one = form.at("exteriorSupports");
-  ControlState& two = form.at("interiorSupports");
-  if (one.checked) {
-    rec.SupportsExterior = true;
-    one.color = kRed;
-    two.color = kBlue;
-  } else if (two.checked) {
-    rec.SupportsExterior = false;
-    one.color = kBlue;
-    two.color = kRed;
-  }
-  DesignCycle();
-}
-
-void MainWindow::ClickSupportSide(const std::string& radioButton) {
-  StepScope step(*this, radioButton == "exteriorSupports" ? "Support Side: Exterior"
-                                                          : "Support Side: Interior");
-  ControlState& clicked = form.at(radioButton);
-  if (clicked.checked || !clicked.enabled) return;  // clicking the checked button does nothing
-  SupportSideMouseDown(radioButton);
-  form.at("exteriorSupports").checked = radioButton == "exteriorSupports";
-  form.at("interiorSupports").checked = radioButton == "interiorSupports";
-  SupportSideChanged();
-}
-
-void MainWindow::BoxKeyPress(const std::string& /*box*/, char /*key*/) {
-  rec.CustomDesignMode = true;
-}
-
-void MainWindow::ListItemClicked(const std::string& /*box*/) {
-  rec.CustomDesignMode = true;
-}
-
-void MainWindow::TypeIntoBox(const std::string& box, const std::string& text) {
-  StepScope step(*this, BoxStepName("Typing", box));
-  ControlState& control = form.at(box);
-  if (!control.enabled || !control.visible) return;
-  if (IsEditBox(box)) {
-    control.text.clear();
-    for (char ch : text) {
-      BoxKeyPress(box, ch);
-      form.at(box).text += ch;
-    }
-  } else if (IsComboBox(box)) {
-    // An editable combo box reports every change of its text as the user types.
-    control.text.clear();
-    for (size_t n = 1; n <= text.size(); ++n) {
-      form.at(box).text = text.substr(0, n);
-      ComboBoxChange(box);
-    }
-  } else {
-    throw std::invalid_argument(box + " is not an input box");
-  }
-}
-
-void MainWindow::ChooseItem(const std::string& box, const std::string& item) {
-  StepScope step(*this, BoxStepName("Choice", box));
-  ControlState& control = form.at(box);
-  if (!control.enabled || !control.visible) return;
-  ListItemClicked(box);
-  form.at(box).text = item;
-  ComboBoxChange(box);
-}
-
-void MainWindow::ChooseCustomDesign() {
-  rec.CustomDesignMode = true;
-  if (!rec.ModelScale) form.statusPanel0 = "Custom Design Table";
-  CheckOnlyPresetItem("CustomDesign1");
-}
-
-void MainWindow::Exit() {
-  calls().CloseMainWindow();
-}
-
-void MainWindow::PrinterSetup() {
-  calls().PrinterSetup();
-}
-
-void MainWindow::ShowAbout() {
-  prompts_.Beep();
-  calls().ShowAbout();
-}
-
-void MainWindow::ShowIllustrations() {
-  prompts_.Beep();
-  calls().ShowIllustrations();
-}
-
-void MainWindow::ShowMaterials() {
-  calls().ShowMaterials();
-}
-
-void MainWindow::HoverWebAddress() {
-  form.at("webAddress").color = kRed;
-}
-void MainWindow::LeaveWebAddress() {
-  form.at("webAddress").color = kMaroon;
-}
-void MainWindow::OpenWebAddress() {
-  shell_.OpenWebAddress(kMakerWebAddress);
 }
 
 }  // namespace varnloft

@@ -18,13 +18,16 @@
 
 namespace varnloft {
 
-// What opening a design file found: an error (nothing changed) or a notice of missing keys.
-struct FileOpening {
-  bool opened = false;
-  std::string error;   // "Cannot open \"a.varnloft\": ..."
-  std::string notice;  // the keys that took the Adult Standard values, or empty
-};
+class DesignCommands;
+class FileCommands;
+class OptionCommands;
+class PresetCommands;
 
+// The main window's state and what every handler shares: the form and the record, the services,
+// the error boundary of a user event, the design cycle, and the steps of the undo history. The
+// handlers themselves are grouped by role, each a view of this window that its own header gives
+// (app/design_commands.h, file_commands.h, option_commands.h, preset_commands.h):
+//   window.design().PressDesign();  window.files().Undo();  window.presets().ApplyPreset(item);
 class MainWindow {
  public:
   MainWindow(Prompts& prompts, const Clock& clock, Shell& shell, LocaleTexts locale = {});
@@ -37,99 +40,32 @@ class MainWindow {
   void SetCalls(WindowCalls& calls) { calls_ = &calls; }
   WindowCalls& calls() { return *calls_; }
 
+  // The handlers by role.
+  DesignCommands design();   // Design, Plans, Print, the boxes, the support side, activation
+  FileCommands files();      // the File menu, Undo and Redo, typing as steps
+  OptionCommands options();  // the Options, View and Help menus, Printer Setup and Exit
+  PresetCommands presets();  // the Pre-Settings menu and the measuring systems
+
   // Runs one user event: any error it raises ends the whole action and is shown in the general
   // error box; the program goes on. Returns false when the action failed.
   bool HandleUserEvent(const std::function<void()>& handler);
 
-  // Start-up and activation.
+  // The window is created: the start-up texts, and what New brings back.
   void StartUp();
-  void Activate();
-
-  // Command buttons.
-  void PressDesign();                               // Design
-  void PressPlans();                                // Plans
-  void PressPrint();                                // Print
-  void ButtonMouseDown(const std::string& button);  // caption turns red while pressed
-
-  // Support side.
-  void SupportSideMouseDown(const std::string& radioButton);
-  void SupportSideChanged();
-  // The user clicks a radio button: checks it (if not already) and runs the click handler.
-  void ClickSupportSide(const std::string& radioButton);
-
-  // Input boxes.
-  void BoxKeyPress(const std::string& box, char key);
-  void ListItemClicked(const std::string& box);
-  void ComboBoxChange(const std::string& box);
-  // The user selects all of a box's text and types `text` one character at a time.
-  void TypeIntoBox(const std::string& box, const std::string& text);
-  // The user chooses an item from a combo box's list.
-  void ChooseItem(const std::string& box, const std::string& item);
-
-  // Lumber sizes: a click on a lumber row's green label brings its size box back; a click on the
-  // end-cap row's caption explains end caps.
-  void ShowLumberSizeBox(const std::string& label);
-  void ExplainEndCaps();
-
-  // Measuring systems.
-  void SwitchToImperial();
-  void SwitchToMetric();
-
-  // Presets: the handler of the named Pre-Settings menu item (a preset or Custom Design).
-  void ApplyPreset(const std::string& item);
-  // 1 1/2 inch lumber, in the design and in the thickness dialog's boxes.
-  void ResetLumberThickness();
-
-  // Options.
-  void ShowThicknessDialog();
-  void ClickThicknessLabel();  // the thickness label: opens the thickness dialog too
-  void ShowScaleDialog();
-  void ToggleModelScale();
-
-  // Menus.
-  void ChooseCustomDesign();
-  void Exit();
-  void PrinterSetup();
-  void ShowAbout();
-  void ShowIllustrations();
-  void ShowMaterials();  // View > Materials
-
-  // The maker's web address label.
-  void HoverWebAddress();
-  void LeaveWebAddress();
-  void OpenWebAddress();
-
-  // One design cycle: the calculation, then the design view.
+  // One design cycle: the calculation, then the design view and the windows that follow.
   void DesignCycle();
 
-  // File menu (file_menu.cpp). New, Open and Exit ask first when the design has unsaved changes.
-  void NewDesign();   // the built-in design, designed at once
-  void OpenDesign();  // the file dialog, the file, then the activation that follows the dialog
-  // A file of Open Recent: as Open without the dialog.
-  void OpenRecentDesign(const std::string& path);
-  // Reads a design file into the window without a question and without designing.
-  FileOpening OpenDesignFile(const std::string& path);
-  bool SaveDesign();    // to its file; an untitled design asks for one
-  bool SaveDesignAs();  // asks for a file
-  void RevertDesign();  // the file as saved, as one undoable step
-  // "Save changes to NAME before closing?": true when the caller may go on (saved or
-  // discarded), false on Cancel or when the save did not happen.
-  bool ConfirmCloseDesign();
+  // The design's file and history.
   const std::string& DesignPath() const { return path_; }
   std::string DesignName() const;  // the file's name, "Untitled" before the first save
   bool IsModified() const;
   // "   NAME[*] - Tellwick Picnic Tables Varnloft ...": [*] marks unsaved changes.
   std::string WindowTitle() const;
-
-  // Edit menu and the steps it undoes (undo_steps.cpp).
-  void Undo();
-  void Redo();
   std::string UndoMenuText() const;  // "Undo Preset: Tall Boy", or "" with nothing to undo
   std::string RedoMenuText() const;
-  // A box's text as the user typed it in the window (one key, a deletion, a paste): all of a
-  // box's changes until the focus leaves it are one step.
-  void BoxTextEdited(const std::string& box, const std::string& text);
-  void BoxFocusLeft(const std::string& box);
+  // The caption of the checked Pre-Settings item, or "".
+  std::string CheckedPresetCaption() const;
+
   // Runs the handlers called while it lives as one step (the driver's --type: a click on the
   // green label that brings the size box back, then the typing); a step inside another is part
   // of it.
@@ -148,13 +84,16 @@ class MainWindow {
 
   const LocalDateTime& StartDate() const { return startDate_; }
   Prompts& prompts() { return prompts_; }
+  Shell& shell() { return shell_; }
   const LocaleTexts& locale() const { return locale_; }
   const Clock& clock() const { return clock_; }
 
-  std::string CheckedPresetCaption() const;
-  void CheckOnlyPresetItem(const std::string& item);
-
  private:
+  // The handlers keep the history's steps and the design's file.
+  friend class DesignCommands;
+  friend class FileCommands;
+  friend class OptionCommands;
+
   void BuildControls();
 
   // Steps of the undo history. An action's step begins before its first change and ends when
@@ -174,10 +113,6 @@ class MainWindow {
   void Restore(const WindowSnapshot& snapshot);  // without designing
   void Redraw();                                 // the angle report and the design view
   bool HasPendingChange() const;                 // a step under way has changed the design
-  void ActivateAfterDialog();
-  void ShowOpening(const FileOpening& opening);
-  bool SaveDesignTo(const std::string& path);
-  void StartNewDocument(const std::string& path, KeptKeys kept);
 
   Prompts& prompts_;
   WindowCalls noCalls_;

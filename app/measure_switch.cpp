@@ -3,8 +3,8 @@
 #include "app/measure_switch.h"
 
 #include "app/input_boxes.h"
-#include "app/main_window.h"
 #include "app/panel_layout.h"
+#include "app/preset_commands.h"
 
 namespace varnloft {
 
@@ -52,30 +52,30 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
   }
 }
 
-void MainWindow::SwitchToImperial() {
-  StepScope step(*this, "Imperial Measure");
-  form.at("imperialButton").color = kMaroon;
-  rec.ImperialUnits = true;
-  form.statusPanel0 = rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
-                                     : "   Imperial Measure Selected ";
-  form.at("imperialButton").enabled = false;
-  form.at("metricButton").enabled = true;
-  ApplyMeasureLayout(form, true);
-  FillBoxes(form, rec, true);
-  DesignCycle();
+void PresetCommands::SwitchToImperial() {
+  MainWindow::StepScope step(w_, "Imperial Measure");
+  w_.form.at("imperialButton").color = kMaroon;
+  w_.rec.ImperialUnits = true;
+  w_.form.statusPanel0 = w_.rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
+                                           : "   Imperial Measure Selected ";
+  w_.form.at("imperialButton").enabled = false;
+  w_.form.at("metricButton").enabled = true;
+  ApplyMeasureLayout(w_.form, true);
+  FillBoxes(w_.form, w_.rec, true);
+  w_.DesignCycle();
 }
 
-void MainWindow::SwitchToMetric() {
-  StepScope step(*this, "Metric Measure");
-  form.at("metricButton").color = kMaroon;
-  rec.ImperialUnits = false;
-  form.statusPanel0 = rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"
-                                     : "   Metric Measure Selected ";
-  form.at("metricButton").enabled = false;
-  form.at("imperialButton").enabled = true;
-  ApplyMeasureLayout(form, false);
-  FillBoxes(form, rec, false);
-  DesignCycle();
+void PresetCommands::SwitchToMetric() {
+  MainWindow::StepScope step(w_, "Metric Measure");
+  w_.form.at("metricButton").color = kMaroon;
+  w_.rec.ImperialUnits = false;
+  w_.form.statusPanel0 = w_.rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"
+                                           : "   Metric Measure Selected ";
+  w_.form.at("metricButton").enabled = false;
+  w_.form.at("imperialButton").enabled = true;
+  ApplyMeasureLayout(w_.form, false);
+  FillBoxes(w_.form, w_.rec, false);
+  w_.DesignCycle();
 }
 
 }  // namespace varnloft

@@ -1,5 +1,6 @@
 #include "app/option_dialogs.h"
 
+#include "app/design_commands.h"
 #include "app/main_window.h"
 
 namespace varnloft {
@@ -13,7 +14,7 @@ bool RunDialogEvent(MainWindow& window, const std::string& dialog,
     if (activate)
       activate();
     else
-      window.HandleUserEvent([&] { window.Activate(); });
+      window.HandleUserEvent([&] { window.design().Activate(); });
   }
   return closed;
 }

@@ -1,5 +1,5 @@
 // The Options menu and the thickness label: the two dialogs and the 21.4 % model scale.
-#include "app/main_window.h"
+#include "app/option_commands.h"
 #include "app/option_dialogs.h"
 
 namespace varnloft {
@@ -12,39 +12,62 @@ constexpr float kMiniatureScale = 3.0f / 14.0f;
 }  // namespace
 
 // Each option dialog is one step, from its opening until the design its closing brings about.
-void MainWindow::ShowThicknessDialog() {
-  BeginStep("Lumber Thickness", StepKind::Dialog);
-  ThicknessDialog(*this).Show();
+void OptionCommands::ShowThicknessDialog() {
+  w_.BeginStep("Lumber Thickness", MainWindow::StepKind::Dialog);
+  ThicknessDialog(w_).Show();
 }
 
-void MainWindow::ClickThicknessLabel() {
-  BeginStep("Lumber Thickness", StepKind::Dialog);
-  ThicknessDialog(*this).Show();
+void OptionCommands::ClickThicknessLabel() {
+  w_.BeginStep("Lumber Thickness", MainWindow::StepKind::Dialog);
+  ThicknessDialog(w_).Show();
 }
 
-void MainWindow::ShowScaleDialog() {
-  BeginStep("Model Scale Percentage", StepKind::Dialog);
-  ScaleDialog(*this).Show();
+void OptionCommands::ShowScaleDialog() {
+  w_.BeginStep("Model Scale Percentage", MainWindow::StepKind::Dialog);
+  ScaleDialog(w_).Show();
 }
 
-void MainWindow::ToggleModelScale() {
-  StepScope step(*this, rec.ModelScale ? "Restore 100% Size" : "21.4% Model Scale");
-  ControlState& item = form.at("modelScaleItem");
+void OptionCommands::ToggleModelScale() {
+  MainWindow::StepScope step(w_, w_.rec.ModelScale ? "Restore 100% Size" : "21.4% Model Scale");
+  ControlState& item = w_.form.at("modelScaleItem");
   // Declining either question (No or Cancel) leaves everything as it was.
-  if (!rec.ModelScale) {
-    if (prompts().AskYesNoCancel("Design to a 21.4% Size Reduction Scale.") != Answer::Yes) return;
+  if (!w_.rec.ModelScale) {
+    if (w_.prompts().AskYesNoCancel("Design to a 21.4% Size Reduction Scale.") != Answer::Yes)
+      return;
     item.text = "Restore back to 100% Size";
-    rec.ModelScale = true;
-    rec.ScaleFactor = kMiniatureScale;
-    form.statusPanel0 = "21.4% Size Reduction Scale.";
+    w_.rec.ModelScale = true;
+    w_.rec.ScaleFactor = kMiniatureScale;
+    w_.form.statusPanel0 = "21.4% Size Reduction Scale.";
   } else {
-    if (prompts().AskYesNoCancel("Restore back to 100% Size?") != Answer::Yes) return;
-    rec.ModelScale = false;
-    rec.ScaleFactor = 0;
+    if (w_.prompts().AskYesNoCancel("Restore back to 100% Size?") != Answer::Yes) return;
+    w_.rec.ModelScale = false;
+    w_.rec.ScaleFactor = 0;
     item.text = "21.4 % Size Reduction Scale (3.5\" to .75\" for models, crafts, etc.)";
-    form.statusPanel0 = "Tellwick Picnic Tables Varnloft";
+    w_.form.statusPanel0 = "Tellwick Picnic Tables Varnloft";
   }
-  DesignCycle();
+  w_.DesignCycle();
+}
+
+void OptionCommands::Exit() {
+  w_.calls().CloseMainWindow();
+}
+
+void OptionCommands::PrinterSetup() {
+  w_.calls().PrinterSetup();
+}
+
+void OptionCommands::ShowAbout() {
+  w_.prompts().Beep();
+  w_.calls().ShowAbout();
+}
+
+void OptionCommands::ShowIllustrations() {
+  w_.prompts().Beep();
+  w_.calls().ShowIllustrations();
+}
+
+void OptionCommands::ShowMaterials() {
+  w_.calls().ShowMaterials();
 }
 
 }  // namespace varnloft

@@ -1,5 +1,6 @@
 #include "app/packet_export.h"
 
+#include "app/design_commands.h"
 #include "app/plan_context_of.h"
 #include "model3d/assembly_picture.h"
 #include "model3d/build_table_model.h"
@@ -30,7 +31,7 @@ PacketContents PacketContentsOf(const MainWindow& window, const MaterialsSetting
 }
 
 void PressBuildPacket(MainWindow& window, const std::function<void()>& writePacket) {
-  window.PressDesign();
+  window.design().PressDesign();
   RefusePacketIfDesignIncomplete(window.rec);
   if (writePacket) writePacket();
 }

@@ -2,8 +2,9 @@
 #include <stdexcept>
 
 #include "app/input_boxes.h"
-#include "app/main_window.h"
 #include "app/option_dialogs.h"
+#include "app/preset_commands.h"
+#include "app/preset_menu.h"
 #include "design/preset_table.h"
 
 namespace varnloft {
@@ -19,12 +20,12 @@ void SetLumberThickness(MainWindow& w, float feet, const std::string& inches,
 
 }  // namespace
 
-void MainWindow::ResetLumberThickness() {
-  SetLumberThickness(*this, 0.125f, "1", "8");
+void PresetCommands::ResetLumberThickness() {
+  SetLumberThickness(w_, 0.125f, "1", "8");
 }
 
-void MainWindow::ApplyPreset(const std::string& item) {
-  StepScope step(*this, "Preset: " + (form.Has(item) ? form.Text(item) : item));
+void PresetCommands::ApplyPreset(const std::string& item) {
+  MainWindow::StepScope step(w_, "Preset: " + (w_.form.Has(item) ? w_.form.Text(item) : item));
   if (item == "CustomDesign1") {
     ChooseCustomDesign();
     return;
@@ -35,17 +36,28 @@ void MainWindow::ApplyPreset(const std::string& item) {
   if (index == presets.size()) throw std::invalid_argument(item + " is not a preset");
   const PresetDesign& preset = presets[index];
 
-  rec.CustomDesignMode = false;
+  w_.rec.CustomDesignMode = false;
   CheckOnlyPresetItem(item);
-  SetLumberThickness(*this, preset.lumberThickness, preset.thicknessInches,
+  SetLumberThickness(w_, preset.lumberThickness, preset.thicknessInches,
                      preset.thicknessSixteenths);
   // With a model scale on, its message stays in the status bar.
-  if (!rec.ModelScale) form.statusPanel0 = preset.statusText;
-  for (const auto& [role, texts] : PresetTexts(index, rec.ImperialUnits)) {
+  if (!w_.rec.ModelScale) w_.form.statusPanel0 = preset.statusText;
+  for (const auto& [role, texts] : PresetTexts(index, w_.rec.ImperialUnits)) {
     const InputBoxes& entry = *BoxesOfRole(role);
-    for (size_t slot = 0; slot < texts.size(); ++slot) form.Text(entry.boxes[slot]) = texts[slot];
+    for (size_t slot = 0; slot < texts.size(); ++slot)
+      w_.form.Text(entry.boxes[slot]) = texts[slot];
   }
-  DesignCycle();
+  w_.DesignCycle();
+}
+
+void PresetCommands::CheckOnlyPresetItem(const std::string& item) {
+  varnloft::CheckOnlyPresetItem(w_.form, item);
+}
+
+void PresetCommands::ChooseCustomDesign() {
+  w_.rec.CustomDesignMode = true;
+  if (!w_.rec.ModelScale) w_.form.statusPanel0 = "Custom Design Table";
+  CheckOnlyPresetItem("CustomDesign1");
 }
 
 }  // namespace varnloft

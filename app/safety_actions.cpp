@@ -2,6 +2,7 @@
 // the Safety window shows, and applying a suggestion as a builder would type it.
 #include "app/safety_actions.h"
 
+#include "app/design_commands.h"
 #include "app/design_state.h"
 #include "app/input_boxes.h"
 #include "design/design_inputs.h"
@@ -51,14 +52,14 @@ bool ApplySafetySuggestion(MainWindow& w, const SafetySuggestion& s) {
         const std::string box = entry.boxes[slot];
         if (entry.IsLumberRow() && slot == 0 && !w.form.at(box).visible &&
             w.form.at(entry.greenLabel).visible)
-          w.HandleUserEvent([&] { w.ShowLumberSizeBox(entry.greenLabel); });
-        w.HandleUserEvent([&] { w.TypeIntoBox(box, texts[slot]); });
+          w.HandleUserEvent([&] { w.design().ShowLumberSizeBox(entry.greenLabel); });
+        w.HandleUserEvent([&] { w.design().TypeIntoBox(box, texts[slot]); });
       }
     }
   }
   if (!w.form.mainWindowEnabled || !w.form.at("designButton").enabled) return true;
-  w.ButtonMouseDown("designButton");
-  w.HandleUserEvent([&] { w.PressDesign(); });
+  w.design().ButtonMouseDown("designButton");
+  w.HandleUserEvent([&] { w.design().PressDesign(); });
   return true;
 }
 

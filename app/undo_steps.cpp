@@ -4,8 +4,9 @@
 // closing brings about. A step that changed nothing the design file keeps is no step.
 #include <sstream>
 
+#include "app/design_commands.h"
+#include "app/file_commands.h"
 #include "app/input_boxes.h"
-#include "app/main_window.h"
 #include "app/option_dialog_controls.h"
 
 namespace varnloft {
@@ -82,20 +83,20 @@ bool MainWindow::HasPendingChange() const {
   return openStep_ && CaptureDesignState(form, rec) != openStep_->beforeState;
 }
 
-void MainWindow::Undo() {
-  if (!form.mainWindowEnabled) return;  // an option dialog is open
-  EndStep();
-  if (!history_.CanUndo()) return;
-  Restore(history_.Undo(Snapshot()));
-  Redraw();
+void FileCommands::Undo() {
+  if (!w_.form.mainWindowEnabled) return;  // an option dialog is open
+  w_.EndStep();
+  if (!w_.history_.CanUndo()) return;
+  w_.Restore(w_.history_.Undo(w_.Snapshot()));
+  w_.Redraw();
 }
 
-void MainWindow::Redo() {
-  if (!form.mainWindowEnabled) return;
-  EndStep();
-  if (!history_.CanRedo()) return;
-  Restore(history_.Redo(Snapshot()));
-  Redraw();
+void FileCommands::Redo() {
+  if (!w_.form.mainWindowEnabled) return;
+  w_.EndStep();
+  if (!w_.history_.CanRedo()) return;
+  w_.Restore(w_.history_.Redo(w_.Snapshot()));
+  w_.Redraw();
 }
 
 std::string MainWindow::UndoMenuText() const {
@@ -110,20 +111,23 @@ std::string MainWindow::RedoMenuText() const {
   return history_.CanRedo() ? "Redo " + history_.RedoName() : "";
 }
 
-void MainWindow::BoxTextEdited(const std::string& box, const std::string& text) {
-  if (!(openStep_ && openStep_->kind == StepKind::Typing && openStep_->box == box))
-    BeginStep(BoxStepName("Typing", box), StepKind::Typing, box);
+void FileCommands::BoxTextEdited(const std::string& box, const std::string& text) {
+  if (!(w_.openStep_ && w_.openStep_->kind == MainWindow::StepKind::Typing &&
+        w_.openStep_->box == box))
+    w_.BeginStep(w_.BoxStepName("Typing", box), MainWindow::StepKind::Typing, box);
   if (IsEditBox(box)) {
-    BoxKeyPress(box, text.empty() ? '\b' : text.back());
-    form.Text(box) = text;
+    w_.design().BoxKeyPress(box, text.empty() ? '\b' : text.back());
+    w_.form.Text(box) = text;
   } else {
-    form.Text(box) = text;
-    ComboBoxChange(box);
+    w_.form.Text(box) = text;
+    w_.design().ComboBoxChange(box);
   }
 }
 
-void MainWindow::BoxFocusLeft(const std::string& box) {
-  if (openStep_ && openStep_->kind == StepKind::Typing && openStep_->box == box) EndStep();
+void FileCommands::BoxFocusLeft(const std::string& box) {
+  if (w_.openStep_ && w_.openStep_->kind == MainWindow::StepKind::Typing &&
+      w_.openStep_->box == box)
+    w_.EndStep();
 }
 
 }  // namespace varnloft

@@ -6,6 +6,9 @@
 
 #include <QTemporaryDir>
 
+#include "app/design_commands.h"
+#include "app/file_commands.h"
+#include "app/preset_commands.h"
 #include "bench/drawn_program.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "document/design_file.h"
@@ -18,9 +21,9 @@ using namespace varnloft;
 // dialogs answer with one file in a scratch folder.
 struct Program : DrawnProgram {
   Program() {
-    window.HandleUserEvent([&] { window.ApplyPreset("Adultwheelchairbothends1"); });
-    window.HandleUserEvent([&] { window.TypeIntoBox("seatToTableDistance.0", "4"); });
-    window.HandleUserEvent([&] { window.ClickSupportSide("interiorSupports"); });
+    window.HandleUserEvent([&] { window.presets().ApplyPreset("Adultwheelchairbothends1"); });
+    window.HandleUserEvent([&] { window.design().TypeIntoBox("seatToTableDistance.0", "4"); });
+    window.HandleUserEvent([&] { window.design().ClickSupportSide("interiorSupports"); });
     file = folder.filePath("bench.varnloft").toStdString();
   }
   std::string AskSaveDesignFile(const std::string&) override { return file; }
@@ -40,25 +43,26 @@ BENCHMARK(BM_DesignFileText)->Unit(benchmark::kMicrosecond);
 void BM_SaveDesign(benchmark::State& state) {
   Program p;
   for ([[maybe_unused]] auto _ : state) {
-    if (!p.window.SaveDesignAs()) state.SkipWithError("the design was not saved");
+    if (!p.window.files().SaveDesignAs()) state.SkipWithError("the design was not saved");
   }
 }
 BENCHMARK(BM_SaveDesign)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenDesign(benchmark::State& state) {
   Program p;
-  p.window.SaveDesignAs();
+  p.window.files().SaveDesignAs();
   for ([[maybe_unused]] auto _ : state) {
-    if (!p.window.OpenDesignFile(p.file).opened) state.SkipWithError("the design was refused");
+    if (!p.window.files().OpenDesignFile(p.file).opened)
+      state.SkipWithError("the design was refused");
   }
 }
 BENCHMARK(BM_OpenDesign)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenDesignAndDesign(benchmark::State& state) {
   Program p;
-  p.window.SaveDesignAs();
+  p.window.files().SaveDesignAs();
   for ([[maybe_unused]] auto _ : state) {
-    p.window.HandleUserEvent([&] { p.window.OpenDesign(); });
+    p.window.HandleUserEvent([&] { p.window.files().OpenDesign(); });
     p.prompts.shown.clear();
   }
 }
@@ -66,10 +70,10 @@ BENCHMARK(BM_OpenDesignAndDesign)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRedo(benchmark::State& state) {
   Program p;
-  p.window.HandleUserEvent([&] { p.window.ApplyPreset("TallBoy1"); });
+  p.window.HandleUserEvent([&] { p.window.presets().ApplyPreset("TallBoy1"); });
   bool undo = true;
   for ([[maybe_unused]] auto _ : state) {
-    p.window.HandleUserEvent([&] { undo ? p.window.Undo() : p.window.Redo(); });
+    p.window.HandleUserEvent([&] { undo ? p.window.files().Undo() : p.window.files().Redo(); });
     undo = !undo;
   }
 }
@@ -81,7 +85,8 @@ void BM_StepTaken(benchmark::State& state) {
   bool tall = false;
   for ([[maybe_unused]] auto _ : state) {
     tall = !tall;
-    p.window.HandleUserEvent([&] { p.window.TypeIntoBox("overallLength.0", tall ? "7" : "6"); });
+    p.window.HandleUserEvent(
+        [&] { p.window.design().TypeIntoBox("overallLength.0", tall ? "7" : "6"); });
   }
 }
 BENCHMARK(BM_StepTaken)->Unit(benchmark::kMicrosecond);

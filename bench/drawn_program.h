@@ -3,6 +3,7 @@
 // with a 1920 x 1080 window, drawing the design view and the angle report into real pictures.
 #include <functional>
 
+#include "app/design_commands.h"
 #include "app/main_window.h"
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
@@ -23,7 +24,7 @@ struct DrawnProgram : WindowCalls {
     window.form.windowHeight = 1080;
     window.SetCalls(*this);
     window.StartUp();
-    window.HandleUserEvent([&] { window.Activate(); });
+    window.HandleUserEvent([&] { window.design().Activate(); });
   }
   void DrawDesignView() override {
     view.Draw([this](Canvas& c) { varnloft::DrawDesignView(window.rec, c, 1920, 1080); });

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/control_names.h"
+#include "app/design_commands.h"
 #include "app/input_boxes.h"
 #include "app/state_report.h"
 #include "cli/export_actions.h"
@@ -325,7 +326,7 @@ void CliSession::Start(const std::vector<CliAction>& actions) {
   reportRoles_ = ReportsRoles(actions);
   exports_->UsePaperOf(actions);
   window_.StartUp();
-  window_.HandleUserEvent([&] { window_.Activate(); });
+  window_.HandleUserEvent([&] { window_.design().Activate(); });
 }
 
 void CliSession::Conclude() {
@@ -380,19 +381,19 @@ void CliSession::Apply(const CliAction& action) {
     const std::string box = BoxRole(assignment.first);
     MainWindow::StepScope step(w, w.BoxStepName("Typing", box));
     RevealSizeBox(w, box);
-    w.HandleUserEvent([&] { w.TypeIntoBox(box, assignment.second); });
+    w.HandleUserEvent([&] { w.design().TypeIntoBox(box, assignment.second); });
   } else if (action.option == "--choose") {
     const auto assignment = SplitAssignment(action);
     const std::string box = BoxRole(assignment.first);
     MainWindow::StepScope step(w, w.BoxStepName("Choice", box));
     RevealSizeBox(w, box);
-    w.HandleUserEvent([&] { w.ChooseItem(box, assignment.second); });
+    w.HandleUserEvent([&] { w.design().ChooseItem(box, assignment.second); });
   } else if (action.option == "--design") {
     if (!w.form.at("designButton").enabled || !w.form.mainWindowEnabled) return;
-    w.ButtonMouseDown("designButton");
-    w.HandleUserEvent([&] { w.PressDesign(); });
+    w.design().ButtonMouseDown("designButton");
+    w.HandleUserEvent([&] { w.design().PressDesign(); });
   } else if (action.option == "--activate") {
-    w.HandleUserEvent([&] { w.Activate(); });
+    w.HandleUserEvent([&] { w.design().Activate(); });
   } else if (!ApplyRoleAction(w, action) && !materials_->Apply(action) && !safety_->Apply(action) &&
              !plans_->Apply(action) && !files_->Apply(action) && !model3d_->Apply(action) &&
              !exports_->Apply(action) && !ApplyViewAction(w, *pictures_, action, writeError_)) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/file_commands.h"
+
 namespace varnloft {
 
 const std::vector<std::string>& FileOptionsWithArgument() {
@@ -41,15 +43,15 @@ bool CliFiles::Apply(const CliAction& action) {
   if (option == "--open") openChoice_ = action.argument;
   if (option == "--save-design") saveChoice_ = action.argument;
   if (option == "--open") {
-    w.HandleUserEvent([&] { w.OpenDesign(); });
+    w.HandleUserEvent([&] { w.files().OpenDesign(); });
   } else if (option == "--save-design") {
-    w.HandleUserEvent([&] { w.SaveDesignAs(); });
+    w.HandleUserEvent([&] { w.files().SaveDesignAs(); });
   } else if (option == "--new") {
-    w.HandleUserEvent([&] { w.NewDesign(); });
+    w.HandleUserEvent([&] { w.files().NewDesign(); });
   } else if (option == "--undo") {
-    w.HandleUserEvent([&] { w.Undo(); });
+    w.HandleUserEvent([&] { w.files().Undo(); });
   } else {
-    w.HandleUserEvent([&] { w.Redo(); });
+    w.HandleUserEvent([&] { w.files().Redo(); });
   }
   openChoice_.clear();
   saveChoice_.clear();

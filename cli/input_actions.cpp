@@ -1,10 +1,14 @@
 #include "cli/input_actions.h"
 
+#include <functional>
 #include <utility>
 
+#include "app/design_commands.h"
 #include "app/input_boxes.h"
 #include "app/main_window.h"
+#include "app/option_commands.h"
 #include "app/option_dialogs.h"
+#include "app/preset_commands.h"
 #include "app/preset_menu.h"
 
 namespace varnloft {
@@ -16,10 +20,10 @@ bool CanUseMenuItem(const MainWindow& w, const char* menu, const std::string& it
   return w.form.mainWindowEnabled && w.form.at(menu).enabled && w.form.at(item).enabled;
 }
 
-void PressButton(MainWindow& w, const char* button, void (MainWindow::*click)()) {
+void PressButton(MainWindow& w, const char* button, const std::function<void()>& click) {
   if (!w.form.mainWindowEnabled || !w.form.at(button).enabled) return;
-  w.ButtonMouseDown(button);
-  w.HandleUserEvent([&] { (w.*click)(); });
+  w.design().ButtonMouseDown(button);
+  w.HandleUserEvent(click);
 }
 
 // The Pre-Settings item whose caption is exactly `caption`; empty when there is none.
@@ -30,9 +34,10 @@ std::string PresetItemWithCaption(const MainWindow& w, const std::string& captio
 }
 
 // Clicks a menu item that opens an option dialog; true when the dialog is then open.
-bool OpenDialog(MainWindow& w, const char* item, void (MainWindow::*click)(), const char* dialog) {
+bool OpenDialog(MainWindow& w, const char* item, const std::function<void()>& click,
+                const char* dialog) {
   if (!CanUseMenuItem(w, "Options1", item)) return false;
-  w.HandleUserEvent([&] { (w.*click)(); });
+  w.HandleUserEvent(click);
   return w.form.at(dialog).visible;
 }
 
@@ -42,7 +47,8 @@ void CloseIfStillOpen(MainWindow& w, const char* dialog, const std::function<voi
 }
 
 void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
-  if (!OpenDialog(w, "LumberThickness2", &MainWindow::ShowThicknessDialog, kThicknessDialog))
+  if (!OpenDialog(
+          w, "LumberThickness2", [&w] { w.options().ShowThicknessDialog(); }, kThicknessDialog))
     return;
   ThicknessDialog dialog(w);
   if (cancel) {
@@ -63,7 +69,9 @@ void ApplyThickness(MainWindow& w, const std::string& argument, bool cancel) {
 }
 
 void ApplyScale(MainWindow& w, const std::string& percentage) {
-  if (!OpenDialog(w, "UserDefinedPercentageSetting1", &MainWindow::ShowScaleDialog, kScaleDialog))
+  if (!OpenDialog(
+          w, "UserDefinedPercentageSetting1", [&w] { w.options().ShowScaleDialog(); },
+          kScaleDialog))
     return;
   ScaleDialog dialog(w);
   TypeIntoDialogBox(w, kScaleDialog, "percentage", percentage,
@@ -102,13 +110,13 @@ void ValidateInputAction(const MainWindow& window, const CliAction& action) {
 bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   const std::string& option = action.option;
   if (option == "--metric") {
-    PressButton(w, "metricButton", &MainWindow::SwitchToMetric);
+    PressButton(w, "metricButton", [&w] { w.presets().SwitchToMetric(); });
   } else if (option == "--imperial") {
-    PressButton(w, "imperialButton", &MainWindow::SwitchToImperial);
+    PressButton(w, "imperialButton", [&w] { w.presets().SwitchToImperial(); });
   } else if (option == "--preset") {
     const std::string item = PresetItemWithCaption(w, action.argument);
     if (item.empty() || !CanUseMenuItem(w, "PreSettings1", item)) return true;
-    w.HandleUserEvent([&] { w.ApplyPreset(item); });
+    w.HandleUserEvent([&] { w.presets().ApplyPreset(item); });
   } else if (option == "--thickness") {
     ApplyThickness(w, action.argument, false);
   } else if (option == "--thickness-cancel") {
@@ -118,7 +126,7 @@ bool ApplyInputAction(MainWindow& w, const CliAction& action) {
   } else if (option == "--model-toggle") {
     const char* item = "modelScaleItem";
     if (!CanUseMenuItem(w, "Options1", item)) return true;
-    w.HandleUserEvent([&] { w.ToggleModelScale(); });
+    w.HandleUserEvent([&] { w.options().ToggleModelScale(); });
   } else {
     return false;
   }
@@ -131,7 +139,7 @@ void RevealSizeBox(MainWindow& w, const std::string& box) {
       w.form.at(box).visible)
     return;
   if (!w.form.at(row->greenLabel).visible) return;
-  w.HandleUserEvent([&] { w.ShowLumberSizeBox(row->greenLabel); });
+  w.HandleUserEvent([&] { w.design().ShowLumberSizeBox(row->greenLabel); });
 }
 
 }  // namespace varnloft

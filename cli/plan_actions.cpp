@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/design_commands.h"
 #include "app/kept_plan_values.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
@@ -54,7 +55,7 @@ void CliPlans::ShowPlans() {
     const std::string error = SaveImageFile(sheet.Image(), QString::fromStdString(saveTarget_));
     if (!error.empty()) ReportWriteError(error);
   }
-  window_.HandleUserEvent([this] { window_.Activate(); });
+  window_.HandleUserEvent([this] { window_.design().Activate(); });
 }
 
 void CliPlans::PrintPlansToPdf() {
@@ -80,15 +81,15 @@ bool CliPlans::Apply(const CliAction& action) {
     planSaved_ = true;
     if (!mainWindowUsable || !w.form.at("plansButton").enabled) return true;
     saveTarget_ = action.argument;
-    w.ButtonMouseDown("plansButton");
-    w.HandleUserEvent([&] { w.PressPlans(); });
+    w.design().ButtonMouseDown("plansButton");
+    w.HandleUserEvent([&] { w.design().PressPlans(); });
     saveTarget_.clear();
   } else if (action.option == "--print-pdf") {
     pdfPrinted_ = true;
     if (!mainWindowUsable || !w.form.at("printButton").enabled) return true;
     pdfTarget_ = action.argument;
-    w.ButtonMouseDown("printButton");
-    w.HandleUserEvent([&] { w.PressPrint(); });
+    w.design().ButtonMouseDown("printButton");
+    w.HandleUserEvent([&] { w.design().PressPrint(); });
     pdfTarget_.clear();
   } else if (action.option == "--page") {
     // Taken for the whole run by UsePaperOf.
@@ -108,8 +109,8 @@ void CliPlans::Conclude() {
     w.HandleUserEvent([this] { DrawSheet(); });
   }
   if (!printOpsFile_.empty() && !pdfPrinted_ && w.form.mainWindowEnabled) {
-    w.ButtonMouseDown("printButton");
-    w.HandleUserEvent([&] { w.PressPrint(); });
+    w.design().ButtonMouseDown("printButton");
+    w.HandleUserEvent([&] { w.design().PressPrint(); });
   }
 }
 

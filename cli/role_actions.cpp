@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/control_names.h"
+#include "app/design_commands.h"
 #include "app/design_state.h"
 #include "app/input_boxes.h"
 #include "cli/input_actions.h"
@@ -87,13 +88,13 @@ bool ApplyRoleAction(MainWindow& w, const CliAction& action) {
     for (size_t slot : slots) {
       const std::string box = entry.boxes[slot];
       RevealSizeBox(w, box);
-      w.HandleUserEvent([&] { w.TypeIntoBox(box, texts[slot]); });
+      w.HandleUserEvent([&] { w.design().TypeIntoBox(box, texts[slot]); });
     }
   }
   // Enter in the box presses Design.
   if (!w.form.mainWindowEnabled || !w.form.at("designButton").enabled) return true;
-  w.ButtonMouseDown("designButton");
-  w.HandleUserEvent([&] { w.PressDesign(); });
+  w.design().ButtonMouseDown("designButton");
+  w.HandleUserEvent([&] { w.design().PressDesign(); });
   return true;
 }
 

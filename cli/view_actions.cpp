@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/design_commands.h"
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "platform/atomic_write.h"
@@ -100,7 +101,7 @@ bool ApplyViewAction(MainWindow& window, CliPictures& pictures, const CliAction&
   if (action.option == "--exterior" || action.option == "--interior") {
     if (!window.form.mainWindowEnabled) return true;
     const char* button = action.option == "--exterior" ? "exteriorSupports" : "interiorSupports";
-    window.HandleUserEvent([&] { window.ClickSupportSide(button); });
+    window.HandleUserEvent([&] { window.design().ClickSupportSide(button); });
   } else if (action.option == "--window") {
     int w = 0, h = 0;
     ParseWindowSize(action.argument, w, h);

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/file_commands.h"
 #include "app/qt/design_file_dialogs.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/recent_files.h"
@@ -48,16 +49,18 @@ void MainWindowWidget::BuildFileMenu(QMenu* file) {
   askSaveFileName = [this](const QString& folder, const QString& proposed) {
     return RunSaveDesignDialog(this, folder, proposed);
   };
-  AddDocumentItem(file, "New", "&New", {QKeySequence("Ctrl+N")}, [this] { state_.NewDesign(); });
+  AddDocumentItem(file, "New", "&New", {QKeySequence("Ctrl+N")},
+                  [this] { state_.files().NewDesign(); });
   AddDocumentItem(file, "Open", "&Open...", {QKeySequence("Ctrl+O")},
-                  [this] { state_.OpenDesign(); });
+                  [this] { state_.files().OpenDesign(); });
   recentMenu_ = file->addMenu("Open &Recent");
   recentMenu_->setObjectName("OpenRecent1");
   connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindowWidget::FillRecentMenu);
-  AddDocumentItem(file, "Save", "&Save", {QKeySequence("Ctrl+S")}, [this] { state_.SaveDesign(); });
+  AddDocumentItem(file, "Save", "&Save", {QKeySequence("Ctrl+S")},
+                  [this] { state_.files().SaveDesign(); });
   AddDocumentItem(file, "SaveAs", "Save &As...", {QKeySequence("Ctrl+Shift+S")},
-                  [this] { state_.SaveDesignAs(); });
-  AddDocumentItem(file, "Revert", "Re&vert", {}, [this] { state_.RevertDesign(); });
+                  [this] { state_.files().SaveDesignAs(); });
+  AddDocumentItem(file, "Revert", "Re&vert", {}, [this] { state_.files().RevertDesign(); });
   file->addSeparator();
 }
 
@@ -68,9 +71,10 @@ void MainWindowWidget::RememberRecentFile(const std::string& path) {
 void MainWindowWidget::BuildEditMenu() {
   QMenu* edit = menuBar()->addMenu("&Edit");
   edit->setObjectName("EditMenu1");
-  AddDocumentItem(edit, "Undo", "&Undo", {QKeySequence("Ctrl+Z")}, [this] { state_.Undo(); });
+  AddDocumentItem(edit, "Undo", "&Undo", {QKeySequence("Ctrl+Z")},
+                  [this] { state_.files().Undo(); });
   AddDocumentItem(edit, "Redo", "&Redo", {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")},
-                  [this] { state_.Redo(); });
+                  [this] { state_.files().Redo(); });
 }
 
 void MainWindowWidget::SetRecentFiles(RecentFiles* recent) {
@@ -87,7 +91,7 @@ void MainWindowWidget::FillRecentMenu() {
         QString("&%1 %2").arg(number++).arg(Literal(QFileInfo(path).fileName())));
     item->setToolTip(path);
     connect(item, &QAction::triggered, this, [this, path] {
-      Run([&] { state_.OpenRecentDesign(path.toStdString()); });
+      Run([&] { state_.files().OpenRecentDesign(path.toStdString()); });
       // A file that has gone leaves the list.
       if (recent_ && !QFileInfo::exists(path)) recent_->Remove(path);
       SyncDocument();
@@ -126,9 +130,9 @@ void MainWindowWidget::OnFocusChanged(QWidget* old, QWidget* now) {
   if (box.isEmpty() || BoxOf(now) == box) return;
   // Hiding a box while copying the state moves the focus: the copy goes on by itself.
   if (syncing_)
-    state_.BoxFocusLeft(box.toStdString());
+    state_.files().BoxFocusLeft(box.toStdString());
   else
-    Run([&] { state_.BoxFocusLeft(box.toStdString()); });
+    Run([&] { state_.files().BoxFocusLeft(box.toStdString()); });
 }
 
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {

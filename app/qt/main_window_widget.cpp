@@ -15,8 +15,12 @@
 #include <string_view>
 
 #include "app/control_names.h"
+#include "app/design_commands.h"
+#include "app/file_commands.h"
 #include "app/input_boxes.h"
+#include "app/option_commands.h"
 #include "app/panel_layout.h"
+#include "app/preset_commands.h"
 #include "app/preset_menu.h"
 #include "app/qt/design_button_picture.h"
 
@@ -124,7 +128,7 @@ QLineEdit* MainWindowWidget::AddEdit(QWidget* parent, const QString& name, int t
   edits_[name] = e;
   connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] { state_.BoxTextEdited(name.toStdString(), text.toStdString()); });
+    Run([&] { state_.files().BoxTextEdited(name.toStdString(), text.toStdString()); });
   });
   connect(e, &QLineEdit::returnPressed, this, [this, name] { PressEnter(name); });
   e->installEventFilter(this);
@@ -144,11 +148,11 @@ QComboBox* MainWindowWidget::AddCombo(QWidget* parent, const QString& name, int 
   // Typing changes the text letter by letter; choosing an item from the list is a click first.
   connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] { state_.BoxTextEdited(name.toStdString(), text.toStdString()); });
+    Run([&] { state_.files().BoxTextEdited(name.toStdString(), text.toStdString()); });
   });
   connect(box, &QComboBox::textActivated, this, [this, name](const QString& text) {
     if (syncing_) return;
-    Run([&] { state_.ChooseItem(name.toStdString(), text.toStdString()); });
+    Run([&] { state_.design().ChooseItem(name.toStdString(), text.toStdString()); });
   });
   connect(box->lineEdit(), &QLineEdit::returnPressed, this, [this, name] { PressEnter(name); });
   box->installEventFilter(this);
@@ -187,7 +191,7 @@ void MainWindowWidget::BuildPanel() {
   grid->setObjectName(NameOf("inputGrid"));
   row->addWidget(grid, 1);
   connect(grid, &TrackingPanel::mouseMoved, this,
-          [this] { Run([&] { state_.LeaveWebAddress(); }); });
+          [this] { Run([&] { state_.design().LeaveWebAddress(); }); });
 
   QFont plain = bold;
   plain.setBold(false);
@@ -222,7 +226,7 @@ void MainWindowWidget::BuildPanel() {
   thickness->setFont(underlined);
   thickness->setCursor(Qt::PointingHandCursor);
   connect(thickness, &ClickableLabel::clicked, this,
-          [this] { Run([&] { state_.ClickThicknessLabel(); }); });
+          [this] { Run([&] { state_.options().ClickThicknessLabel(); }); });
   for (const auto& entry : InputBoxTable()) {
     if (!entry.IsLumberRow()) continue;
     const int top = kRowTop + entry.gridRow * kRowStep;
@@ -233,7 +237,7 @@ void MainWindowWidget::BuildPanel() {
       endCap->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       endCap->setCursor(Qt::PointingHandCursor);
       connect(endCap, &ClickableLabel::clicked, this,
-              [this] { Run([&] { state_.ExplainEndCaps(); }); });
+              [this] { Run([&] { state_.design().ExplainEndCaps(); }); });
     } else {
       auto* rowLabel = new QLabel(entry.caption, grid);
       rowLabel->setGeometry(kGridLeft + panel::kLumberCaption, top, 174, kBoxHeight);
@@ -245,7 +249,7 @@ void MainWindowWidget::BuildPanel() {
     green->setCursor(Qt::PointingHandCursor);
     const std::string greenName = entry.greenLabel;
     connect(green, &ClickableLabel::clicked, this,
-            [this, greenName] { Run([&] { state_.ShowLumberSizeBox(greenName); }); });
+            [this, greenName] { Run([&] { state_.design().ShowLumberSizeBox(greenName); }); });
     AddCombo(grid, Q(entry.SizeBox()), top);
     QLineEdit* width = AddEdit(grid, Q(entry.WidthBox()), top);
     width->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
@@ -277,10 +281,11 @@ void MainWindowWidget::BuildPanel() {
     rb->setGeometry(8 + i * 300, radioTop, 295, 22);
     radios_[radios[i]] = rb;
     const QString name = radios[i];
-    connect(rb, &QRadioButton::pressed, this,
-            [this, name] { Run([&] { state_.SupportSideMouseDown(name.toStdString()); }); });
+    connect(rb, &QRadioButton::pressed, this, [this, name] {
+      Run([&] { state_.design().SupportSideMouseDown(name.toStdString()); });
+    });
     connect(rb, &QRadioButton::clicked, this,
-            [this, name] { Run([&] { state_.ClickSupportSide(name.toStdString()); }); });
+            [this, name] { Run([&] { state_.design().ClickSupportSide(name.toStdString()); }); });
   }
 
   // The maker's web address.
@@ -291,8 +296,9 @@ void MainWindowWidget::BuildPanel() {
   web->setCursor(Qt::PointingHandCursor);
   web->setMouseTracking(true);
   connect(web, &ClickableLabel::mouseMoved, this,
-          [this] { Run([&] { state_.HoverWebAddress(); }); });
-  connect(web, &ClickableLabel::clicked, this, [this] { Run([&] { state_.OpenWebAddress(); }); });
+          [this] { Run([&] { state_.design().HoverWebAddress(); }); });
+  connect(web, &ClickableLabel::clicked, this,
+          [this] { Run([&] { state_.design().OpenWebAddress(); }); });
 
   // Command buttons in their dark blue panel.
   auto* buttonPanel = new QWidget(panel);
@@ -311,11 +317,11 @@ void MainWindowWidget::BuildPanel() {
     std::function<void()> click;
   };
   const CommandButton commandButtons[] = {
-      {"imperialButton", 10, 30, [this] { state_.SwitchToImperial(); }},
-      {"metricButton", 46, 30, [this] { state_.SwitchToMetric(); }},
-      {"designButton", 82, 60, [this] { state_.PressDesign(); }},
-      {"plansButton", 148, 30, [this] { state_.PressPlans(); }},
-      {"printButton", 184, 30, [this] { state_.PressPrint(); }},
+      {"imperialButton", 10, 30, [this] { state_.presets().SwitchToImperial(); }},
+      {"metricButton", 46, 30, [this] { state_.presets().SwitchToMetric(); }},
+      {"designButton", 82, 60, [this] { state_.design().PressDesign(); }},
+      {"plansButton", 148, 30, [this] { state_.design().PressPlans(); }},
+      {"printButton", 184, 30, [this] { state_.design().PressPrint(); }},
   };
   for (const auto& button : commandButtons) {
     auto* b = new QPushButton(Q(state_.form.Text(button.name)), buttonPanel);
@@ -327,7 +333,7 @@ void MainWindowWidget::BuildPanel() {
     buttons_[button.name] = b;
     const QString name = button.name;
     connect(b, &QPushButton::pressed, this,
-            [this, name] { Run([&] { state_.ButtonMouseDown(name.toStdString()); }); });
+            [this, name] { Run([&] { state_.design().ButtonMouseDown(name.toStdString()); }); });
     auto click = button.click;
     connect(b, &QPushButton::clicked, this, [this, click] { Run(click); });
   }
@@ -361,13 +367,16 @@ void MainWindowWidget::BuildMenus() {
   exportMenu_ = file->addMenu("&Export");
   exportMenu_->setObjectName("Export");
   file->addSeparator();
-  AddMenuItem(file, "PrinterSetup1", [this] { state_.PrinterSetup(); });
-  AddMenuItem(file, "Exit1", [this] { state_.Exit(); })->setShortcut(QKeySequence("Ctrl+Q"));
+  AddMenuItem(file, "PrinterSetup1", [this] { state_.options().PrinterSetup(); });
+  AddMenuItem(file, "Exit1", [this] {
+    state_.options().Exit();
+  })->setShortcut(QKeySequence("Ctrl+Q"));
   BuildEditMenu();
 
   QMenu* presets = addMenu("PreSettings1");
   for (const auto& name : PresetMenuItems()) {
-    QAction* a = AddMenuItem(presets, Q(name), [this, name] { state_.ApplyPreset(name); });
+    QAction* a =
+        AddMenuItem(presets, Q(name), [this, name] { state_.presets().ApplyPreset(name); });
     a->setCheckable(true);
     if (name == "Adultecono1" || name == "TallBoy1" || name == "Childrensecono1" ||
         name == "BabyTable1")
@@ -375,20 +384,22 @@ void MainWindowWidget::BuildMenus() {
   }
 
   QMenu* options = addMenu("Options1");
-  AddMenuItem(options, "LumberThickness2", [this] { state_.ShowThicknessDialog(); });
+  AddMenuItem(options, "LumberThickness2", [this] { state_.options().ShowThicknessDialog(); });
   options->addSeparator();
-  AddMenuItem(options, "UserDefinedPercentageSetting1", [this] { state_.ShowScaleDialog(); });
-  AddMenuItem(options, "modelScaleItem", [this] { state_.ToggleModelScale(); });
+  AddMenuItem(options, "UserDefinedPercentageSetting1",
+              [this] { state_.options().ShowScaleDialog(); });
+  AddMenuItem(options, "modelScaleItem", [this] { state_.options().ToggleModelScale(); });
 
   // The program's windows add their items to View (the 3D View) after the Materials item.
   viewMenu_ = addMenu("View1");
-  QAction* materials = AddMenuItem(viewMenu_, "Materials1", [this] { state_.ShowMaterials(); });
+  QAction* materials =
+      AddMenuItem(viewMenu_, "Materials1", [this] { state_.options().ShowMaterials(); });
   materials->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
 
   QMenu* help = addMenu("Help1");
-  AddMenuItem(help, "About2", [this] { state_.ShowAbout(); });
+  AddMenuItem(help, "About2", [this] { state_.options().ShowAbout(); });
   help->addSeparator();
-  AddMenuItem(help, "Illustrations1", [this] { state_.ShowIllustrations(); });
+  AddMenuItem(help, "Illustrations1", [this] { state_.options().ShowIllustrations(); });
 }
 
 void MainWindowWidget::BuildStatusBar() {
@@ -413,11 +424,11 @@ void MainWindowWidget::PressEnter(const QString& box) {
   if (syncing_) return;
   // The box's typing is done: one step, as when the focus leaves it. Then Design, as a click on
   // it; the focus stays in the box.
-  Run([&] { state_.BoxFocusLeft(box.toStdString()); });
+  Run([&] { state_.files().BoxFocusLeft(box.toStdString()); });
   QPushButton* design = buttons_.value("designButton");
   if (!design || !design->isEnabled() || !isEnabled()) return;
-  Run([&] { state_.ButtonMouseDown("designButton"); });
-  Run([&] { state_.PressDesign(); });
+  Run([&] { state_.design().ButtonMouseDown("designButton"); });
+  Run([&] { state_.design().PressDesign(); });
 }
 
 void MainWindowWidget::Run(const std::function<void()>& handler) {
@@ -510,7 +521,7 @@ void MainWindowWidget::ActivateFromProgram() {
     raise();
     activateWindow();
   }
-  Run([&] { state_.Activate(); });
+  Run([&] { state_.design().Activate(); });
 }
 
 void MainWindowWidget::showEvent(QShowEvent* event) {
@@ -525,7 +536,7 @@ void MainWindowWidget::showEvent(QShowEvent* event) {
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
   // Unsaved changes are kept unless the user saves them or lets them go.
   bool mayClose = false;
-  Run([&] { mayClose = state_.ConfirmCloseDesign(); });
+  Run([&] { mayClose = state_.files().ConfirmCloseDesign(); });
   if (!mayClose) {
     event->ignore();
     // The keyboard comes back from the question, window manager or not.

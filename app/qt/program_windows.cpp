@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/file_commands.h"
 #include "app/plan_context_of.h"
 #include "app/state_report.h"
 #include "design/angle_report.h"
@@ -107,7 +108,7 @@ void ProgramWindows::KeepRecentFiles(std::unique_ptr<QSettings> settings) {
 }
 
 void ProgramWindows::OpenAtStartUp(const std::string& path) {
-  const FileOpening opening = state_->OpenDesignFile(path);
+  const FileOpening opening = state_->files().OpenDesignFile(path);
   mainWidget_->SyncFromState();
   if (opening.error.empty() && opening.notice.empty()) return;
   // After the first activation, which the window's showing has queued.

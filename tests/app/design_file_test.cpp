@@ -9,8 +9,12 @@
 #include <functional>
 #include <string>
 
+#include "app/design_commands.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
+#include "app/option_commands.h"
 #include "app/option_dialogs.h"
+#include "app/preset_commands.h"
 #include "app/preset_menu.h"
 #include "app/state_report.h"
 #include "tests/app/scratch_folder.h"
@@ -30,17 +34,17 @@ std::string ReportedControls(const MainWindow& w) {
 
 void SaveAs(StartedWindow& s, const std::string& path) {
   s.calls.askSaveDesignFile = [&](const std::string&) { return path; };
-  ASSERT_TRUE(s.Run([&] { EXPECT_TRUE(s.w.SaveDesignAs()); }));
+  ASSERT_TRUE(s.Run([&] { EXPECT_TRUE(s.w.files().SaveDesignAs()); }));
 }
 
 // The window after opening `path` and the activation that follows the file dialog.
 void OpenAndActivate(StartedWindow& s, const std::string& path) {
   s.calls.askOpenDesignFile = [&] { return path; };
-  s.Run([&] { s.w.OpenDesign(); });
+  s.Run([&] { s.w.files().OpenDesign(); });
 }
 
 void ChooseThickness(StartedWindow& s, const std::string& inches, const std::string& sixteenths) {
-  s.Run([&] { s.w.ShowThicknessDialog(); });
+  s.Run([&] { s.w.options().ShowThicknessDialog(); });
   ThicknessDialog dialog(s.w);
   RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("inches", inches); });
   RunDialogEvent(s.w, kThicknessDialog, [&] { dialog.UserChange("sixteenths", sixteenths); });
@@ -48,7 +52,7 @@ void ChooseThickness(StartedWindow& s, const std::string& inches, const std::str
 }
 
 void ChooseScale(StartedWindow& s, const std::string& percentage) {
-  s.Run([&] { s.w.ShowScaleDialog(); });
+  s.Run([&] { s.w.options().ShowScaleDialog(); });
   ScaleDialog dialog(s.w);
   RunDialogEvent(s.w, kScaleDialog, [&] { dialog.UserChange(percentage); });
   RunDialogEvent(s.w, kScaleDialog, [&] { dialog.PressOk(); });
@@ -65,49 +69,50 @@ std::vector<RoundTripCase> RoundTripCases() {
   const auto& items = PresetMenuItems();
   for (size_t i = 0; i + 1 < items.size(); ++i) {
     const std::string& item = items[i];
-    cases.push_back({item + " imperial", Answer::Yes,
-                     [item](StartedWindow& s) { s.Run([&] { s.w.ApplyPreset(item); }); }});
+    cases.push_back({item + " imperial", Answer::Yes, [item](StartedWindow& s) {
+                       s.Run([&] { s.w.presets().ApplyPreset(item); });
+                     }});
     cases.push_back({item + " metric", Answer::Yes, [item](StartedWindow& s) {
-                       s.Run([&] { s.w.SwitchToMetric(); });
-                       s.Run([&] { s.w.ApplyPreset(item); });
+                       s.Run([&] { s.w.presets().SwitchToMetric(); });
+                       s.Run([&] { s.w.presets().ApplyPreset(item); });
                      }});
   }
   cases.push_back({"typed text that is no number", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.TypeIntoBox("tableHeight.0", "abc"); });
-                     s.Run([&] { s.w.PressDesign(); });
+                     s.Run([&] { s.w.design().TypeIntoBox("tableHeight.0", "abc"); });
+                     s.Run([&] { s.w.design().PressDesign(); });
                    }});
   cases.push_back({"typed, not yet designed, in metric", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.SwitchToMetric(); });
-                     s.Run([&] { s.w.TypeIntoBox("seatToTableDistance.0", "101"); });
-                     s.Run([&] { s.w.TypeIntoBox("overallLength.0", ""); });
-                     s.Run([&] { s.w.TypeIntoBox("outerSupportSize.0", "2 X 8"); });
+                     s.Run([&] { s.w.presets().SwitchToMetric(); });
+                     s.Run([&] { s.w.design().TypeIntoBox("seatToTableDistance.0", "101"); });
+                     s.Run([&] { s.w.design().TypeIntoBox("overallLength.0", ""); });
+                     s.Run([&] { s.w.design().TypeIntoBox("outerSupportSize.0", "2 X 8"); });
                    }});
   cases.push_back({"text beyond ASCII", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.TypeIntoBox("tableHeight.1", "5\xC2\xBD"); });
+                     s.Run([&] { s.w.design().TypeIntoBox("tableHeight.1", "5\xC2\xBD"); });
                    }});
   for (Answer answer : {Answer::Yes, Answer::No}) {
     cases.push_back({answer == Answer::Yes ? "overlap repositioned" : "overlap kept", answer,
                      [](StartedWindow& s) {
-                       s.Run([&] { s.w.ChooseItem("deckBoardCount.0", "2"); });
-                       s.Run([&] { s.w.PressDesign(); });
+                       s.Run([&] { s.w.design().ChooseItem("deckBoardCount.0", "2"); });
+                       s.Run([&] { s.w.design().PressDesign(); });
                      }});
   }
   cases.push_back({"interior supports and end caps", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.ClickSupportSide("interiorSupports"); });
-                     s.Run([&] { s.w.ChooseItem("endCapSize.0", "2 X 4"); });
-                     s.Run([&] { s.w.PressDesign(); });
+                     s.Run([&] { s.w.design().ClickSupportSide("interiorSupports"); });
+                     s.Run([&] { s.w.design().ChooseItem("endCapSize.0", "2 X 4"); });
+                     s.Run([&] { s.w.design().PressDesign(); });
                    }});
   cases.push_back({"three-sixteenths lumber thickness", Answer::Yes,
                    [](StartedWindow& s) { ChooseThickness(s, "1", "3"); }});
   cases.push_back({"half scale, then metric", Answer::Yes, [](StartedWindow& s) {
                      ChooseScale(s, "50");
-                     s.Run([&] { s.w.SwitchToMetric(); });
+                     s.Run([&] { s.w.presets().SwitchToMetric(); });
                    }});
   cases.push_back({"21.4 % model scale", Answer::Yes,
-                   [](StartedWindow& s) { s.Run([&] { s.w.ToggleModelScale(); }); }});
+                   [](StartedWindow& s) { s.Run([&] { s.w.options().ToggleModelScale(); }); }});
   cases.push_back({"model scale restored", Answer::Yes, [](StartedWindow& s) {
-                     s.Run([&] { s.w.ToggleModelScale(); });
-                     s.Run([&] { s.w.ToggleModelScale(); });
+                     s.Run([&] { s.w.options().ToggleModelScale(); });
+                     s.Run([&] { s.w.options().ToggleModelScale(); });
                    }});
   return cases;
 }
@@ -126,7 +131,7 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
 
     StartedWindow opened;
     opened.prompts.answer = c.answer;
-    const FileOpening opening = opened.w.OpenDesignFile(path);
+    const FileOpening opening = opened.w.files().OpenDesignFile(path);
     ASSERT_TRUE(opening.opened) << opening.error;
     EXPECT_EQ(opening.notice, "");
     EXPECT_TRUE(CaptureDesignState(opened.w.form, opened.w.rec) == savedState);
@@ -135,8 +140,8 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
     // Both designed by an activation: the same record, the same controls, the same boxes shown.
     saved.prompts.shown.clear();
     opened.prompts.shown.clear();
-    saved.Run([&] { saved.w.Activate(); });
-    opened.Run([&] { opened.w.Activate(); });
+    saved.Run([&] { saved.w.design().Activate(); });
+    opened.Run([&] { opened.w.design().Activate(); });
     EXPECT_EQ(RecordJson(opened.w.rec), RecordJson(saved.w.rec));
     EXPECT_EQ(ReportedControls(opened.w), ReportedControls(saved.w));
     EXPECT_EQ(DialogsJson(opened.prompts.shown), DialogsJson(saved.prompts.shown));
@@ -147,7 +152,7 @@ TEST(DesignFile, WrittenAndReadBackGivesTheSameDesign) {
 TEST(DesignFile, OpeningDesignsOnceThroughTheActivation) {
   ScratchFolder folder;
   StartedWindow saved;
-  saved.Run([&] { saved.w.ChooseItem("deckBoardCount.0", "2"); });
+  saved.Run([&] { saved.w.design().ChooseItem("deckBoardCount.0", "2"); });
   SaveAs(saved, folder.File("overlap.varnloft"));
 
   StartedWindow opened;
@@ -294,9 +299,9 @@ TEST(DesignFile, RefusalsSayWhy) {
 TEST(DesignFile, ARefusedFileChangesNothing) {
   ScratchFolder folder;
   StartedWindow s;
-  s.Run([&] { s.w.TypeIntoBox("seatToTableDistance.0", "4"); });
+  s.Run([&] { s.w.design().TypeIntoBox("seatToTableDistance.0", "4"); });
   SaveAs(s, folder.File("mine.varnloft"));
-  s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
+  s.Run([&] { s.w.presets().ApplyPreset("TallBoy1"); });
   const DesignDocument before = CaptureDesignState(s.w.form, s.w.rec);
   const std::string record = RecordJson(s.w.rec);
   const std::string undo = s.w.UndoMenuText();
@@ -307,7 +312,7 @@ TEST(DesignFile, ARefusedFileChangesNothing) {
   for (const std::string name :
        {"big.varnloft", "bad.varnloft", "newer.varnloft", "none.varnloft"}) {
     SCOPED_TRACE(name);
-    const FileOpening opening = s.w.OpenDesignFile(folder.File(name));
+    const FileOpening opening = s.w.files().OpenDesignFile(folder.File(name));
     EXPECT_FALSE(opening.opened);
     EXPECT_EQ(opening.error.rfind("Cannot open \"" + name + "\": ", 0), 0u) << opening.error;
     EXPECT_TRUE(CaptureDesignState(s.w.form, s.w.rec) == before);
@@ -316,15 +321,15 @@ TEST(DesignFile, ARefusedFileChangesNothing) {
     EXPECT_TRUE(s.w.IsModified());
     EXPECT_EQ(s.w.UndoMenuText(), undo);
   }
-  EXPECT_EQ(s.w.OpenDesignFile(big).error,
+  EXPECT_EQ(s.w.files().OpenDesignFile(big).error,
             "Cannot open \"big.varnloft\": it is larger than 1 MB. Nothing was changed.");
-  EXPECT_EQ(s.w.OpenDesignFile(bad).error,
+  EXPECT_EQ(s.w.files().OpenDesignFile(bad).error,
             "Cannot open \"bad.varnloft\": it is not JSON (line 1, column 30: expected a key in "
             "double quotes). Nothing was changed.");
-  EXPECT_EQ(s.w.OpenDesignFile(folder.File("newer.varnloft")).error,
+  EXPECT_EQ(s.w.files().OpenDesignFile(folder.File("newer.varnloft")).error,
             "Cannot open \"newer.varnloft\": it was made by a newer version of Varnloft (design "
             "file version 3; this version reads version 1). Nothing was changed.");
-  EXPECT_EQ(s.w.OpenDesignFile(folder.path).error,
+  EXPECT_EQ(s.w.files().OpenDesignFile(folder.path).error,
             "Cannot open \"" + folder.path.substr(folder.path.rfind('/') + 1) +
                 "\": it is a folder. Nothing was changed.");
 }
@@ -345,7 +350,7 @@ TEST(DesignFile, UnknownKeysSurviveASave) {
   OpenAndActivate(s, path);
   EXPECT_FLOAT_EQ(s.w.rec.OverallLength, 7.0f);
   EXPECT_NEAR(s.w.rec.LegAngle, 30.96, 0.01);  // the file's record is never trusted
-  s.Run([&] { s.w.TypeIntoBox("overallLength.0", "8"); });
+  s.Run([&] { s.w.design().TypeIntoBox("overallLength.0", "8"); });
   SaveAs(s, folder.File("saved.varnloft"));
 
   const auto parsed = ParseJson(ScratchFolder::Read(folder.File("saved.varnloft")));
@@ -366,9 +371,9 @@ TEST(DesignFile, UnknownKeysSurviveASave) {
 TEST(DesignFile, ATextNoFileCouldHoldIsNotSaved) {
   ScratchFolder folder;
   StartedWindow s;
-  s.Run([&] { s.w.TypeIntoBox("tableHeight.0", std::string(1001, '7')); });
+  s.Run([&] { s.w.design().TypeIntoBox("tableHeight.0", std::string(1001, '7')); });
   s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("long.varnloft"); };
-  EXPECT_FALSE(s.w.SaveDesignAs());
+  EXPECT_FALSE(s.w.files().SaveDesignAs());
   ASSERT_FALSE(s.prompts.shown.empty());
   EXPECT_EQ(s.prompts.shown.back().text,
             "Cannot save \"long.varnloft\": the text of \"inputs.tableHeight[0]\" is longer "

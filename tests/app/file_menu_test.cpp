@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "app/file_commands.h"
+#include "app/preset_commands.h"
 #include "app/state_report.h"
 #include "tests/app/scratch_folder.h"
 #include "tests/app/started_window.h"
@@ -14,10 +16,10 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
   ScratchFolder folder;
   StartedWindow s;
   const std::string builtIn = RecordJson(s.w.rec) + ControlsJson(s.w);
-  s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
+  s.Run([&] { s.w.presets().ApplyPreset("TallBoy1"); });
 
   s.prompts.answer = Answer::Cancel;
-  s.Run([&] { s.w.NewDesign(); });
+  s.Run([&] { s.w.files().NewDesign(); });
   ASSERT_EQ(s.prompts.shown.size(), 1u);
   EXPECT_EQ(s.prompts.shown[0].text, "Save changes to Untitled before closing?");
   EXPECT_EQ(s.prompts.shown[0].answer, "Cancel");
@@ -31,12 +33,12 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
     EXPECT_EQ(proposed, "Untitled.varnloft");
     return std::string();
   };
-  s.Run([&] { s.w.NewDesign(); });
+  s.Run([&] { s.w.files().NewDesign(); });
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Tall Boy");
 
   s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("tall.varnloft"); };
-  s.Run([&] { s.w.NewDesign(); });
+  s.Run([&] { s.w.files().NewDesign(); });
   EXPECT_EQ(s.prompts.shown.back().answer, "Save");
   EXPECT_TRUE(std::filesystem::exists(folder.File("tall.varnloft")));
   // New is the window as it started, designed again.
@@ -46,7 +48,7 @@ TEST(FileMenu, NewAsksAboutUnsavedChangesAndObeysTheAnswer) {
 
   // No changes: no question.
   const size_t shown = s.prompts.shown.size();
-  s.Run([&] { s.w.NewDesign(); });
+  s.Run([&] { s.w.files().NewDesign(); });
   EXPECT_EQ(s.prompts.shown.size(), shown);
 }
 
@@ -54,9 +56,9 @@ TEST(FileMenu, OpenAsksFirstAndDiscardLetsTheChangesGo) {
   ScratchFolder folder;
   StartedWindow s;
   s.calls.askSaveDesignFile = [&](const std::string&) { return folder.File("a.varnloft"); };
-  s.Run([&] { s.w.ApplyPreset("BabyTable1"); });
-  s.Run([&] { s.w.SaveDesignAs(); });
-  s.Run([&] { s.w.SwitchToMetric(); });
+  s.Run([&] { s.w.presets().ApplyPreset("BabyTable1"); });
+  s.Run([&] { s.w.files().SaveDesignAs(); });
+  s.Run([&] { s.w.presets().SwitchToMetric(); });
   EXPECT_EQ(s.w.WindowTitle(),
             "   a.varnloft[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
 
@@ -66,22 +68,22 @@ TEST(FileMenu, OpenAsksFirstAndDiscardLetsTheChangesGo) {
     return folder.File("a.varnloft");
   };
   s.prompts.answer = Answer::Cancel;
-  s.Run([&] { s.w.OpenDesign(); });
+  s.Run([&] { s.w.files().OpenDesign(); });
   EXPECT_EQ(dialogs, 0);  // Cancel: no file dialog
   EXPECT_EQ(s.prompts.shown.back().text, "Save changes to a.varnloft before closing?");
   EXPECT_FALSE(s.w.rec.ImperialUnits);
 
   s.prompts.answer = Answer::No;
-  s.Run([&] { s.w.OpenDesign(); });
+  s.Run([&] { s.w.files().OpenDesign(); });
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(s.prompts.shown.back().answer, "Discard");
   EXPECT_TRUE(s.w.rec.ImperialUnits);  // the file as saved
   EXPECT_FALSE(s.w.IsModified());
 
   // Save with a file writes it without a dialog.
-  s.Run([&] { s.w.SwitchToMetric(); });
+  s.Run([&] { s.w.presets().SwitchToMetric(); });
   s.prompts.answer = Answer::Yes;
-  EXPECT_TRUE(s.w.ConfirmCloseDesign());
+  EXPECT_TRUE(s.w.files().ConfirmCloseDesign());
   EXPECT_NE(ScratchFolder::Read(folder.File("a.varnloft")).find("\"measure\": \"metric\""),
             std::string::npos);
 }
@@ -91,7 +93,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
   StartedWindow s;
   std::string failure;
   s.calls.saveFailed = [&](const std::string& error) { failure = error; };
-  s.Run([&] { s.w.ApplyPreset("TallBoy1"); });
+  s.Run([&] { s.w.presets().ApplyPreset("TallBoy1"); });
   // Tests run as root, which writes into read-only folders: a folder that cannot exist fails
   // for everyone, as does a missing one.
   const std::string notAFolder = folder.Write("plain-file", "x");
@@ -100,7 +102,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
         std::pair{folder.File("missing/t.varnloft"), std::string("No such file or directory")}}) {
     // A copy: the hook outlives the loop, and the window asks again when it closes.
     s.calls.askSaveDesignFile = [path = target](const std::string&) { return path; };
-    EXPECT_FALSE(s.w.SaveDesignAs());
+    EXPECT_FALSE(s.w.files().SaveDesignAs());
     const std::string expected =
         "Cannot save \"t.varnloft\": " + reason + ". The design is not saved.";
     EXPECT_EQ(s.prompts.shown.back().kind, "error");
@@ -111,7 +113,7 @@ TEST(FileMenu, ASaveThatFailsSaysWhyAndKeepsTheMark) {
   }
   // A failed save is a Cancel of the question: the window stays as it is.
   s.prompts.answer = Answer::Yes;
-  EXPECT_FALSE(s.w.ConfirmCloseDesign());
+  EXPECT_FALSE(s.w.files().ConfirmCloseDesign());
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Tall Boy");
 }
 
@@ -121,7 +123,7 @@ TEST(FileMenu, ASavedFileKeepsTheModeOfTheFileItReplaces) {
   std::string path = folder.Write("shared.varnloft", "old");
   ASSERT_EQ(chmod(path.c_str(), 0640), 0);
   s.calls.askSaveDesignFile = [&](const std::string&) { return path; };
-  ASSERT_TRUE(s.w.SaveDesignAs());
+  ASSERT_TRUE(s.w.files().SaveDesignAs());
   struct stat info {};
   ASSERT_EQ(stat(path.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -137,7 +139,7 @@ TEST(FileMenu, TheTitleNamesTheFileAndMarksChanges) {
   EXPECT_EQ(s.w.WindowTitle(),
             "   Untitled[*] - Tellwick Picnic Tables Varnloft       Monday,  December 7, 2026");
   EXPECT_FALSE(s.w.IsModified());
-  s.Run([&] { s.w.BoxTextEdited("overallLength.0", "9"); });
+  s.Run([&] { s.w.files().BoxTextEdited("overallLength.0", "9"); });
   EXPECT_TRUE(s.w.IsModified());  // while the user is still typing
 }
 

@@ -2,6 +2,7 @@
 // side survives an activation, and the web-address label.
 #include <gtest/gtest.h>
 
+#include "app/design_commands.h"
 #include "platform/web_address.h"
 #include "tests/app/started_window.h"
 
@@ -10,12 +11,12 @@ namespace {
 
 TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
   StartedWindow s;
-  s.w.HandleUserEvent([&] { s.w.PressPrint(); });
+  s.w.HandleUserEvent([&] { s.w.design().PressPrint(); });
   EXPECT_EQ(s.prints, 1);
 
-  s.w.TypeIntoBox("tableHeight.1", "five");
+  s.w.design().TypeIntoBox("tableHeight.1", "five");
   const int viewsBefore = s.designViews;
-  EXPECT_FALSE(s.w.HandleUserEvent([&] { s.w.PressPrint(); }));
+  EXPECT_FALSE(s.w.HandleUserEvent([&] { s.w.design().PressPrint(); }));
   EXPECT_EQ(s.prints, 1);
   EXPECT_EQ(s.designViews, viewsBefore);  // no redraw of a half-calculated design
   ASSERT_EQ(s.prompts.shown.size(), 1u);
@@ -24,28 +25,28 @@ TEST(MainWindowEvents, PrintAfterAFailedDesignPrintsNothing) {
 
 TEST(MainWindowEvents, SupportSideIsTakenAgainOnActivation) {
   StartedWindow s;
-  s.w.ClickSupportSide("interiorSupports");
+  s.w.design().ClickSupportSide("interiorSupports");
   EXPECT_FALSE(s.w.rec.SupportsExterior);
   EXPECT_EQ(s.w.form.at("interiorSupports").color, kRed);
   EXPECT_EQ(s.w.form.at("exteriorSupports").color, kBlue);
-  s.w.Activate();
+  s.w.design().Activate();
   EXPECT_FALSE(s.w.rec.SupportsExterior);
   EXPECT_NEAR(s.w.rec.BraceRun * 12, 28.75, 1e-4);
 
   // Clicking the button that is already checked does nothing, not even a redesign.
   const int views = s.designViews;
-  s.w.ClickSupportSide("interiorSupports");
+  s.w.design().ClickSupportSide("interiorSupports");
   EXPECT_EQ(s.designViews, views);
 }
 
 TEST(MainWindowEvents, DesignIsCustomOnlyAfterTheUserTyped) {
   StartedWindow s;
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Adult Standard");
-  s.w.PressDesign();
+  s.w.design().PressDesign();
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
-  s.w.TypeIntoBox("overallLength.0", "7");
+  s.w.design().TypeIntoBox("overallLength.0", "7");
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");  // not until Design
-  s.w.PressDesign();
+  s.w.design().PressDesign();
   EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Custom Design");
   EXPECT_EQ(s.w.form.at("designButton").color, kMaroon);
@@ -53,11 +54,11 @@ TEST(MainWindowEvents, DesignIsCustomOnlyAfterTheUserTyped) {
 
 TEST(MainWindowEvents, WebAddressLabelTurnsRedAndOpensTheAddress) {
   StartedWindow s;
-  s.w.HoverWebAddress();
+  s.w.design().HoverWebAddress();
   EXPECT_EQ(s.w.form.at("webAddress").color, kRed);
-  s.w.LeaveWebAddress();
+  s.w.design().LeaveWebAddress();
   EXPECT_EQ(s.w.form.at("webAddress").color, kMaroon);
-  s.w.OpenWebAddress();
+  s.w.design().OpenWebAddress();
   ASSERT_EQ(s.shell.opened.size(), 1u);
   EXPECT_EQ(s.shell.opened[0], kMakerWebAddress);
   EXPECT_EQ(s.w.form.Text("webAddress"), kMakerWebAddress);

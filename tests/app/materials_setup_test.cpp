@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/design_commands.h"
+#include "app/option_commands.h"
+#include "app/preset_commands.h"
 #include "materials/stock_file.h"
 #include "started_window.h"
 
@@ -60,14 +63,14 @@ TEST(MaterialsHook, FollowsEveryDesignWhetherItSucceedsOrStops) {
   StartedWindow started;
   std::vector<bool> failed;
   started.calls.designChanged = [&] { failed.push_back(started.w.rec.LastCalculationFailed); };
-  EXPECT_TRUE(started.Run([&] { started.w.PressDesign(); }));
-  started.w.TypeIntoBox("tableHeight.0", "abc");
-  EXPECT_FALSE(started.Run([&] { started.w.PressDesign(); }));
-  started.Run([&] { started.w.ApplyPreset("BabyTable1"); });
+  EXPECT_TRUE(started.Run([&] { started.w.design().PressDesign(); }));
+  started.w.design().TypeIntoBox("tableHeight.0", "abc");
+  EXPECT_FALSE(started.Run([&] { started.w.design().PressDesign(); }));
+  started.Run([&] { started.w.presets().ApplyPreset("BabyTable1"); });
   EXPECT_EQ(failed, (std::vector<bool>{false, true, false}));
   int shown = 0;
   started.calls.showMaterials = [&] { ++shown; };
-  started.Run([&] { started.w.ShowMaterials(); });
+  started.Run([&] { started.w.options().ShowMaterials(); });
   EXPECT_EQ(shown, 1);
 }
 

@@ -5,6 +5,9 @@
 
 #include <vector>
 
+#include "app/design_commands.h"
+#include "app/option_commands.h"
+#include "app/preset_commands.h"
 #include "tests/app/started_window.h"
 
 namespace varnloft {
@@ -26,8 +29,8 @@ TEST(MeasureSwitch, DefaultDesignInMetric) {
   StartedWindow s;
   const int views = s.designViews;
   ASSERT_TRUE(s.w.form.at("metricButton").enabled);
-  s.w.ButtonMouseDown("metricButton");
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  s.w.design().ButtonMouseDown("metricButton");
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
 
   EXPECT_EQ(Texts(s, {"overallLength.0", "overallLength.1"}), (Boxes{"1", "829"}));
   EXPECT_EQ(Texts(s, {"tableHeight.0", "tableHeight.1"}), (Boxes{"0", "749"}));
@@ -72,8 +75,8 @@ TEST(MeasureSwitch, DefaultDesignInMetric) {
 
 TEST(MeasureSwitch, BackToImperialReadsTheMillimetres) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToImperial(); }));
 
   EXPECT_EQ(Texts(s, {"overallLength.0", "overallLength.1", "overallLength.2"}),
             (Boxes{"6", "0", "0"}));
@@ -112,11 +115,11 @@ TEST(MeasureSwitch, BackToImperialReadsTheMillimetres) {
 
 TEST(MeasureSwitch, ModelScaleShowsInTheStatusButNotInTheBoxes) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.ToggleModelScale(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.options().ToggleModelScale(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "   Metric Measure at 21.4% reduced (model scale)");
   EXPECT_EQ(Texts(s, {"overallLength.0", "overallLength.1"}), (Boxes{"1", "829"}));
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToImperial(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "   Imperial Measure at 21.4% reduced (model scale)");
   EXPECT_EQ(Texts(s, {"overallLength.0", "overallLength.1", "overallLength.2"}),
             (Boxes{"6", "0", "0"}));
@@ -125,15 +128,15 @@ TEST(MeasureSwitch, ModelScaleShowsInTheStatusButNotInTheBoxes) {
 TEST(MeasureSwitch, LengthsOfAMetreOrMoreKeepTheirMetres) {
   StartedWindow s;
   // A 40 inch overhang (1016 mm) and a 48 inch board (1219 mm).
-  s.w.TypeIntoBox("leftDeckOverhang.0", "40");
-  s.w.TypeIntoBox("leftDeckOverhang.1", "0");
-  s.w.TypeIntoBox("seatSize.1", "48");
-  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+  s.w.design().TypeIntoBox("leftDeckOverhang.0", "40");
+  s.w.design().TypeIntoBox("leftDeckOverhang.1", "0");
+  s.w.design().TypeIntoBox("seatSize.1", "48");
+  ASSERT_TRUE(s.Run([&] { s.w.design().PressDesign(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
   EXPECT_EQ(s.Text("leftDeckOverhang.0"), "1016");
   EXPECT_EQ(s.Text("seatSize.1"), "1219");
   EXPECT_NEAR(s.w.rec.LeftDeckOverhang * 12, 40.0, 0.02);
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToImperial(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToImperial(); }));
   EXPECT_EQ(Texts(s, {"leftDeckOverhang.0", "leftDeckOverhang.1"}), (Boxes{"40", "0"}));
 }
 

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/option_commands.h"
+#include "app/preset_commands.h"
 #include "tests/app/started_window.h"
 
 namespace varnloft {
@@ -16,10 +18,10 @@ struct DialogWindow : StartedWindow {
   ScaleDialog scale{w};
 
   void OpenThickness() {
-    ASSERT_TRUE(Run([&] { w.ShowThicknessDialog(); }));
+    ASSERT_TRUE(Run([&] { w.options().ShowThicknessDialog(); }));
   }
   void OpenScale() {
-    ASSERT_TRUE(Run([&] { w.ShowScaleDialog(); }));
+    ASSERT_TRUE(Run([&] { w.options().ShowScaleDialog(); }));
   }
   void TypeThickness(const char* box, const std::string& text) {
     TypeIntoDialogBox(w, kThicknessDialog, box, text,
@@ -101,7 +103,7 @@ TEST(ThicknessDialog, APresetResetsBoxesLeftWithoutANumber) {
   d.TypeThickness("inches", "2");
   EXPECT_TRUE(d.Thickness([&] { d.thickness.CloseRequest(); }));
   d.prompts.shown.clear();
-  EXPECT_TRUE(d.Run([&] { d.w.ApplyPreset("TallBoy1"); }));
+  EXPECT_TRUE(d.Run([&] { d.w.presets().ApplyPreset("TallBoy1"); }));
   EXPECT_TRUE(d.prompts.shown.empty());
   EXPECT_EQ(d.Text("thicknessDialog.inches"), "1");
   EXPECT_EQ(d.Text("thicknessDialog.sixteenths"), "8");
@@ -152,7 +154,7 @@ TEST(ThicknessDialog, TooThickForASingleIsRefused) {
 
 TEST(ThicknessDialog, ThicknessLabelOpensItToo) {
   DialogWindow d;
-  ASSERT_TRUE(d.Run([&] { d.w.ClickThicknessLabel(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.options().ClickThicknessLabel(); }));
   EXPECT_TRUE(d.thickness.IsOpen());
   EXPECT_FALSE(d.w.form.mainWindowEnabled);
   EXPECT_FALSE(d.w.rec.CustomDesignMode);  // opening alone is no change
@@ -175,7 +177,7 @@ TEST(ScaleDialog, HalfSize) {
   EXPECT_TRUE(d.w.form.mainWindowEnabled);
 
   // A scale from the dialog counts as on for the 21.4 % toggle.
-  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
   ASSERT_FALSE(d.prompts.shown.empty());
   EXPECT_EQ(d.prompts.shown.back().text, "Restore back to 100% Size?");
   EXPECT_FALSE(d.w.rec.ModelScale);
@@ -183,7 +185,7 @@ TEST(ScaleDialog, HalfSize) {
 
 TEST(ScaleDialog, MetricExamples) {
   DialogWindow d;
-  ASSERT_TRUE(d.Run([&] { d.w.SwitchToMetric(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.presets().SwitchToMetric(); }));
   d.OpenScale();
   EXPECT_EQ(d.Text("scaleDialog.example1"), "21.4 % reduces 89 mm to 19 mm");
   EXPECT_EQ(d.Text("scaleDialog.example2"), "13.6 % reduces 140 mm to 19 mm");
@@ -256,7 +258,7 @@ TEST(ScaleDialog, CancelCloseBoxBlankAndHelp) {
 TEST(ModelScaleToggle, OnAndRestored) {
   DialogWindow d;
   const char* item = "modelScaleItem";
-  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Design to a 21.4% Size Reduction Scale.");
   EXPECT_TRUE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 3.0f / 14.0f);
@@ -264,7 +266,7 @@ TEST(ModelScaleToggle, OnAndRestored) {
   EXPECT_EQ(d.w.form.statusPanel0, "21.4% Size Reduction Scale.");
   EXPECT_EQ(d.Text("outerSupportSize.label"), " 3/4\" ");  // a 3 1/2 inch support as a model
 
-  ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+  ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
   EXPECT_EQ(d.prompts.shown.back().text, "Restore back to 100% Size?");
   EXPECT_FALSE(d.w.rec.ModelScale);
   EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 1.0f);  // the calculation's full size
@@ -280,16 +282,16 @@ TEST(ModelScaleToggle, DecliningChangesNothing) {
     const std::string caption = d.Text(item);
     const int views = d.designViews;
     d.prompts.answer = answer;
-    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
     EXPECT_FALSE(d.w.rec.ModelScale);
     EXPECT_EQ(d.Text(item), caption);
     EXPECT_EQ(d.w.form.statusPanel0, "Adult Standard Size Table");
     EXPECT_EQ(d.designViews, views);
 
     d.prompts.answer = Answer::Yes;
-    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
     d.prompts.answer = answer;
-    ASSERT_TRUE(d.Run([&] { d.w.ToggleModelScale(); }));
+    ASSERT_TRUE(d.Run([&] { d.w.options().ToggleModelScale(); }));
     EXPECT_TRUE(d.w.rec.ModelScale);
     EXPECT_FLOAT_EQ(d.w.rec.ScaleFactor, 3.0f / 14.0f);
     EXPECT_EQ(d.Text(item), "Restore back to 100% Size");

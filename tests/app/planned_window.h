@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/design_commands.h"
 #include "app/kept_plan_values.h"
 #include "app/plan_context_of.h"
 #include "plans/plan_sheet.h"
@@ -35,10 +36,10 @@ struct PlannedWindow : ScriptedMainWindow {
   }
 
   bool PressPlans() {
-    return Run([this] { w.PressPlans(); });
+    return Run([this] { w.design().PressPlans(); });
   }
   bool PressPrint() {
-    return Run([this] { w.PressPrint(); });
+    return Run([this] { w.design().PressPrint(); });
   }
 
   RecordingCanvas sheet{kPlanSheetWidth, kPlanSheetHeight};

@@ -2,7 +2,9 @@
 // stamp for a custom design; and file names made usable whatever the name holds.
 #include <gtest/gtest.h>
 
+#include "app/design_commands.h"
 #include "app/design_state.h"
+#include "app/preset_commands.h"
 #include "document/design_file.h"
 #include "planned_window.h"
 #include "plans/plan_name.h"
@@ -21,7 +23,7 @@ std::string SecondHeaderLine(const PlannedWindow& p) {
 
 TEST(PlanName, APresetIsNamedByItsStatusText) {
   PlannedWindow p;
-  p.Run([&] { p.w.ApplyPreset("TallBoy1"); });
+  p.Run([&] { p.w.presets().ApplyPreset("TallBoy1"); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, p.w.form.statusPanel0);
   EXPECT_NE(p.w.rec.PlanName.find("Tall"), std::string::npos);
@@ -30,7 +32,7 @@ TEST(PlanName, APresetIsNamedByItsStatusText) {
 
 TEST(PlanName, AfterAMeasureSwitchItIsTheSwitchMessage) {
   PlannedWindow p;
-  p.Run([&] { p.w.SwitchToMetric(); });
+  p.Run([&] { p.w.presets().SwitchToMetric(); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, "   Metric Measure Selected ");
   EXPECT_EQ(SecondHeaderLine(p), "   Metric Measure Selected ");
@@ -38,8 +40,8 @@ TEST(PlanName, AfterAMeasureSwitchItIsTheSwitchMessage) {
 
 TEST(PlanName, ACustomDesignGetsTheClocksTimeStamp) {
   PlannedWindow p;  // 5 January 2007, 09:05:07
-  p.Run([&] { p.w.TypeIntoBox("seatToTableDistance.0", "4"); });
-  p.Run([&] { p.w.PressDesign(); });
+  p.Run([&] { p.w.design().TypeIntoBox("seatToTableDistance.0", "4"); });
+  p.Run([&] { p.w.design().PressDesign(); });
   ASSERT_EQ(p.w.form.statusPanel0, "Custom Design Table");
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.w.rec.PlanName, "Custom Design Table 0152007-090507");

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "app/design_commands.h"
+#include "app/preset_commands.h"
 #include "planned_window.h"
 #include "tests/support/op_find.h"
 
@@ -187,9 +189,11 @@ TEST_F(BuiltInSheet, WithoutEndCapsTheFooterFollowsTheTableTops) {
 
 TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
   PlannedWindow p;
-  p.Run([&] { p.w.ShowLumberSizeBox("endCapSize.label"); });  // brings the end cap's size box back
-  p.Run([&] { p.w.ChooseItem("endCapSize.0", "2 X 4"); });
-  p.Run([&] { p.w.PressDesign(); });
+  p.Run([&] {
+    p.w.design().ShowLumberSizeBox("endCapSize.label");
+  });  // brings the end cap's size box back
+  p.Run([&] { p.w.design().ChooseItem("endCapSize.0", "2 X 4"); });
+  p.Run([&] { p.w.design().PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const auto& o = p.sheet.Ops();
   const CanvasOp* caps = Text(o, "      2 Table End Caps    3   1/2\"   width");
@@ -201,8 +205,8 @@ TEST(PlanSheet, EndCapsGetTheirBlockAndShortenTheTableTops) {
 
 TEST(PlanSheet, SeatCaptionCountsBothSeats) {
   PlannedWindow p;
-  p.Run([&] { p.w.ChooseItem("seatBoardCount.0", "3"); });
-  p.Run([&] { p.w.PressDesign(); });
+  p.Run([&] { p.w.design().ChooseItem("seatBoardCount.0", "3"); });
+  p.Run([&] { p.w.design().PressDesign(); });
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* seats = Text(p.sheet.Ops(), " 6  Seats    ");
   ASSERT_NE(seats, nullptr);
@@ -211,7 +215,7 @@ TEST(PlanSheet, SeatCaptionCountsBothSeats) {
 
 TEST(PlanSheet, MetricAreaIsInSquareMetres) {
   PlannedWindow p;
-  p.Run([&] { p.w.SwitchToMetric(); });
+  p.Run([&] { p.w.presets().SwitchToMetric(); });
   ASSERT_TRUE(p.PressPlans());
   // 6 ft x 2.854 ft = 17.125 square feet.
   EXPECT_NE(Text(p.sheet.Ops(), "Table Top Area:  1.6 metres \xC2\xB2"), nullptr);
@@ -223,8 +227,8 @@ TEST(PlanSheet, MetricAreaIsInSquareMetres) {
 TEST(PlanSheet, OverlappingLegsAreWarnedAboutUnlessRepositioned) {
   PlannedWindow p;
   p.prompts.answer = Answer::No;
-  p.Run([&] { p.w.ChooseItem("deckBoardCount.0", "2"); });
-  p.Run([&] { p.w.PressDesign(); });
+  p.Run([&] { p.w.design().ChooseItem("deckBoardCount.0", "2"); });
+  p.Run([&] { p.w.design().PressDesign(); });
   ASSERT_GT(p.w.rec.LegOverlap, 0);
   ASSERT_TRUE(p.PressPlans());
   const CanvasOp* ouch = Text(p.sheet.Ops(), "Ouch! Upper legs overlap   ");
@@ -232,7 +236,7 @@ TEST(PlanSheet, OverlappingLegsAreWarnedAboutUnlessRepositioned) {
   EXPECT_EQ(ouch->x1, kLeftMargin);
 
   p.prompts.answer = Answer::Yes;
-  p.Run([&] { p.w.PressDesign(); });
+  p.Run([&] { p.w.design().PressDesign(); });
   ASSERT_TRUE(p.w.rec.LegsRepositioned);
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(Text(p.sheet.Ops(), "Ouch!"), nullptr);
@@ -242,7 +246,7 @@ TEST(PlanSheet, PlansDoesNotRecalculateAndDrawsTheSameSheetAgain) {
   PlannedWindow p;
   ASSERT_TRUE(p.PressPlans());
   const std::string first = p.sheet.ToJsonLines();
-  p.Run([&] { p.w.TypeIntoBox("overallLength.0", "9"); });
+  p.Run([&] { p.w.design().TypeIntoBox("overallLength.0", "9"); });
   ASSERT_TRUE(p.PressPlans());
   EXPECT_EQ(p.sheet.ToJsonLines(), first);
   EXPECT_EQ(p.prompts.beeps, 2);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/design_commands.h"
 #include "planned_window.h"
 #include "tests/support/op_find.h"
 
@@ -91,7 +92,7 @@ TEST(PrintedPlans, HeaderAndFontSizes) {
 
 TEST(PrintedPlans, PrintRecalculatesFirst) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("overallLength.0", "9"); });
+  p.Run([&] { p.w.design().TypeIntoBox("overallLength.0", "9"); });
   ASSERT_TRUE(p.PressPrint());
   EXPECT_FLOAT_EQ(p.w.rec.OverallLength, 9);
   EXPECT_NE(Text(p.pages->Recording().Ops(), " 9' "), nullptr);

@@ -2,6 +2,7 @@
 // with a message and draw nothing.
 #include <gtest/gtest.h>
 
+#include "app/design_commands.h"
 #include "planned_window.h"
 #include "tests/support/op_find.h"
 
@@ -18,8 +19,8 @@ bool Refused(const ShownBox& box, const std::string& action) {
 
 TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "abc"); });
-  EXPECT_FALSE(p.Run([&] { p.w.PressDesign(); }));
+  p.Run([&] { p.w.design().TypeIntoBox("tableHeight.0", "abc"); });
+  EXPECT_FALSE(p.Run([&] { p.w.design().PressDesign(); }));
   ASSERT_TRUE(p.w.rec.LastCalculationFailed);
   const size_t boxes = p.prompts.shown.size();
 
@@ -30,15 +31,15 @@ TEST(PlansRefusal, PlansAfterAFailedCalculationShowsTheReasonAndDrawsNothing) {
   EXPECT_EQ(p.w.rec.PlanName, "");
 
   // A good entry and Design make Plans work again.
-  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "2"); });
-  EXPECT_TRUE(p.Run([&] { p.w.PressDesign(); }));
+  p.Run([&] { p.w.design().TypeIntoBox("tableHeight.0", "2"); });
+  EXPECT_TRUE(p.Run([&] { p.w.design().PressDesign(); }));
   EXPECT_TRUE(p.PressPlans());
   EXPECT_FALSE(p.sheet.Ops().empty());
 }
 
 TEST(PlansRefusal, PrintAfterAFailedCalculationPrintsNothing) {
   PlannedWindow p;
-  p.Run([&] { p.w.TypeIntoBox("tableHeight.0", "abc"); });
+  p.Run([&] { p.w.design().TypeIntoBox("tableHeight.0", "abc"); });
   // Print presses Design first, which fails again: its error is shown and nothing is printed.
   EXPECT_FALSE(p.PressPrint());
   EXPECT_EQ(p.printsStarted, 0);

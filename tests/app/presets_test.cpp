@@ -2,9 +2,12 @@
 // set, the status texts and menu checks, and Custom Design.
 #include <gtest/gtest.h>
 
+#include "app/design_commands.h"
 #include "app/input_boxes.h"
 #include "app/main_window.h"
+#include "app/option_commands.h"
 #include "app/option_dialogs.h"
+#include "app/preset_commands.h"
 #include "design/preset_table.h"
 #include "tests/app/started_window.h"
 
@@ -13,7 +16,7 @@ namespace {
 
 TEST(Presets, AdultWheelchairOneEndInImperial) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("AdultWheelchairOneEnd1"); }));
   EXPECT_EQ(
       s.Text("overallLength.0") + "/" + s.Text("overallLength.1") + "/" + s.Text("overallLength.2"),
       "8/0/0");
@@ -43,7 +46,7 @@ TEST(Presets, AdultWheelchairOneEndInImperial) {
 
 TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("BabyTable1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("BabyTable1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.0625f);
   EXPECT_EQ(s.Text("thicknessDialog.inches"), "0");
   EXPECT_EQ(s.Text("thicknessDialog.sixteenths"), "12");
@@ -53,11 +56,11 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
   EXPECT_EQ(s.Text("tableTopSize.0"), "5");
   EXPECT_EQ(s.Text("outerSupportSize.0"), "2");
 
-  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.design().PressDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "Baby Table (Up to 3 Years Old)");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Baby Table");
 
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Adultecono1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("Adultecono1"); }));
   EXPECT_FLOAT_EQ(s.w.rec.LumberThickness, 0.125f);
   EXPECT_EQ(s.Text("thicknessDialog.inches"), "1");
   EXPECT_EQ(s.Text("thicknessDialog.sixteenths"), "8");
@@ -67,8 +70,8 @@ TEST(Presets, BabyTableSetsThreeQuarterInchLumberAndTheNextPresetRestoresIt) {
 
 TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultWheelchairOneEnd1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("AdultWheelchairOneEnd1"); }));
   EXPECT_EQ(
       s.Text("overallLength.0") + "/" + s.Text("overallLength.1") + "/" + s.Text("overallLength.2"),
       "2/438/0");
@@ -76,7 +79,7 @@ TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
   EXPECT_EQ(s.Text("tableTopSize.0"), "184");
   EXPECT_EQ(s.Text("tableTopSize.1"), "184");
   EXPECT_EQ(s.Text("endCapSize.0"), "38");
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultStandard1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("AdultStandard1"); }));
   EXPECT_EQ(s.Text("tableTopSize.0"), "140");
   EXPECT_EQ(s.Text("endCapSize.0"), "NONE");
   EXPECT_EQ(s.Text("endCapSize.1"), "0");
@@ -86,25 +89,25 @@ TEST(Presets, MetricPresetsPutMillimetresIntoTheSizeBoxes) {
 
 TEST(Presets, TallBoySeatOverhangsDifferOnlyInImperial) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("TallBoy1"); }));
   EXPECT_EQ(s.Text("leftSeatOverhang.0") + "/" + s.Text("leftSeatOverhang.1"), "3/8");
   EXPECT_EQ(s.Text("rightSeatOverhang.0") + "/" + s.Text("rightSeatOverhang.1"), "5/8");
   EXPECT_FLOAT_EQ(s.w.rec.LeftSeatOverhang * 12, 3.5f);
   EXPECT_FLOAT_EQ(s.w.rec.RightSeatOverhang * 12, 5.5f);
-  ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("TallBoy1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("TallBoy1"); }));
   EXPECT_EQ(s.Text("leftSeatOverhang.0"), "139");
   EXPECT_EQ(s.Text("rightSeatOverhang.0"), "139");
 }
 
 TEST(Presets, AModelScaleKeepsItsStatusMessage) {
   StartedWindow s;
-  ASSERT_TRUE(s.Run([&] { s.w.ToggleModelScale(); }));
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("Childrensecono1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.options().ToggleModelScale(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("Childrensecono1"); }));
   EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
   EXPECT_EQ(s.w.CheckedPresetCaption(), "Childrens econo");
   EXPECT_TRUE(s.w.rec.ModelScale);
-  ASSERT_TRUE(s.Run([&] { s.w.ChooseCustomDesign(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ChooseCustomDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "21.4% Size Reduction Scale.");
 }
 
@@ -112,7 +115,7 @@ TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
   StartedWindow s;
   const int views = s.designViews;
   const FormState before = s.w.form;
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("CustomDesign1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("CustomDesign1"); }));
   EXPECT_EQ(s.designViews, views);
   EXPECT_TRUE(s.w.rec.CustomDesignMode);
   EXPECT_EQ(s.w.form.statusPanel0, "Custom Design Table");
@@ -123,9 +126,9 @@ TEST(Presets, CustomDesignChangesNoValueAndDoesNotRedraw) {
     }
   }
   // A preset afterwards ends the custom design.
-  ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset("AdultStandard1"); }));
+  ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset("AdultStandard1"); }));
   EXPECT_FALSE(s.w.rec.CustomDesignMode);
-  ASSERT_TRUE(s.Run([&] { s.w.PressDesign(); }));
+  ASSERT_TRUE(s.Run([&] { s.w.design().PressDesign(); }));
   EXPECT_EQ(s.w.form.statusPanel0, "Adult Standard Size Table");
 }
 
@@ -135,12 +138,12 @@ TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
     for (size_t i = 0; i < presets.size(); ++i) {
       StartedWindow s;
       if (metric) {
-        ASSERT_TRUE(s.Run([&] { s.w.SwitchToMetric(); }));
+        ASSERT_TRUE(s.Run([&] { s.w.presets().SwitchToMetric(); }));
       }
       // Start from another preset so that every box really changes.
       const char* other = i == 0 ? "BabyTable1" : "AdultStandard1";
-      ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset(other); }));
-      ASSERT_TRUE(s.Run([&] { s.w.ApplyPreset(presets[i].menuItem); }));
+      ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset(other); }));
+      ASSERT_TRUE(s.Run([&] { s.w.presets().ApplyPreset(presets[i].menuItem); }));
       SCOPED_TRACE(std::string(presets[i].menuItem) + (metric ? " metric" : " imperial"));
       EXPECT_TRUE(s.prompts.shown.empty());
       EXPECT_FALSE(s.w.rec.LastCalculationFailed);
@@ -161,7 +164,7 @@ TEST(Presets, EveryPresetDesignsWithoutAQuestionOrAnError) {
 
 TEST(Presets, UnknownMenuItemIsAnError) {
   StartedWindow s;
-  EXPECT_FALSE(s.Run([&] { s.w.ApplyPreset("NoSuchPreset1"); }));
+  EXPECT_FALSE(s.Run([&] { s.w.presets().ApplyPreset("NoSuchPreset1"); }));
   ASSERT_EQ(s.prompts.shown.size(), 1u);
   EXPECT_EQ(s.prompts.shown[0].kind, "error");
 }

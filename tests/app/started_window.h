@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/design_commands.h"
 #include "app/main_window.h"
 #include "platform/testing/fixed_clock.h"
 #include "platform/testing/recording_shell.h"
@@ -27,7 +28,7 @@ struct ScriptedMainWindow {
   // The program's start: the window is created, then activated, which presses Design.
   void Start() {
     w.StartUp();
-    w.HandleUserEvent([this] { w.Activate(); });
+    w.HandleUserEvent([this] { w.design().Activate(); });
   }
   // One user event through the main window's error boundary.
   bool Run(const std::function<void()>& handler) { return w.HandleUserEvent(handler); }

@@ -18,7 +18,9 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "app/design_commands.h"
 #include "app/packet_export.h"
+#include "app/preset_commands.h"
 #include "app/qt/program_windows.h"
 #include "drawing/design_view.h"
 #include "packet/template_pages.h"
@@ -51,7 +53,7 @@ struct ExportCommandsTest : ::testing::Test {
     state.form.windowWidth = 1024;
     state.form.windowHeight = 740;
     state.StartUp();
-    state.HandleUserEvent([this] { state.Activate(); });
+    state.HandleUserEvent([this] { state.design().Activate(); });
     commands.askSaveFileName = [this](const QString& title, const QString& proposed,
                                       const QString& filter) {
       ++asked;
@@ -129,7 +131,7 @@ TEST_F(ExportCommandsTest, CancellingWritesNothingAndAFailedWriteIsReported) {
 
 TEST_F(ExportCommandsTest, ThePacketPressesDesignFirstAndIsRefusedAfterAFailedCalculation) {
   // A change typed but not designed yet: the packet's Design takes it in, as Print does.
-  state.TypeIntoBox("seatToTableDistance.0", "4");
+  state.design().TypeIntoBox("seatToTableDistance.0", "4");
   answer = dir.filePath("packet.pdf");
   ASSERT_TRUE(Run(&ExportCommands::ExportBuildPacket));
   EXPECT_FLOAT_EQ(state.rec.SeatToTableDistance, 4.0f / 12);
@@ -142,7 +144,7 @@ TEST_F(ExportCommandsTest, ThePacketPressesDesignFirstAndIsRefusedAfterAFailedCa
 
   // Bad input: Design stops on its error, shown in the error box, and the packet goes no further:
   // no dialog, no file.
-  state.TypeIntoBox("tableHeight.0", "abc");
+  state.design().TypeIntoBox("tableHeight.0", "abc");
   asked = 0;
   answer = dir.filePath("refused.pdf");
   EXPECT_FALSE(Run(&ExportCommands::ExportBuildPacket));
@@ -299,7 +301,7 @@ TEST_F(ExportCommandsTest, TheCalibrationSquareMeasuresFourInchesOnLetter) {
 
 TEST_F(ExportCommandsTest, TheCalibrationSquareMeasuresOneHundredMillimetresOnA4) {
   if (!HavePdftoppm()) GTEST_SKIP() << "pdftoppm is not installed";
-  state.HandleUserEvent([this] { state.SwitchToMetric(); });
+  state.HandleUserEvent([this] { state.presets().SwitchToMetric(); });
   ASSERT_FALSE(state.rec.ImperialUnits);
   printer.setPageSize(QPageSize(QPageSize::A4));
   double across = 0, down = 0;

@@ -21,6 +21,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/design_commands.h"
+#include "app/file_commands.h"
+#include "app/preset_commands.h"
 #include "app/qt/clickable_label.h"
 #include "app/qt/program_windows.h"
 #include "safety/safety_picture.h"
@@ -39,7 +42,7 @@ struct OpenProgram {
   SafetyWindow& safety() { return windows->safetyWindow(); }
   QAction* item() { return main().findChild<QAction*>("ViewSafety"); }
   void Preset(const std::string& item) {
-    main().Run([&] { windows->state().ApplyPreset(item); });
+    main().Run([&] { windows->state().presets().ApplyPreset(item); });
     QApplication::processEvents();
   }
   QTemporaryDir scratch;
@@ -106,9 +109,9 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
   EXPECT_TRUE(w.isVisible());
 
   // A failed calculation: the check cannot be made, and the window says so.
-  p.main().Run([&] { p.windows->state().TypeIntoBox("overallLength.0", "abc"); });
+  p.main().Run([&] { p.windows->state().design().TypeIntoBox("overallLength.0", "abc"); });
   CloseNextBox();
-  p.main().Run([&] { p.windows->state().PressDesign(); });
+  p.main().Run([&] { p.windows->state().design().PressDesign(); });
   QApplication::processEvents();
   EXPECT_TRUE(w.verdictLabel->text().contains("cannot be made"))
       << w.verdictLabel->text().toStdString();
@@ -140,7 +143,7 @@ TEST(SafetyWindow, ASuggestionClickedRedesignsAsOneStepThatUndoTakesBack) {
   EXPECT_EQ(state.UndoMenuText().rfind("Undo Safety suggestion: overall length", 0), 0u)
       << state.UndoMenuText();
 
-  p.main().Run([&] { state.Undo(); });
+  p.main().Run([&] { state.files().Undo(); });
   QApplication::processEvents();
   EXPECT_EQ(state.rec.OverallLength, before);
   EXPECT_EQ(state.form.Text("overallLength.0"), box);
@@ -179,7 +182,7 @@ TEST(SafetyWindow, AWheelchairEndsSuggestionChangesSeveralBoxesAsOneStep) {
   EXPECT_GT(state.rec.DeckBoardCount, before.DeckBoardCount);
   EXPECT_GT(state.rec.LeftDeckOverhang, before.LeftDeckOverhang);
 
-  p.main().Run([&] { state.Undo(); });
+  p.main().Run([&] { state.files().Undo(); });
   QApplication::processEvents();
   EXPECT_EQ(state.rec.TableHeight, before.TableHeight);
   EXPECT_EQ(state.rec.DeckBoardCount, before.DeckBoardCount);
@@ -200,7 +203,7 @@ TEST(SafetyWindow, TheWoodIsAnUndoableChoiceAndABadMassIsRefused) {
   QApplication::processEvents();
   EXPECT_EQ(state.form.woodSpecies, WoodSpecies::C16);
   EXPECT_EQ(w.result().check.species, WoodSpecies::C16);
-  p.main().Run([&] { state.Undo(); });
+  p.main().Run([&] { state.files().Undo(); });
   QApplication::processEvents();
   EXPECT_FALSE(state.form.woodSpecies);
   EXPECT_EQ(w.speciesBox->currentIndex(), 0);

@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
+#include "app/design_commands.h"
 #include "app/main_window.h"
 #include "app/plan_context_of.h"
 #include "materials/materials.h"
@@ -107,7 +108,7 @@ double StrayInk(const QImage& a, const QImage& b, int reach) {
 struct SvgExportTest : ::testing::Test {
   SvgExportTest() : clock(LocalDateTime{2007, 1, 5, 9, 5, 7, 5}), state(prompts, clock, shell) {
     state.StartUp();
-    state.HandleUserEvent([this] { state.Activate(); });
+    state.HandleUserEvent([this] { state.design().Activate(); });
   }
 
   // Writes the picture as SVG and draws it into a bitmap from the same start, both recorded.

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <set>
 
+#include "app/design_commands.h"
 #include "app/qt/program_windows.h"
 #include "model3d/table_renderer.h"
 #include "platform/testing/fixed_clock.h"
@@ -270,7 +271,7 @@ struct DesignedWindow {
     calls.designChanged = [this] { window->DesignChanged(); };
     w.SetCalls(calls);
     w.StartUp();
-    w.HandleUserEvent([this] { w.Activate(); });
+    w.HandleUserEvent([this] { w.design().Activate(); });
     window->resize(640, 480);
     window->show();
     QApplication::processEvents();
@@ -286,8 +287,8 @@ struct DesignedWindow {
 TEST(Table3dWindow, MarksThePiecesOfAFailedFitCheckAndNamesThem) {
   DesignedWindow d;
   d.prompts.answer = Answer::No;
-  d.w.HandleUserEvent([&] { d.w.ChooseItem("deckBoardCount.0", "2"); });
-  d.w.HandleUserEvent([&] { d.w.PressDesign(); });
+  d.w.HandleUserEvent([&] { d.w.design().ChooseItem("deckBoardCount.0", "2"); });
+  d.w.HandleUserEvent([&] { d.w.design().PressDesign(); });
   ASSERT_FALSE(d.window->scene().fit.ok);
   EXPECT_EQ(d.window->message->text(),
             "The pieces in red pass through each other: Leg 1 with Leg 2 and Leg 3 with Leg 4.");
@@ -297,8 +298,8 @@ TEST(Table3dWindow, MarksThePiecesOfAFailedFitCheckAndNamesThem) {
 
 TEST(Table3dWindow, AfterAFailedCalculationSaysTheTableCannotBeShown) {
   DesignedWindow d;
-  d.w.HandleUserEvent([&] { d.w.TypeIntoBox("tableHeight.0", "abc"); });
-  d.w.HandleUserEvent([&] { d.w.PressDesign(); });
+  d.w.HandleUserEvent([&] { d.w.design().TypeIntoBox("tableHeight.0", "abc"); });
+  d.w.HandleUserEvent([&] { d.w.design().PressDesign(); });
   ASSERT_TRUE(d.w.rec.LastCalculationFailed);
   EXPECT_EQ(d.window->message->text(), "The table cannot be shown: the last calculation failed.");
   EXPECT_FALSE(d.window->scene().HasTable());
