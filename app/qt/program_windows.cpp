@@ -5,16 +5,35 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 
 #include "app/plan_context_of.h"
 #include "app/state_report.h"
 #include "design/angle_report.h"
 #include "drawing/design_view.h"
 #include "help/program_icon.h"
-#include "platform/atomic_write.h"
 #include "platform/qt/qt_locale_texts.h"
 
 namespace varnloft {
+
+namespace {
+
+// The tests' state file: a reader sees the old file or the new one whole (a rename), but it is
+// not flushed to the disk as a design file is, since nothing is lost with it; the flush would
+// hold up every change by a few milliseconds.
+void WriteStateDump(const std::string& path, const std::string& text) {
+  const std::string temporary = path + ".writing";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out.flush()) return;  // a dump that cannot be written is missed by the test that reads it
+  }
+  std::rename(temporary.c_str(), path.c_str());
+}
+
+}  // namespace
 
 ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_(518, 237) {
   state_ = std::make_unique<MainWindow>(prompts_, clock_, shell_, LocaleTextsOf(QLocale()));
@@ -24,59 +43,32 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   state_->StartUp();
   mainWidget_->SyncFromState();
 
-  // The other windows, in their fixed order.
-  thicknessDialog_ = std::make_unique<ThicknessDialogWindow>(*state_);
-  scaleDialog_ = std::make_unique<ScaleDialogWindow>(*state_);
-  aboutWindow_ = std::make_unique<AboutWindow>(shell_, state_->rec);
-  plansWindow_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
-  illustrationsWindow_ = std::make_unique<IllustrationsWindow>();
-  mainWidget_->setWindowIcon(ProgramIcon());
-  // Coming back from the Illustrations window is a real activation of the main window.
-  mainWidget_->SetReturnActivates(illustrationsWindow_.get());
-
+  // Every call does its work in one member function; the windows it needs are made then.
   MainWindowHooks& hooks = state_->hooks;
   hooks.drawDesignView = [this] { RedrawDesignView(); };
-  hooks.drawAngleReport = [this] {
-    angleReportPicture_.Draw([this](Canvas& canvas) { DrawAngleReport(state_->rec, canvas); });
-    illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
-  };
-  hooks.showAbout = [this] {
-    aboutWindow_->exec();
-    mainWidget_->ActivateFromProgram();
-  };
-  hooks.showIllustrations = [this] { illustrationsWindow_->ShowCentred(); };
+  hooks.drawAngleReport = [this] { DrawAngleReport(); };
+  hooks.showAbout = [this] { ShowAbout(); };
+  hooks.showIllustrations = [this] { ShowIllustrations(); };
   ConnectPlans();
   ConnectExports();
   Connect3d();
   ConnectMaterials();
   ConnectSafety();
-  // After every design, the windows that follow it: the lists of materials and the 3D model.
-  hooks.designChanged = [this] {
-    materialsWindow_->DesignChanged();
-    table3dWindow_->DesignChanged();
-    safetyWindow_->DesignChanged();
-  };
+  // After every design, the windows that follow it: the lists of materials, the 3D model and
+  // the safety check.
+  hooks.designChanged = [this] { DesignChanged(); };
   // For the end-to-end tests: VARNLOFT_STATE_DUMP names a file that receives the window's
   // state as JSON after every change.
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
   if (!dumpPath.isEmpty()) {
     mainWidget_->SetAfterSync([this, dumpPath] {
-      // A dump that cannot be written is missed by the test that reads it; nothing else.
-      WriteFileAtomically(dumpPath.toStdString(), ReportJson(*state_, prompts_.shown));
-      WriteFileAtomically((dumpPath + ".geometry").toStdString(),
-                          mainWidget_->WidgetGeometryJson().toStdString());
+      WriteStateDump(dumpPath.toStdString(), ReportJson(*state_, prompts_.shown));
+      WriteStateDump((dumpPath + ".geometry").toStdString(),
+                     mainWidget_->WidgetGeometryJson().toStdString());
     });
   }
-  ConnectOptionDialog(*thicknessDialog_);
-  ConnectOptionDialog(*scaleDialog_);
-  hooks.showThicknessDialog = [this] {
-    prompts_.SetParent(thicknessDialog_.get());
-    thicknessDialog_->ShowFromState();
-  };
-  hooks.showScaleDialog = [this] {
-    prompts_.SetParent(scaleDialog_.get());
-    scaleDialog_->ShowFromState();
-  };
+  hooks.showThicknessDialog = [this] { ShowThicknessDialog(); };
+  hooks.showScaleDialog = [this] { ShowScaleDialog(); };
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -89,6 +81,14 @@ void ProgramWindows::ShowMainWindow() {
   state_->form.windowHeight = mainWidget_->height();
   state_->form.statusPanel0Width = mainWidget_->width() / 2;
   mainWidget_->showMaximized();
+  // The icon's seven sizes take a few milliseconds to draw: after the first design is on screen
+  // (the first activation, which the showing has queued, runs before this).
+  QTimer::singleShot(0, mainWidget_.get(), [this] { mainWidget_->setWindowIcon(Icon()); });
+}
+
+const QIcon& ProgramWindows::Icon() {
+  if (icon_.isNull()) icon_ = ProgramIcon();
+  return icon_;
 }
 
 void ProgramWindows::KeepRecentFiles(std::unique_ptr<QSettings> settings) {
@@ -107,34 +107,130 @@ void ProgramWindows::OpenAtStartUp(const std::string& path) {
   });
 }
 
+ThicknessDialogWindow& ProgramWindows::thicknessDialog() {
+  if (!thicknessDialog_) {
+    thicknessDialog_ = std::make_unique<ThicknessDialogWindow>(*state_);
+    ConnectOptionDialog(*thicknessDialog_);
+  }
+  return *thicknessDialog_;
+}
+
+ScaleDialogWindow& ProgramWindows::scaleDialog() {
+  if (!scaleDialog_) {
+    scaleDialog_ = std::make_unique<ScaleDialogWindow>(*state_);
+    ConnectOptionDialog(*scaleDialog_);
+  }
+  return *scaleDialog_;
+}
+
+AboutWindow& ProgramWindows::aboutWindow() {
+  if (!aboutWindow_) aboutWindow_ = std::make_unique<AboutWindow>(shell_, state_->rec);
+  return *aboutWindow_;
+}
+
+IllustrationsWindow& ProgramWindows::illustrations() {
+  if (!illustrationsWindow_) {
+    illustrationsWindow_ = std::make_unique<IllustrationsWindow>();
+    // Coming back from the Illustrations window is a real activation of the main window.
+    mainWidget_->SetReturnActivates(illustrationsWindow_.get());
+    // The report of the last design, drawn as the designs before it would have left it: a
+    // later drawing starts from the pen the one before left.
+    if (owedAngleReport_) {
+      const DesignRecord& owed = *owedAngleReport_;
+      for (int i = 0; i < std::min(owedAngleReports_, 2); ++i)
+        angleReportPicture_.Draw(
+            [&owed](Canvas& canvas) { varnloft::DrawAngleReport(owed, canvas); });
+      illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
+      owedAngleReport_.reset();
+    }
+  }
+  return *illustrationsWindow_;
+}
+
+PlansWindow& ProgramWindows::plansWindow() {
+  if (!plansWindow_) {
+    plansWindow_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
+    plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
+  }
+  return *plansWindow_;
+}
+
+PlansPrinter& ProgramWindows::plansPrinter() {
+  if (!printer_) printer_ = std::make_unique<PlansPrinter>();
+  return *printer_;
+}
+
+Table3dWindow& ProgramWindows::table3dWindow() {
+  if (!table3dWindow_) {
+    table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
+    table3dWindow_->setWindowIcon(Icon());
+  }
+  return *table3dWindow_;
+}
+
+void ProgramWindows::DrawAngleReport() {
+  if (!illustrationsWindow_) {
+    // Nobody sees the report until the window is made: it is drawn then.
+    owedAngleReport_ = state_->rec;
+    ++owedAngleReports_;
+    return;
+  }
+  angleReportPicture_.Draw(
+      [this](Canvas& canvas) { varnloft::DrawAngleReport(state_->rec, canvas); });
+  illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
+}
+
+void ProgramWindows::ShowAbout() {
+  aboutWindow().exec();
+  mainWidget_->ActivateFromProgram();
+}
+
+void ProgramWindows::ShowIllustrations() {
+  illustrations().ShowCentred();
+}
+
+void ProgramWindows::DesignChanged() {
+  // The windows not made yet list, build or check the design when they are made and shown.
+  if (materialsWindow_) materialsWindow_->DesignChanged();
+  if (table3dWindow_) table3dWindow_->DesignChanged();
+  CheckSafety();
+}
+
 void ProgramWindows::ConnectPlans() {
   MainWindowHooks& hooks = state_->hooks;
-  hooks.showPlans = [this] {
-    plansWindow_->DrawPlanSheet(PlanContextOf(*state_));
-    // Message boxes belong to the plans window while it is open.
-    prompts_.SetParent(plansWindow_.get());
-    plansWindow_->setWindowState(plansWindow_->windowState() | Qt::WindowMaximized);
-    plansWindow_->exec();
-    prompts_.SetParent(mainWidget_.get());
-    mainWidget_->ActivateFromProgram();
-  };
-  hooks.printPlans = [this] {
-    QWidget* over =
-        plansWindow_->isVisible() ? static_cast<QWidget*>(plansWindow_.get()) : mainWidget_.get();
-    printer_.Print(over, state_->rec, PlanContextOf(*state_));
-  };
-  hooks.printerSetup = [this] { printer_.Setup(mainWidget_.get()); };
-  plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
+  hooks.showPlans = [this] { ShowPlans(); };
+  hooks.printPlans = [this] { PrintPlans(); };
+  hooks.printerSetup = [this] { PrinterSetup(); };
+}
+
+void ProgramWindows::ShowPlans() {
+  PlansWindow& plans = plansWindow();
+  plans.DrawPlanSheet(PlanContextOf(*state_));
+  // Message boxes belong to the plans window while it is open.
+  prompts_.SetParent(&plans);
+  plans.setWindowState(plans.windowState() | Qt::WindowMaximized);
+  plans.exec();
+  prompts_.SetParent(mainWidget_.get());
+  mainWidget_->ActivateFromProgram();
+}
+
+void ProgramWindows::PrintPlans() {
+  QWidget* over = plansWindow_ && plansWindow_->isVisible()
+                      ? static_cast<QWidget*>(plansWindow_.get())
+                      : mainWidget_.get();
+  plansPrinter().Print(over, state_->rec, PlanContextOf(*state_));
+}
+
+void ProgramWindows::PrinterSetup() {
+  plansPrinter().Setup(mainWidget_.get());
 }
 
 void ProgramWindows::Connect3d() {
-  table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
-  table3dWindow_->setWindowIcon(ProgramIcon());
   QAction* view = mainWidget_->viewMenu()->addAction("&3D View\u2026");
   view->setObjectName("View3d");
   view->setShortcut(QKeySequence("Ctrl+3"));
-  QObject::connect(view, &QAction::triggered, table3dWindow_.get(),
-                   [this] { table3dWindow_->ShowAndRaise(); });
+  QObject::connect(view, &QAction::triggered, mainWidget_.get(),
+                   [this] { table3dWindow().ShowAndRaise(); });
 
   modelExport_ = std::make_unique<ModelExport>(state_->rec, prompts_);
   QAction* exportModel = mainWidget_->exportMenu()->addAction("&3D model\u2026");
@@ -144,8 +240,9 @@ void ProgramWindows::Connect3d() {
 }
 
 void ProgramWindows::ConnectExports() {
-  exports_ = std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(),
-                                              prompts_, materialsSetup_);
+  exports_ = std::make_unique<ExportCommands>(
+      *state_, designViewPicture_, [this]() -> QPrinter& { return plansPrinter().printer(); },
+      prompts_, materialsSetup_);
   exports_->dialogParent = mainWidget_.get();
   QMenu* menu = mainWidget_->exportMenu();
   auto add = [this, menu](const char* name, const QString& caption,
@@ -170,6 +267,18 @@ void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {
                               prompts_.SetParent(mainWidget_.get());
                               mainWidget_->ActivateFromProgram();
                             });
+}
+
+void ProgramWindows::ShowThicknessDialog() {
+  ThicknessDialogWindow& dialog = thicknessDialog();
+  prompts_.SetParent(&dialog);
+  dialog.ShowFromState();
+}
+
+void ProgramWindows::ShowScaleDialog() {
+  ScaleDialogWindow& dialog = scaleDialog();
+  prompts_.SetParent(&dialog);
+  dialog.ShowFromState();
 }
 
 void ProgramWindows::RedrawDesignView() {

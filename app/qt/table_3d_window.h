@@ -1,7 +1,7 @@
 #pragma once
 // The 3D View window (View > 3D View…, Ctrl+3): the table of the last design turned around by
 // the mouse, with a Reset view button, an Explode slider, the piece under the mouse named with
-// its length and lumber, and the fit check's verdict. Created once at start-up and shown
+// its length and lumber, and the fit check's verdict. Created once, when first opened, and shown
 // without blocking the main window; it follows every design, doing the work only while shown.
 #include <QWidget>
 
