@@ -1,6 +1,6 @@
 #pragma once
 // The About window: the maker's web address as a link, the product's eleven lines, and OK.
-// Created once at start-up and shown modally (exec()); closing hides it.
+// Created once, when first opened, and shown modally (exec()); closing hides it.
 #include <QDialog>
 
 #include "design/design_record.h"

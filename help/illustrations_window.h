@@ -1,7 +1,7 @@
 #pragma once
 // The Illustrations window: seven tabbed pages of pictures, the angle report of the latest
-// design ("Two Angles Only"), building advice and the leg-angle formula. Created once at
-// start-up and shown without blocking the main window; its close box hides it.
+// design ("Two Angles Only"), building advice and the leg-angle formula. Created once, when
+// first opened, and shown without blocking the main window; its close box hides it.
 #include <QDialog>
 #include <QImage>
 #include <QStringList>

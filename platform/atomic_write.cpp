@@ -100,7 +100,7 @@ bool IsDescriptorName(const std::string& path) {
 }
 
 // Checks the target and, for a file, writes the temporary file beside it. Empty, or the reason.
-std::string Stage(const std::string& path, std::string_view data, Staged& staged) {
+std::string Stage(const std::string& path, std::string_view data, bool flush, Staged& staged) {
   if (path.empty()) return "no file name was given";
   if (path.back() == '/') return "the name is that of a folder";
   staged.data = data;
@@ -131,7 +131,7 @@ std::string Stage(const std::string& path, std::string_view data, Staged& staged
   staged.temp = temp;
   int error = 0;
   if (fchmod(fd, ModeFor(exists ? &existing : nullptr)) != 0 || !WriteAll(fd, data) ||
-      fsync(fd) != 0)
+      (flush && fsync(fd) != 0))
     error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
   return error ? Reason(error) : "";
@@ -170,10 +170,12 @@ void SyncFolder(const std::string& target) {
 
 }  // namespace
 
-WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
+WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files, Durability durability) {
+  const bool flush = durability == Durability::Flushed;
   std::vector<Staged> staged(files.size());
   for (size_t i = 0; i < files.size(); ++i) {
-    if (std::string reason = Stage(files[i].path, files[i].data, staged[i]); !reason.empty()) {
+    if (std::string reason = Stage(files[i].path, files[i].data, flush, staged[i]);
+        !reason.empty()) {
       Discard(staged);
       return {files[i].path, reason};
     }
@@ -188,7 +190,7 @@ WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
     }
     staged[i].temp.clear();
     // The rename itself reaches the disk with the folder; a failure here loses nothing.
-    SyncFolder(staged[i].target);
+    if (flush) SyncFolder(staged[i].target);
   }
   for (size_t i = 0; i < files.size(); ++i) {
     if (!staged[i].stream) continue;
@@ -198,8 +200,9 @@ WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files) {
   return {};
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view data) {
-  return WriteFileSetAtomically({{path, data}}).reason;
+std::string WriteFileAtomically(const std::string& path, std::string_view data,
+                                Durability durability) {
+  return WriteFileSetAtomically({{path, data}}, durability).reason;
 }
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {

@@ -15,10 +15,16 @@
 
 namespace varnloft {
 
+// Whether the data reaches the disk before the file takes its name. A file that nothing is lost
+// with (the end-to-end tests' state, rewritten after every change) may skip the flush, which
+// holds a write up by milliseconds: a reader still sees the old file or the new one, whole.
+enum class Durability { Flushed, Unflushed };
+
 // Writes `data` as the whole of the file `path`. Returns an empty string on success, else the
 // reason ("No such file or directory", "No space left on device"); on failure the target is as
 // it was and no temporary file is left behind.
-std::string WriteFileAtomically(const std::string& path, std::string_view data);
+std::string WriteFileAtomically(const std::string& path, std::string_view data,
+                                Durability durability = Durability::Flushed);
 
 struct FileToWrite {
   std::string path;
@@ -32,7 +38,8 @@ struct WriteFailure {
 
 // Writes every member of a set: each goes to its own temporary file first, and no target is
 // replaced until all of them are complete, so a failure leaves every target as it was.
-WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files);
+WriteFailure WriteFileSetAtomically(const std::vector<FileToWrite>& files,
+                                    Durability durability = Durability::Flushed);
 
 // "cannot write PATH: REASON", as the driver names a failed output.
 std::string CannotWrite(const std::string& path, const std::string& reason);

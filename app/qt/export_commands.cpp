@@ -34,11 +34,12 @@ QString RunSaveDialog(QWidget* parent, const QString& title, const QString& prop
 
 }  // namespace
 
-ExportCommands::ExportCommands(MainWindow& state, const Picture& designView, QPrinter& printer,
-                               Prompts& prompts, const MaterialsSetup& materials)
+ExportCommands::ExportCommands(MainWindow& state, const Picture& designView,
+                               std::function<QPrinter&()> printer, Prompts& prompts,
+                               const MaterialsSetup& materials)
     : state_(state),
       designView_(designView),
-      printer_(printer),
+      printer_(std::move(printer)),
       prompts_(prompts),
       materials_(materials) {
   askSaveFileName = [this](const QString& title, const QString& proposedPath,
@@ -48,7 +49,8 @@ ExportCommands::ExportCommands(MainWindow& state, const Picture& designView, QPr
 }
 
 PaperSize ExportCommands::PacketPaper() const {
-  return printer_.pageLayout().pageSize().id() == QPageSize::A4 ? PaperSize::A4 : PaperSize::Letter;
+  return printer_().pageLayout().pageSize().id() == QPageSize::A4 ? PaperSize::A4
+                                                                  : PaperSize::Letter;
 }
 
 QString ExportCommands::Ask(const QString& title, const std::string& extension,

@@ -24,8 +24,9 @@ class ExportCommands {
  public:
   // Everything given must outlive the commands. `designView` is the main window's picture.
   // The packet lists its materials with `materials`' settings, as the Materials window does.
-  ExportCommands(MainWindow& state, const Picture& designView, QPrinter& printer, Prompts& prompts,
-                 const MaterialsSetup& materials);
+  // `printer` gives the program's printer, which is made when first asked for.
+  ExportCommands(MainWindow& state, const Picture& designView, std::function<QPrinter&()> printer,
+                 Prompts& prompts, const MaterialsSetup& materials);
 
   // The handlers of the Export menu's items; run them as user events (errors reach the error
   // box through the main window's handler).
@@ -51,7 +52,7 @@ class ExportCommands {
 
   MainWindow& state_;
   const Picture& designView_;
-  QPrinter& printer_;
+  std::function<QPrinter&()> printer_;
   Prompts& prompts_;
   const MaterialsSetup& materials_;
 };

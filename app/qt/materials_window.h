@@ -2,8 +2,8 @@
 // The Materials window: what to buy for the last design and where each piece is cut from. The
 // shopping list with the hardware and totals, the cut list, the cutting diagram of every board
 // to scale, and the settings (stock, prices, kerf, trim, bolts) that the lists follow. Created
-// once at start-up, shown without blocking the main window, and listed again after every design
-// while it is open.
+// once, when first opened, shown without blocking the main window, and listed again after every
+// design while it is open.
 //
 // The cheapest plan of an odd design can take longer than a frame (a short table of 2 X 4 only,
 // some tens of milliseconds), so the lists are worked out on a worker thread with a busy

@@ -1,7 +1,7 @@
 #pragma once
 // The plans window: shows the plan sheet drawn into its picture, saves it as a bitmap file,
-// prints (through the main window's Print button) and closes. Created once at start-up and
-// shown modally by the main window's Plans button.
+// prints (through the main window's Print button) and closes. Created once, when first opened,
+// and shown modally by the main window's Plans button.
 #include <QDialog>
 #include <functional>
 

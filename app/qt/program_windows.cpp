@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/file_commands.h"
 #include "app/plan_context_of.h"
@@ -26,17 +27,6 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   state_->StartUp();
   mainWidget_->SyncFromState();
 
-  // The other windows, in their fixed order.
-  thicknessDialog_ = std::make_unique<ThicknessDialogWindow>(*state_);
-  scaleDialog_ = std::make_unique<ScaleDialogWindow>(*state_);
-  aboutWindow_ = std::make_unique<AboutWindow>(shell_, state_->rec);
-  plansWindow_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
-  illustrationsWindow_ = std::make_unique<IllustrationsWindow>();
-  mainWidget_->setWindowIcon(ProgramIcon());
-  // Coming back from the Illustrations window is a real activation of the main window.
-  mainWidget_->SetReturnActivates(illustrationsWindow_.get());
-
-  ConnectPlans();
   ConnectExports();
   Connect3d();
   ConnectMaterials();
@@ -46,51 +36,19 @@ ProgramWindows::ProgramWindows() : designViewPicture_(1, 1), angleReportPicture_
   const QString dumpPath = qEnvironmentVariable("VARNLOFT_STATE_DUMP");
   if (!dumpPath.isEmpty()) {
     mainWidget_->SetAfterSync([this, dumpPath] {
-      // A dump that cannot be written is missed by the test that reads it; nothing else.
-      WriteFileAtomically(dumpPath.toStdString(), ReportJson(*state_, prompts_.shown));
+      // A dump that cannot be written is missed by the test that reads it; nothing else. It is
+      // not flushed to the disk: nothing is lost with it, and the flush would hold up every
+      // change by milliseconds.
+      WriteFileAtomically(dumpPath.toStdString(), ReportJson(*state_, prompts_.shown),
+                          Durability::Unflushed);
       WriteFileAtomically((dumpPath + ".geometry").toStdString(),
-                          mainWidget_->WidgetGeometryJson().toStdString());
+                          mainWidget_->WidgetGeometryJson().toStdString(), Durability::Unflushed);
     });
   }
-  ConnectOptionDialog(*thicknessDialog_);
-  ConnectOptionDialog(*scaleDialog_);
   state_->SetCalls(*this);
 }
 
 ProgramWindows::~ProgramWindows() = default;
-
-void ProgramWindows::DrawAngleReport() {
-  angleReportPicture_.Draw(
-      [this](Canvas& canvas) { varnloft::DrawAngleReport(state_->rec, canvas); });
-  illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
-}
-
-// After every design, the windows that follow it: the lists of materials, the 3D model and the
-// safety check.
-void ProgramWindows::DesignChanged() {
-  materialsWindow_->DesignChanged();
-  table3dWindow_->DesignChanged();
-  safetyWindow_->DesignChanged();
-}
-
-void ProgramWindows::ShowAbout() {
-  aboutWindow_->exec();
-  mainWidget_->ActivateFromProgram();
-}
-
-void ProgramWindows::ShowIllustrations() {
-  illustrationsWindow_->ShowCentred();
-}
-
-void ProgramWindows::ShowThicknessDialog() {
-  prompts_.SetParent(thicknessDialog_.get());
-  thicknessDialog_->ShowFromState();
-}
-
-void ProgramWindows::ShowScaleDialog() {
-  prompts_.SetParent(scaleDialog_.get());
-  scaleDialog_->ShowFromState();
-}
 
 void ProgramWindows::ShowMainWindow() {
   // Without a window manager a maximise request is not honoured: size the window first.
@@ -100,6 +58,14 @@ void ProgramWindows::ShowMainWindow() {
   state_->form.windowHeight = mainWidget_->height();
   state_->form.statusPanel0Width = mainWidget_->width() / 2;
   mainWidget_->showMaximized();
+  // The icon's seven sizes take a few milliseconds to draw: after the first design is on screen
+  // (the first activation, which the showing has queued, runs before this).
+  QTimer::singleShot(0, mainWidget_.get(), [this] { mainWidget_->setWindowIcon(Icon()); });
+}
+
+const QIcon& ProgramWindows::Icon() {
+  if (icon_.isNull()) icon_ = ProgramIcon();
+  return icon_;
 }
 
 void ProgramWindows::KeepRecentFiles(std::unique_ptr<QSettings> settings) {
@@ -118,38 +84,126 @@ void ProgramWindows::OpenAtStartUp(const std::string& path) {
   });
 }
 
+ThicknessDialogWindow& ProgramWindows::thicknessDialog() {
+  if (!thicknessDialog_) {
+    thicknessDialog_ = std::make_unique<ThicknessDialogWindow>(*state_);
+    ConnectOptionDialog(*thicknessDialog_);
+  }
+  return *thicknessDialog_;
+}
+
+ScaleDialogWindow& ProgramWindows::scaleDialog() {
+  if (!scaleDialog_) {
+    scaleDialog_ = std::make_unique<ScaleDialogWindow>(*state_);
+    ConnectOptionDialog(*scaleDialog_);
+  }
+  return *scaleDialog_;
+}
+
+AboutWindow& ProgramWindows::aboutWindow() {
+  if (!aboutWindow_) aboutWindow_ = std::make_unique<AboutWindow>(shell_, state_->rec);
+  return *aboutWindow_;
+}
+
+IllustrationsWindow& ProgramWindows::illustrations() {
+  if (!illustrationsWindow_) {
+    illustrationsWindow_ = std::make_unique<IllustrationsWindow>();
+    // Coming back from the Illustrations window is a real activation of the main window.
+    mainWidget_->SetReturnActivates(illustrationsWindow_.get());
+    // The report of the last design, drawn as the designs before it would have left it: a
+    // later drawing starts from the pen the one before left.
+    if (owedAngleReport_) {
+      const DesignRecord& owed = *owedAngleReport_;
+      for (int i = 0; i < std::min(owedAngleReports_, 2); ++i)
+        angleReportPicture_.Draw(
+            [&owed](Canvas& canvas) { varnloft::DrawAngleReport(owed, canvas); });
+      illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
+      owedAngleReport_.reset();
+    }
+  }
+  return *illustrationsWindow_;
+}
+
+PlansWindow& ProgramWindows::plansWindow() {
+  if (!plansWindow_) {
+    plansWindow_ = std::make_unique<PlansWindow>(state_->rec, prompts_);
+    plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
+  }
+  return *plansWindow_;
+}
+
+PlansPrinter& ProgramWindows::plansPrinter() {
+  if (!printer_) printer_ = std::make_unique<PlansPrinter>();
+  return *printer_;
+}
+
+Table3dWindow& ProgramWindows::table3dWindow() {
+  if (!table3dWindow_) {
+    table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
+    table3dWindow_->setWindowIcon(Icon());
+    if (lastSafetyCheck_) table3dWindow_->SafetyChecked(*lastSafetyCheck_);
+  }
+  return *table3dWindow_;
+}
+
+void ProgramWindows::DrawAngleReport() {
+  if (!illustrationsWindow_) {
+    // Nobody sees the report until the window is made: it is drawn then.
+    owedAngleReport_ = state_->rec;
+    ++owedAngleReports_;
+    return;
+  }
+  angleReportPicture_.Draw(
+      [this](Canvas& canvas) { varnloft::DrawAngleReport(state_->rec, canvas); });
+  illustrationsWindow_->SetAngleReport(angleReportPicture_.Image());
+}
+
+void ProgramWindows::ShowAbout() {
+  aboutWindow().exec();
+  mainWidget_->ActivateFromProgram();
+}
+
+void ProgramWindows::ShowIllustrations() {
+  illustrations().ShowCentred();
+}
+
+// After every design, the windows that follow it: the lists of materials, the 3D model and the
+// safety check.
+void ProgramWindows::DesignChanged() {
+  // The windows not made yet list, build or check the design when they are made and shown.
+  if (materialsWindow_) materialsWindow_->DesignChanged();
+  if (table3dWindow_) table3dWindow_->DesignChanged();
+  CheckSafety();
+}
+
 void ProgramWindows::ShowPlans() {
-  plansWindow_->DrawPlanSheet(PlanContextOf(*state_));
+  PlansWindow& plans = plansWindow();
+  plans.DrawPlanSheet(PlanContextOf(*state_));
   // Message boxes belong to the plans window while it is open.
-  prompts_.SetParent(plansWindow_.get());
-  plansWindow_->setWindowState(plansWindow_->windowState() | Qt::WindowMaximized);
-  plansWindow_->exec();
+  prompts_.SetParent(&plans);
+  plans.setWindowState(plans.windowState() | Qt::WindowMaximized);
+  plans.exec();
   prompts_.SetParent(mainWidget_.get());
   mainWidget_->ActivateFromProgram();
 }
 
 void ProgramWindows::PrintPlans() {
-  QWidget* over =
-      plansWindow_->isVisible() ? static_cast<QWidget*>(plansWindow_.get()) : mainWidget_.get();
-  printer_.Print(over, state_->rec, PlanContextOf(*state_));
+  QWidget* over = plansWindow_ && plansWindow_->isVisible()
+                      ? static_cast<QWidget*>(plansWindow_.get())
+                      : mainWidget_.get();
+  plansPrinter().Print(over, state_->rec, PlanContextOf(*state_));
 }
 
 void ProgramWindows::PrinterSetup() {
-  printer_.Setup(mainWidget_.get());
-}
-
-void ProgramWindows::ConnectPlans() {
-  plansWindow_->pressMainPrint = [this] { mainWidget_->button("printButton")->click(); };
+  plansPrinter().Setup(mainWidget_.get());
 }
 
 void ProgramWindows::Connect3d() {
-  table3dWindow_ = std::make_unique<Table3dWindow>(state_->rec);
-  table3dWindow_->setWindowIcon(ProgramIcon());
   QAction* view = mainWidget_->viewMenu()->addAction("&3D View\u2026");
   view->setObjectName("View3d");
   view->setShortcut(QKeySequence("Ctrl+3"));
-  QObject::connect(view, &QAction::triggered, table3dWindow_.get(),
-                   [this] { table3dWindow_->ShowAndRaise(); });
+  QObject::connect(view, &QAction::triggered, mainWidget_.get(),
+                   [this] { table3dWindow().ShowAndRaise(); });
 
   modelExport_ = std::make_unique<ModelExport>(state_->rec, prompts_);
   QAction* exportModel = mainWidget_->exportMenu()->addAction("&3D model\u2026");
@@ -159,8 +213,9 @@ void ProgramWindows::Connect3d() {
 }
 
 void ProgramWindows::ConnectExports() {
-  exports_ = std::make_unique<ExportCommands>(*state_, designViewPicture_, printer_.printer(),
-                                              prompts_, materialsSetup_);
+  exports_ = std::make_unique<ExportCommands>(
+      *state_, designViewPicture_, [this]() -> QPrinter& { return plansPrinter().printer(); },
+      prompts_, materialsSetup_);
   exports_->dialogParent = mainWidget_.get();
   QMenu* menu = mainWidget_->exportMenu();
   auto add = [this, menu](const char* name, const QString& caption,
@@ -185,6 +240,18 @@ void ProgramWindows::ConnectOptionDialog(OptionDialogWindow& dialog) {
                               prompts_.SetParent(mainWidget_.get());
                               mainWidget_->ActivateFromProgram();
                             });
+}
+
+void ProgramWindows::ShowThicknessDialog() {
+  ThicknessDialogWindow& dialog = thicknessDialog();
+  prompts_.SetParent(&dialog);
+  dialog.ShowFromState();
+}
+
+void ProgramWindows::ShowScaleDialog() {
+  ScaleDialogWindow& dialog = scaleDialog();
+  prompts_.SetParent(&dialog);
+  dialog.ShowFromState();
 }
 
 void ProgramWindows::DrawDesignView() {

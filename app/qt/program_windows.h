@@ -1,11 +1,16 @@
 #pragma once
-// The program's windows, created at start-up in their fixed order and living until it ends:
-// the main window, the lumber thickness dialog, the model scale dialog, About, Plans and
-// Illustrations. Connects the main window's outward calls to them.
+// The program's windows: the main window, made at start-up, and the others (the option dialogs,
+// About, Plans, Illustrations, Materials, 3D View, Safety) and the printer, each made when it is
+// first needed and living until the program ends. Start-up makes only what the first design on
+// screen needs. Connects the main window's outward calls to them; each call is one member
+// function.
+#include <QAction>
+#include <QIcon>
 #include <QImage>
 #include <QSettings>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
 #include "app/materials_setup.h"
@@ -51,35 +56,36 @@ class ProgramWindows : public MainWindowCalls {
 
   MainWindow& state() { return *state_; }
   MainWindowWidget& mainWindow() { return *mainWidget_; }
-  ThicknessDialogWindow& thicknessDialog() { return *thicknessDialog_; }
-  ScaleDialogWindow& scaleDialog() { return *scaleDialog_; }
-  Picture& angleReportPicture() { return angleReportPicture_; }
-  IllustrationsWindow& illustrations() { return *illustrationsWindow_; }
-  AboutWindow& aboutWindow() { return *aboutWindow_; }
-  PlansWindow& plansWindow() { return *plansWindow_; }
-  PlansPrinter& plansPrinter() { return printer_; }
-  Table3dWindow& table3dWindow() { return *table3dWindow_; }
+  // The other windows and the printer, each made on first use.
+  ThicknessDialogWindow& thicknessDialog();
+  ScaleDialogWindow& scaleDialog();
+  IllustrationsWindow& illustrations();
+  AboutWindow& aboutWindow();
+  PlansWindow& plansWindow();
+  PlansPrinter& plansPrinter();
+  Table3dWindow& table3dWindow();
   ModelExport& modelExport() { return *modelExport_; }
   ExportCommands& exports() { return *exports_; }
-  MaterialsWindow& materialsWindow() { return *materialsWindow_; }
-  SafetyWindow& safetyWindow() { return *safetyWindow_; }
+  MaterialsWindow& materialsWindow();
+  SafetyWindow& safetyWindow();
 
  private:
-  // What the main window asks of the other windows (MainWindowCalls answers for itself).
-  void DrawAngleReport() override;
+  // What the main window asks of the other windows (MainWindowCalls answers for itself); the
+  // windows a call needs are made then.
   void DrawDesignView() override;
+  void DrawAngleReport() override;
   void DesignChanged() override;
+  void ShowAbout() override;
+  void ShowIllustrations() override;
   void ShowPlans() override;
   void PrintPlans() override;
   void PrinterSetup() override;
-  void ShowAbout() override;
-  void ShowIllustrations() override;
-  void ShowMaterials() override;
   void ShowThicknessDialog() override;
   void ShowScaleDialog() override;
+  void ShowMaterials() override;
 
-  // The Plans and Print buttons, Printer Setup, and the plans window's Print.
-  void ConnectPlans();
+  // The program's icon, drawn when first needed.
+  const QIcon& Icon();
   // File > Export: the single pictures and the build packet.
   void ConnectExports();
   // Wires an option dialog. While it is open, message boxes belong to it, so that they open
@@ -90,9 +96,14 @@ class ProgramWindows : public MainWindowCalls {
   void Connect3d();
   // View > Materials, the lists after every design, and the settings kept between runs.
   void ConnectMaterials();
+  void MakeMaterialsWindow();
   // View > Safety Check…, the check after every design, its caption when a check fails, and
   // the suggestions applied to the main window.
   void ConnectSafety();
+  void MakeSafetyWindow();
+  // Checks the last design: in the Safety window once it is made, else for the menu item only.
+  void CheckSafety();
+  void ShowSafetyCheckResult(const WindowSafety& result);
 
   SystemClock clock_;
   QtPrompts prompts_;
@@ -106,9 +117,17 @@ class ProgramWindows : public MainWindowCalls {
   std::unique_ptr<IllustrationsWindow> illustrationsWindow_;
   std::unique_ptr<Table3dWindow> table3dWindow_;
   std::unique_ptr<ModelExport> modelExport_;
+  QIcon icon_;
   Picture designViewPicture_;   // the main window's picture area
   Picture angleReportPicture_;  // the angle report of the Illustrations window
-  PlansPrinter printer_;        // one printer for Printer Setup and Print, so the set-up is kept
+  // The designs whose angle report is owed to the Illustrations window while it is not made:
+  // the last one's record, and how many (the first drawing starts from another pen than later
+  // ones, which start from the pen the one before left).
+  std::optional<DesignRecord> owedAngleReport_;
+  int owedAngleReports_ = 0;
+  // One printer for Printer Setup and Print, so the set-up is kept; made when first needed,
+  // since making it asks the print system for its printers.
+  std::unique_ptr<PlansPrinter> printer_;
   std::unique_ptr<RecentFiles> recentFiles_;
   std::unique_ptr<ExportCommands> exports_;
   MaterialsSetup materialsSetup_;
@@ -117,7 +136,11 @@ class ProgramWindows : public MainWindowCalls {
   QtPrompts materialsPrompts_;                    // message boxes over the Materials window
   std::unique_ptr<MaterialsWindow> materialsWindow_;
   std::unique_ptr<SafetyWindow> safetyWindow_;
-  std::unique_ptr<QSettings> safetySettings_;  // kept between runs, when the program keeps them
+  QAction* safetyItem_ = nullptr;               // View > Safety Check…
+  QWidget* safetyWarning_ = nullptr;            // the status bar's note while a check fails
+  std::optional<SafetyCheck> lastSafetyCheck_;  // for a 3D View made after it
+  SafetySettings safetySettingsRead_;           // until the Safety window is made; then its own
+  std::unique_ptr<QSettings> safetySettings_;   // kept between runs, when the program keeps them
 };
 
 }  // namespace varnloft

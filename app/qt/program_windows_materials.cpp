@@ -1,6 +1,6 @@
-// The Materials window's part of the program: created with the other windows, opened by
-// View > Materials, listed again after every design, printed on the program's printer, and its
-// settings read from the program's settings and saved there after every change.
+// The Materials window's part of the program: made when View > Materials first opens it, listed
+// again after every design, printed on the program's printer, and its settings read from the
+// program's settings at start-up and saved there after every change.
 #include <QPrintDialog>
 #include <QSettings>
 
@@ -11,17 +11,32 @@
 
 namespace varnloft {
 
-void ProgramWindows::ConnectMaterials() {
+void ProgramWindows::ConnectMaterials() {}
+
+MaterialsWindow& ProgramWindows::materialsWindow() {
+  if (!materialsWindow_) MakeMaterialsWindow();
+  return *materialsWindow_;
+}
+
+void ProgramWindows::ShowMaterials() {
+  materialsWindow().ShowFromMenu();
+  // Saved settings that could not be used are reported once, when the window first opens.
+  if (!materialsSettingsProblem_.empty()) {
+    materialsPrompts_.ShowError(materialsSettingsProblem_);
+    materialsSettingsProblem_.clear();
+  }
+}
+
+void ProgramWindows::MakeMaterialsWindow() {
   materialsWindow_ =
       std::make_unique<MaterialsWindow>(state_->rec, materialsSetup_, materialsPrompts_);
-  materialsWindow_->setWindowIcon(mainWidget_->windowIcon());
+  materialsWindow_->setWindowIcon(Icon());
   materialsPrompts_.SetParent(materialsWindow_.get());
-
   materialsWindow_->settingsSaved = [this] {
     if (materialsSettings_) SaveMaterialsSettings(*materialsSettings_, materialsSetup_);
   };
   materialsWindow_->printMaterials = [this](const Materials& materials) {
-    QPrinter& printer = printer_.printer();
+    QPrinter& printer = plansPrinter().printer();
     QPrintDialog dialog(&printer, materialsWindow_.get());
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -40,19 +55,11 @@ void ProgramWindows::ConnectMaterials() {
   };
 }
 
-void ProgramWindows::ShowMaterials() {
-  materialsWindow_->ShowFromMenu();
-  // Saved settings that could not be used are reported once, when the window first opens.
-  if (!materialsSettingsProblem_.empty()) {
-    materialsPrompts_.ShowError(materialsSettingsProblem_);
-    materialsSettingsProblem_.clear();
-  }
-}
-
 void ProgramWindows::KeepMaterialsSettings(std::unique_ptr<QSettings> settings) {
   materialsSettings_ = std::move(settings);
   materialsSettingsProblem_ = LoadMaterialsSettings(*materialsSettings_, materialsSetup_);
-  materialsWindow_->SettingsChanged();
+  // A window not made yet lists with these settings when it is.
+  if (materialsWindow_) materialsWindow_->SettingsChanged();
 }
 
 }  // namespace varnloft

@@ -3,8 +3,8 @@
 // the mouse, with a Reset view button, an Explode slider, the piece under the mouse named with
 // its length and lumber, and the fit check's verdict. "Colour by share of limit" paints each
 // piece by how close the safety check finds it to its limit (off at first: the wood). Created
-// once at start-up and shown without blocking the main window; it follows every design, doing
-// the work only while shown.
+// once, when first opened, and shown without blocking the main window; it follows every design,
+// doing the work only while shown.
 #include <QWidget>
 #include <optional>
 #include <vector>

@@ -44,7 +44,8 @@ struct ExportCommandsTest : ::testing::Test {
         state(prompts, clock, shell),
         view(1016, 440),
         printer(QPrinter::HighResolution),
-        commands(state, view, printer, prompts, setup) {
+        commands(
+            state, view, [this]() -> QPrinter& { return printer; }, prompts, setup) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     calls.drawDesignView = [this] {
       view.Draw([this](Canvas& c) { DrawDesignView(state.rec, c, 1024, 740); });
