@@ -9,9 +9,9 @@
 
 namespace varnloft {
 
-// The packet's contents for pages of `dotsPerInch`, its materials listed with `materials` (the
-// settings of the window's measure, as the Materials window lists them). The one place where the
-// packet learns the drawing of the assembly page.
+// The packet's contents for the window's last design, for pages of `dotsPerInch`, its materials
+// listed with `materials` (the settings of the window's measure, as the Materials window lists
+// them).
 PacketContents PacketContentsOf(const MainWindow& window, const MaterialsSettings& materials,
                                 int dotsPerInch);
 

@@ -8,13 +8,11 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/main_window.h"
-#include "app/packet_export.h"
-#include "app/plan_context_of.h"
-#include "bench/designed_window.h"
+#include "bench/designed_document.h"
 #include "bench/offscreen_benchmark_main.h"
 #include "packet/build_packet.h"
 #include "packet/exported_pictures.h"
+#include "packet/packet_contents.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/qt/pdf_file.h"
@@ -26,7 +24,7 @@ namespace {
 
 using namespace varnloft;
 
-using Designed = DesignedWindow;  // the built-in design (its supports on the exterior)
+using Designed = DesignedDocument;  // the built-in design (its supports on the exterior)
 
 void BM_BuildPacketIntoPdf(benchmark::State& state) {
   Designed d;
@@ -35,14 +33,14 @@ void BM_BuildPacketIntoPdf(benchmark::State& state) {
   PdfDocumentInfo info;
   info.paper = state.range(0) ? PaperSize::A4 : PaperSize::Letter;
   info.creator = PacketCreator();
-  const PacketContents contents = PacketContentsOf(
-      d.window, DefaultMaterialsSettings(d.window.rec.ImperialUnits), kPdfDotsPerInch);
+  const PacketContents contents =
+      PacketContentsFor(d.rec, d.document.species, d.Context(),
+                        DefaultMaterialsSettings(d.rec.ImperialUnits), kPdfDotsPerInch);
   const LocalDateTime now = d.clock.Now();
   info.title = PacketTitle(contents.plans, now);
   for ([[maybe_unused]] auto _ : state) {
-    const std::string error = PrintToPdfFile(path, info, nullptr, [&](PageSink& sink) {
-      WriteBuildPacket(d.window.rec, sink, contents, now);
-    });
+    const std::string error = PrintToPdfFile(
+        path, info, nullptr, [&](PageSink& sink) { WriteBuildPacket(d.rec, sink, contents, now); });
     if (!error.empty()) state.SkipWithError(error.c_str());
   }
 }
@@ -50,11 +48,12 @@ BENCHMARK(BM_BuildPacketIntoPdf)->Arg(0)->Arg(1)->ArgName("a4")->Unit(benchmark:
 
 void BM_BuildPacketRecorded(benchmark::State& state) {
   Designed d;
-  const PacketContents contents = PacketContentsOf(
-      d.window, DefaultMaterialsSettings(d.window.rec.ImperialUnits), kPdfDotsPerInch);
+  const PacketContents contents =
+      PacketContentsFor(d.rec, d.document.species, d.Context(),
+                        DefaultMaterialsSettings(d.rec.ImperialUnits), kPdfDotsPerInch);
   for ([[maybe_unused]] auto _ : state) {
     RecordingPageSink sink(4934, 6434);
-    WriteBuildPacket(d.window.rec, sink, contents, d.clock.Now());
+    WriteBuildPacket(d.rec, sink, contents, d.clock.Now());
     benchmark::DoNotOptimize(sink.Pages());
   }
 }
@@ -64,9 +63,8 @@ void BM_PictureIntoSvg(benchmark::State& state) {
   Designed d;
   QTemporaryDir dir;
   const std::string path = QDir(dir.path()).filePath("picture.svg").toStdString();
-  const ExportedPicture picture = state.range(0)
-                                      ? PlanSheetPicture(d.window.rec, PlanContextOf(d.window))
-                                      : DesignViewPicture(d.window.rec, 1912, 780, 1920, 1080);
+  const ExportedPicture picture = state.range(0) ? PlanSheetPicture(d.rec, d.Context())
+                                                 : DesignViewPicture(d.rec, 1912, 780, 1920, 1080);
   SvgPicture svg;
   svg.width = picture.width;
   svg.height = picture.height;
