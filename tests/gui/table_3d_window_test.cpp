@@ -172,6 +172,17 @@ TEST(Table3dWindow, ColoursEachPieceByItsShareOfItsLimitWhenAsked) {
   EXPECT_FALSE(w.pieceLabel->text().contains("% of its limit"));
 }
 
+// A 3D View made after the check of a failing design colours by that check.
+TEST(Table3dWindow, MadeAfterAFailingCheckColoursByIt) {
+  OpenProgram p;
+  p.mainWidget().menuAction("Adultwheelchairbothends1")->trigger();  // its seats sag too far
+  QApplication::processEvents();
+  p.Open3dView();
+  p.window().shareColours->setChecked(true);
+  QApplication::processEvents();
+  EXPECT_GT(CountRed(p.view().Rendered()), 200);
+}
+
 TEST(Table3dWindow, FollowsANewDesign) {
   OpenProgram p;
   p.Open3dView();
