@@ -53,28 +53,26 @@ void ApplyMeasureLayout(FormState& form, bool imperial) {
 }
 
 void PresetCommands::SwitchToImperial() {
-  MainWindow::StepScope step(w_, "Imperial Measure");
-  w_.form.at("imperialButton").color = kMaroon;
-  w_.rec.ImperialUnits = true;
-  w_.form.statusPanel0 = w_.rec.ModelScale ? "   Imperial Measure at 21.4% reduced (model scale)"
-                                           : "   Imperial Measure Selected ";
-  w_.form.at("imperialButton").enabled = false;
-  w_.form.at("metricButton").enabled = true;
-  ApplyMeasureLayout(w_.form, true);
-  FillBoxes(w_.form, w_.rec, true);
-  w_.DesignCycle();
+  SwitchMeasure(true);
 }
 
 void PresetCommands::SwitchToMetric() {
-  MainWindow::StepScope step(w_, "Metric Measure");
-  w_.form.at("metricButton").color = kMaroon;
-  w_.rec.ImperialUnits = false;
-  w_.form.statusPanel0 = w_.rec.ModelScale ? "   Metric Measure at 21.4% reduced (model scale)"
-                                           : "   Metric Measure Selected ";
-  w_.form.at("metricButton").enabled = false;
-  w_.form.at("imperialButton").enabled = true;
-  ApplyMeasureLayout(w_.form, false);
-  FillBoxes(w_.form, w_.rec, false);
+  SwitchMeasure(false);
+}
+
+void PresetCommands::SwitchMeasure(bool imperial) {
+  const char* pressed = imperial ? "imperialButton" : "metricButton";
+  const char* other = imperial ? "metricButton" : "imperialButton";
+  const std::string measure = imperial ? "Imperial Measure" : "Metric Measure";
+  MainWindow::StepScope step(w_, measure);
+  w_.form.at(pressed).color = kMaroon;
+  w_.rec.ImperialUnits = imperial;
+  w_.form.statusPanel0 = w_.rec.ModelScale ? "   " + measure + " at 21.4% reduced (model scale)"
+                                           : "   " + measure + " Selected ";
+  w_.form.at(pressed).enabled = false;
+  w_.form.at(other).enabled = true;
+  ApplyMeasureLayout(w_.form, imperial);
+  FillBoxes(w_.form, w_.rec, imperial);
   w_.DesignCycle();
 }
 

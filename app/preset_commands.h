@@ -22,6 +22,10 @@ class PresetCommands {
   void SwitchToMetric();
 
  private:
+  // The Imperial or Metric button: every box rewritten from the record in the new measure, the
+  // columns rearranged, and the table designed again.
+  void SwitchMeasure(bool imperial);
+
   MainWindow& w_;
 };
 
