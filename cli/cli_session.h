@@ -43,7 +43,7 @@ class CliExports;
 class CliSession : private WindowCalls {
  public:
   CliSession(const LocalDateTime& now, LocaleTexts locale);
-  ~CliSession();
+  ~CliSession() override;
 
   // Throws UsageError for an action the window cannot take (unknown box, item not listed, ...).
   void Validate(const CliAction& action) const;
