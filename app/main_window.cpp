@@ -123,8 +123,8 @@ void MainWindow::BuildControls() {
   radio2.color = kBlue;
   form.Add("interiorSupports", radio2);
 
-  const char* buttons[][2] = {{"imperialButton", "imperialButton"},
-                              {"metricButton", "metricButton"},
+  const char* buttons[][2] = {{"imperialButton", "Imperial"},
+                              {"metricButton", "Metric"},
                               {"designButton", "Design"},
                               {"plansButton", "Plans"},
                               {"printButton", "Print"}};

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <utility>
 
 #include "app/qt/main_window_widget.h"
 #include "tests/app/started_window.h"
@@ -46,6 +47,15 @@ TEST(MainWindowStart, ShowsBuiltInValuesAndDesignsOnActivation) {
   EXPECT_TRUE(w.window->button("metricButton")->isEnabled());
   EXPECT_FALSE(w.window->button("imperialButton")->isEnabled());
   EXPECT_TRUE(w.prompts.shown.empty());
+
+  // The buttons' captions as the user reads them (not the roles the code knows them by).
+  const std::pair<const char*, const char*> captions[] = {{"imperialButton", "Imperial"},
+                                                          {"metricButton", "Metric"},
+                                                          {"designButton", "Design"},
+                                                          {"plansButton", "Plans"},
+                                                          {"printButton", "Print"}};
+  for (const auto& [role, caption] : captions)
+    EXPECT_EQ(w.window->button(role)->text().toStdString(), caption);
 }
 
 TEST(MainWindowStart, TypingThenDesignMakesACustomDesign) {
