@@ -1,8 +1,5 @@
 #include "cli/export_actions.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/kept_plan_values.h"
 #include "app/packet_export.h"
 #include "app/plan_context_of.h"
@@ -10,19 +7,10 @@
 #include "measure/errors.h"
 #include "packet/exported_pictures.h"
 #include "platform/atomic_write.h"
+#include "platform/file_name.h"
 #include "platform/qt/svg_file.h"
 
 namespace varnloft {
-
-namespace {
-
-bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  return s.size() > tail.size() &&
-         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
-
-}  // namespace
 
 CliExports::CliExports(MainWindow& window, CliPictures& pictures, std::string& writeError,
                        const MaterialsSetup& materials)

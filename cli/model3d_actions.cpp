@@ -1,8 +1,6 @@
 #include "cli/model3d_actions.h"
 
 #include <QImage>
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -11,6 +9,7 @@
 #include "model3d/model_files.h"
 #include "model3d/table_renderer.h"
 #include "platform/atomic_write.h"
+#include "platform/file_name.h"
 #include "platform/qt/image_file.h"
 
 namespace varnloft {
@@ -19,12 +18,6 @@ namespace {
 
 constexpr int kLargestSide = 8192;
 constexpr long long kMostPixels = 4096LL * 4096;
-
-bool EndsWithNoCase(const std::string& s, const std::string& tail) {
-  return s.size() > tail.size() &&
-         std::equal(tail.rbegin(), tail.rend(), s.rbegin(),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
 
 bool IsModelName(const std::string& file) {
   return EndsWithNoCase(file, ".obj") || EndsWithNoCase(file, ".stl") ||

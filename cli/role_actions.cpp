@@ -83,9 +83,9 @@ bool ApplyRoleAction(MainWindow& w, const CliAction& action) {
     MainWindow::StepScope step(w, w.BoxStepName("Typing", entry.boxes.front()));
     // The boxes the design reads in this measure; a lumber row's size box first, whose change
     // fills the width box in, as choosing a size does.
-    std::vector<size_t> slots = ReadSlots(entry.input->unit, w.rec.ImperialUnits);
-    if (entry.IsLumberRow()) slots.insert(slots.begin(), 0);
-    for (size_t slot : slots) {
+    std::vector<size_t> inputSlots = ReadSlots(entry.input->unit, w.rec.ImperialUnits);
+    if (entry.IsLumberRow()) inputSlots.insert(inputSlots.begin(), 0);
+    for (size_t slot : inputSlots) {
       const std::string box = entry.boxes[slot];
       RevealSizeBox(w, box);
       w.HandleUserEvent([&] { w.design().TypeIntoBox(box, texts[slot]); });

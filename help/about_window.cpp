@@ -22,7 +22,7 @@ const QColor kGreen(0, 128, 0);
 const QColor kLinkWhite(255, 255, 255);
 const QColor kLinkRed(255, 0, 0);
 const QColor kCream(253, 248, 217);
-constexpr int kClientWidth = 393;
+constexpr int kAboutWidth = 393;
 constexpr int kIconSize = 33;
 
 }  // namespace
@@ -32,7 +32,7 @@ AboutWindow::AboutWindow(Shell& shell, const DesignRecord& record, QWidget* pare
   setWindowTitle("About");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(kClientWidth, 285);
+  setFixedSize(kAboutWidth, 285);
   setWindowIcon(varnloft::ProgramIcon());
   setFont(DialogFont(11));
   QPalette colours = palette();
@@ -58,12 +58,12 @@ AboutWindow::AboutWindow(Shell& shell, const DesignRecord& record, QWidget* pare
   // needs more room, but never over the icon.
   const int width =
       std::max(217, QFontMetrics(linkFont).horizontalAdvance(webAddressLabel->text()) + 6);
-  const int left = std::max(kIconSize + 1, (kClientWidth - width) / 2);
-  webAddressLabel->setGeometry(left, 4, std::min(width, kClientWidth - left), 29);
+  const int left = std::max(kIconSize + 1, (kAboutWidth - width) / 2);
+  webAddressLabel->setGeometry(left, 4, std::min(width, kAboutWidth - left), 29);
   SetLinkColour(kLinkWhite);
 
   aboutText = new QTextEdit(this);
-  aboutText->setGeometry(0, 40, kClientWidth, 209);
+  aboutText->setGeometry(0, 40, kAboutWidth, 209);
   aboutText->setReadOnly(true);
   aboutText->setFont(ArialFont(13));
   aboutText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -16,7 +16,7 @@
 namespace varnloft {
 namespace {
 
-constexpr int kClientWidth = 536;
+constexpr int kIllustrationsWidth = 536;
 constexpr int kClientHeight = 278;
 constexpr int kReportWidth = 518;
 constexpr int kReportHeight = 237;
@@ -79,7 +79,7 @@ IllustrationsWindow::IllustrationsWindow(QWidget* parent)
   setWindowTitle("  Illustrations");
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(kIllustrationsWidth, kClientHeight);
   setFont(DialogFont(11));
   setWindowIcon(ProgramIcon());
 

@@ -58,7 +58,7 @@ void Add(std::vector<HardwareLine>& lines, const std::string& item, int count,
   lines.push_back({item, count, 1, 0, {}, {}, rule});
 }
 
-std::string Number(long long n) {
+std::string WholeNumber(long long n) {
   return std::to_string(n);
 }
 
@@ -91,7 +91,7 @@ std::vector<HardwareLine> HardwareOf(const std::vector<Piece>& pieces, double lu
     const int bolts = leg->count * leg->holes;
     const double length = CarriageBoltLength(lumberThickness, d, imperial);
     const std::string holes =
-        Number(leg->count) + " legs" + kTimesSign + Number(leg->holes) + " holes";
+        WholeNumber(leg->count) + " legs" + kTimesSign + WholeNumber(leg->holes) + " holes";
     Add(lines, CarriageBoltName(d, length, imperial), bolts,
         "one through each bolt hole of a leg (" + holes +
             "), long enough for the leg, the support (" +
@@ -108,25 +108,25 @@ std::vector<HardwareLine> HardwareOf(const std::vector<Piece>& pieces, double lu
   const int crossings = outer + centre;
   if (tops > 0 && crossings > 0) {
     Add(lines, screw, 2 * tops * crossings,
-        "two where each table top crosses a support (" + Number(tops) + " table tops" + kTimesSign +
-            Number(crossings) + " supports" + kTimesSign + "2)");
+        "two where each table top crosses a support (" + WholeNumber(tops) + " table tops" +
+            kTimesSign + WholeNumber(crossings) + " supports" + kTimesSign + "2)");
   }
   const int seats = Total(pieces, MemberKind::Seat);
   const int seatSupports = Total(pieces, MemberKind::SeatSupport);
   if (seats > 0 && seatSupports > 0) {
     Add(lines, screw, 2 * seats * seatSupports,
-        "two where each seat crosses a seat support (" + Number(seats) + " seats" + kTimesSign +
-            Number(seatSupports) + " seat supports" + kTimesSign + "2)");
+        "two where each seat crosses a seat support (" + WholeNumber(seats) + " seats" +
+            kTimesSign + WholeNumber(seatSupports) + " seat supports" + kTimesSign + "2)");
   }
   if (const int braces = Total(pieces, MemberKind::Brace); braces > 0) {
     Add(lines, screw, 4 * braces,
-        "two at each end of a brace (" + Number(braces) + " braces" + kTimesSign + "2 ends" +
+        "two at each end of a brace (" + WholeNumber(braces) + " braces" + kTimesSign + "2 ends" +
             kTimesSign + "2)");
   }
   if (const int caps = Total(pieces, MemberKind::EndCap); caps > 0 && tops > 0) {
     Add(lines, screw, caps * tops,
-        "one through each end cap into the end of each table top (" + Number(caps) + " end caps" +
-            kTimesSign + Number(tops) + " table tops)");
+        "one through each end cap into the end of each table top (" + WholeNumber(caps) +
+            " end caps" + kTimesSign + WholeNumber(tops) + " table tops)");
   }
 
   for (HardwareLine& line : lines) {

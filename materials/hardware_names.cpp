@@ -6,12 +6,12 @@ namespace varnloft {
 
 namespace {
 
-double Inches(double feet) {
+double FeetInInches(double feet) {
   return feet * kInchesPerFoot;
 }
 
 std::string DiameterText(double diameterFeet, bool imperial) {
-  if (imperial) return InchesText(Inches(diameterFeet));
+  if (imperial) return InchesText(FeetInInches(diameterFeet));
   const std::string millimetres = MaterialLengthText(diameterFeet, false);  // "10 mm"
   return "M" + millimetres.substr(0, millimetres.size() - 3);
 }
@@ -19,7 +19,7 @@ std::string DiameterText(double diameterFeet, bool imperial) {
 }  // namespace
 
 std::string HardwareSizeText(double feet, bool imperial) {
-  return imperial ? InchesText(Inches(feet)) + " in" : MaterialLengthText(feet, false);
+  return imperial ? InchesText(FeetInInches(feet)) + " in" : MaterialLengthText(feet, false);
 }
 
 std::string CarriageBoltName(double diameterFeet, double lengthFeet, bool imperial) {

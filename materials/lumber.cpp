@@ -9,8 +9,6 @@ namespace varnloft {
 
 namespace {
 
-const char* const kTimes = " \xC3\x97 ";  // " × "
-
 // Sides closer than this many inches are the same size (the record keeps single floats).
 constexpr double kSameInches = 1e-3;
 

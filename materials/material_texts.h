@@ -3,10 +3,12 @@
 // the way a lumber yard and a hardware shelf label them.
 #include <string>
 
+#include "measure/unit_conversions.h"
+
 namespace varnloft {
 
-inline constexpr double kInchesPerFoot = 12;
-inline constexpr double kMillimetresPerFoot = 304.8;
+// The sign between a board's thickness and width: "2 × 6".
+inline constexpr char kTimes[] = " \xC3\x97 ";
 
 // Inches to the nearest sixteenth, the fraction reduced: "3 1/4", "5/8", "12", "0".
 std::string InchesText(double inches);

@@ -10,13 +10,13 @@ namespace varnloft {
 
 namespace {
 
-std::string Number(double v) {
+std::string CsvNumber(double v) {
   const std::string text = JsonNumber(v);
   return text == "null" ? "" : text;
 }
 
-std::string Optional(const std::optional<double>& v) {
-  return v ? Number(*v) : "";
+std::string CsvOptional(const std::optional<double>& v) {
+  return v ? CsvNumber(*v) : "";
 }
 
 // One row, filled by column name.
@@ -54,26 +54,26 @@ std::string MaterialsCsv(const Materials& m) {
     out += Row("setting").Set("name", name).Set("value", value).Text("text", text).Line();
   };
   setting("optimal", m.optimal ? "true" : "false");
-  setting("lower_bound_cost", Number(m.lowerBoundCost));
+  setting("lower_bound_cost", CsvNumber(m.lowerBoundCost));
   setting("currency", "", m.currency);
-  setting("kerf", Number(m.kerf));
-  setting("trim", Number(m.trim));
+  setting("kerf", CsvNumber(m.kerf));
+  setting("trim", CsvNumber(m.trim));
   setting("full_size", "true");
 
   for (const StockLength& s : m.stock) {
     out += Row("stock")
                .Text("lumber", s.lumber)
-               .Set("length", Number(s.length))
-               .Set("price", Optional(s.price))
+               .Set("length", CsvNumber(s.length))
+               .Set("price", CsvOptional(s.price))
                .Line();
   }
   for (const BoardsToBuy& buy : ShoppingList(m)) {
     out += Row("buy")
                .Text("lumber", buy.lumber)
-               .Set("length", Number(buy.length))
-               .Set("count", Number(buy.count))
-               .Set("price", Optional(buy.price))
-               .Set("cost", Optional(buy.cost))
+               .Set("length", CsvNumber(buy.length))
+               .Set("count", CsvNumber(buy.count))
+               .Set("price", CsvOptional(buy.price))
+               .Set("cost", CsvOptional(buy.cost))
                .Text("text", MaterialLengthText(buy.length, m.imperial))
                .Line();
   }
@@ -81,8 +81,8 @@ std::string MaterialsCsv(const Materials& m) {
     out += Row("piece")
                .Text("lumber", p.lumber.name)
                .Text("name", p.member)
-               .Set("count", Number(p.count))
-               .Set("length", Number(p.length))
+               .Set("count", CsvNumber(p.count))
+               .Set("length", CsvNumber(p.length))
                .Text("text", MaterialLengthText(p.length, m.imperial))
                .Line();
   }
@@ -92,9 +92,9 @@ std::string MaterialsCsv(const Materials& m) {
     out += Row("board")
                .Set("board", board)
                .Text("lumber", b.lumber)
-               .Set("length", Number(b.length))
-               .Set("offcut", Number(b.offcut))
-               .Set("price", Optional(b.price))
+               .Set("length", CsvNumber(b.length))
+               .Set("offcut", CsvNumber(b.offcut))
+               .Set("price", CsvOptional(b.price))
                .Text("text", MaterialLengthText(b.length, m.imperial))
                .Line();
     for (const MaterialCut& c : b.cuts) {
@@ -105,8 +105,8 @@ std::string MaterialsCsv(const Materials& m) {
                  .Set("board", board)
                  .Text("lumber", b.lumber)
                  .Text("name", p.member)
-                 .Set("length", Number(p.length))
-                 .Set("position", Number(left))
+                 .Set("length", CsvNumber(p.length))
+                 .Set("position", CsvNumber(left))
                  .Set("turned", c.turned ? "true" : "false")
                  .Text("text", MaterialLengthText(p.length, m.imperial))
                  .Line();
@@ -115,28 +115,28 @@ std::string MaterialsCsv(const Materials& m) {
   for (const HardwareLine& h : m.hardware) {
     out += Row("hardware")
                .Text("name", h.item)
-               .Set("count", Number(h.count))
-               .Set("pack", Number(h.pack))
-               .Set("packs", Number(h.packs))
-               .Set("price", Optional(h.price))
-               .Set("cost", Optional(h.cost))
+               .Set("count", CsvNumber(h.count))
+               .Set("pack", CsvNumber(h.pack))
+               .Set("packs", CsvNumber(h.packs))
+               .Set("price", CsvOptional(h.price))
+               .Set("cost", CsvOptional(h.cost))
                .Text("text", h.rule)
                .Line();
   }
   for (const MissingPiece& p : m.missing) {
     out += Row("missing")
                .Text("name", p.member)
-               .Set("count", Number(p.count))
-               .Set("length", Number(p.length))
+               .Set("count", CsvNumber(p.count))
+               .Set("length", CsvNumber(p.length))
                .Text("text", p.text)
                .Line();
   }
   for (const NearMiss& n : m.nearMisses) {
     out += Row("near_miss")
                .Text("name", n.member)
-               .Set("length", Number(n.newLength))
-               .Set("value", Number(n.shortenBy))
-               .Set("saving", Optional(n.saving))
+               .Set("length", CsvNumber(n.newLength))
+               .Set("value", CsvNumber(n.shortenBy))
+               .Set("saving", CsvOptional(n.saving))
                .Text("text", n.text)
                .Line();
   }
@@ -144,12 +144,12 @@ std::string MaterialsCsv(const Materials& m) {
   auto total = [&](const char* name, const std::string& value) {
     out += Row("total").Set("name", name).Set("value", value).Line();
   };
-  total("boards", Number(t.boards));
-  total("cost", Number(t.cost));
-  total("board_feet", Optional(t.boardFeet));
-  total("cubic_metres", Optional(t.cubicMetres));
-  total("waste_percent", Number(t.wastePercent));
-  total("cuts", Number(t.crossCuts + t.rips));
+  total("boards", CsvNumber(t.boards));
+  total("cost", CsvNumber(t.cost));
+  total("board_feet", CsvOptional(t.boardFeet));
+  total("cubic_metres", CsvOptional(t.cubicMetres));
+  total("waste_percent", CsvNumber(t.wastePercent));
+  total("cuts", CsvNumber(t.crossCuts + t.rips));
   return out;
 }
 

@@ -10,7 +10,6 @@ namespace varnloft {
 
 namespace {
 
-const char* const kTimes = " \xC3\x97 ";     // " × "
 const char* const kDegree = "\xC2\xB0";      // "°"
 const char* const kEnDash = "\xE2\x80\x93";  // "–"
 

@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "measure/number_text.h"
+#include "measure/unit_conversions.h"
 
 namespace varnloft {
 
 namespace {
-
-constexpr double kMillimetresPerFoot = 304.8;
 
 // The fraction of an inch for 0..15 sixteenths, blanks included; index 0 is the blank fraction.
 constexpr const char* kFractionTexts[16] = {

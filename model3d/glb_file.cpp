@@ -20,7 +20,7 @@ constexpr std::uint32_t kBinChunk = 0x004E4942;    // "BIN\0"
 constexpr int kFloat = 5126, kUnsignedInt = 5125;  // accessor component types
 constexpr int kArrayBuffer = 34962, kElementArrayBuffer = 34963;
 
-std::string Number(double v) {
+std::string GltfNumber(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.9g", v);
   return buf;
@@ -52,8 +52,9 @@ class GlbBuilder {
                            ", \"componentType\": " + std::to_string(kFloat) +
                            ", \"count\": " + std::to_string(values.size()) + ", \"type\": \"VEC3\"";
     if (withBounds && !values.empty()) {
-      accessor += ", \"min\": [" + Number(lo.x) + ", " + Number(lo.y) + ", " + Number(lo.z) +
-                  "], \"max\": [" + Number(hi.x) + ", " + Number(hi.y) + ", " + Number(hi.z) + "]";
+      accessor += ", \"min\": [" + GltfNumber(lo.x) + ", " + GltfNumber(lo.y) + ", " +
+                  GltfNumber(lo.z) + "], \"max\": [" + GltfNumber(hi.x) + ", " + GltfNumber(hi.y) +
+                  ", " + GltfNumber(hi.z) + "]";
     }
     accessors_.push_back(accessor + "}");
     return static_cast<int>(accessors_.size()) - 1;
@@ -88,8 +89,8 @@ class GlbBuilder {
             ", \"meshes\": " + List(meshes_) +
             ", \"materials\": [{\"name\": \"wood\", \"pbrMetallicRoughness\": "
             "{\"baseColorFactor\": [" +
-            Number(kWoodColour.r / 255.0) + ", " + Number(kWoodColour.g / 255.0) + ", " +
-            Number(kWoodColour.b / 255.0) +
+            GltfNumber(kWoodColour.r / 255.0) + ", " + GltfNumber(kWoodColour.g / 255.0) + ", " +
+            GltfNumber(kWoodColour.b / 255.0) +
             ", 1], \"metallicFactor\": 0, \"roughnessFactor\": 0.9}, \"doubleSided\": false}]";
     json += ", \"buffers\": [{\"byteLength\": " + std::to_string(bin_.size()) +
             "}], \"bufferViews\": " + List(views_) + ", \"accessors\": " + List(accessors_);

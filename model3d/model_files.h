@@ -4,12 +4,10 @@
 // Each piece is one named object (OBJ) or node (glb); the STL is one solid.
 #include <string>
 
+#include "measure/unit_conversions.h"
 #include "model3d/table_model.h"
 
 namespace varnloft {
-
-inline constexpr double kMillimetresPerFoot = 304.8;
-inline constexpr double kMetresPerFoot = 0.3048;
 
 // The OBJ text; `mtlFileName` is the name the `mtllib` line gives for the material file.
 std::string ObjText(const TableModel& model, const std::string& mtlFileName);

@@ -9,14 +9,14 @@ namespace varnloft {
 
 namespace {
 
-std::string Number(double v) {
+std::string ObjNumber(double v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.9g", v);
   return buf;
 }
 
 std::string ColourText(Rgb c) {
-  return Number(c.r / 255.0) + " " + Number(c.g / 255.0) + " " + Number(c.b / 255.0);
+  return ObjNumber(c.r / 255.0) + " " + ObjNumber(c.g / 255.0) + " " + ObjNumber(c.b / 255.0);
 }
 
 // One line of text: the names come from the member list, but a line break would end the
@@ -42,11 +42,11 @@ std::string ObjText(const TableModel& model, const std::string& mtlFileName) {
     out += "o " + OneLine(piece.name) + "\nusemtl wood\n";
     for (const Vec3& v : piece.mesh.vertices) {
       const Vec3 mm = v * kMillimetresPerFoot;
-      out += "v " + Number(mm.x) + " " + Number(mm.y) + " " + Number(mm.z) + "\n";
+      out += "v " + ObjNumber(mm.x) + " " + ObjNumber(mm.y) + " " + ObjNumber(mm.z) + "\n";
     }
     for (const MeshFace& f : piece.mesh.faces)
-      out +=
-          "vn " + Number(f.normal.x) + " " + Number(f.normal.y) + " " + Number(f.normal.z) + "\n";
+      out += "vn " + ObjNumber(f.normal.x) + " " + ObjNumber(f.normal.y) + " " +
+             ObjNumber(f.normal.z) + "\n";
     for (size_t i = 0; i < piece.mesh.faces.size(); ++i) {
       out += "f";
       const std::string normal = std::to_string(firstNormal + i);

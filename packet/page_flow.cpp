@@ -8,7 +8,7 @@ namespace varnloft {
 
 namespace {
 
-constexpr Rgb kRuleGrey{150, 150, 150};
+constexpr Rgb kFlowRuleGrey{150, 150, 150};
 // Between two columns of a table, in points.
 constexpr double kColumnGapPoints = 12;
 // The last column of a table is never narrower than this, in points, even when that takes it
@@ -90,7 +90,7 @@ void PageFlow::Table(const TextTable& table) {
 
 void PageFlow::Rule() {
   Canvas& c = pages_.canvas();
-  c.SetPenColor(kRuleGrey);
+  c.SetPenColor(kFlowRuleGrey);
   c.SetPenWidth(std::max(1, static_cast<int>(pages_.Points(0.5))));
   c.MoveTo(pages_.Left(), y_);
   c.LineTo(pages_.Right(), y_);

@@ -16,4 +16,13 @@ std::string FileExtension(const std::string& path) {
   return extension;
 }
 
+bool EndsWithNoCase(const std::string& s, const std::string& tail) {
+  if (s.size() <= tail.size()) return false;
+  const size_t start = s.size() - tail.size();
+  for (size_t i = 0; i < tail.size(); ++i) {
+    if (AsciiLower(s[start + i]) != AsciiLower(tail[i])) return false;
+  }
+  return true;
+}
+
 }  // namespace varnloft

@@ -14,4 +14,8 @@ char AsciiLower(char c);
 // is a hidden file with no extension (".png" -> ""), and so is a name ending in a dot ("plan.").
 std::string FileExtension(const std::string& path);
 
+// Whether `s` is longer than `tail` and ends with it, ASCII letters compared without case:
+// ("Plan.PDF", ".pdf") is true, (".pdf", ".pdf") is false.
+bool EndsWithNoCase(const std::string& s, const std::string& tail);
+
 }  // namespace varnloft

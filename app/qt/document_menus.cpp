@@ -10,14 +10,11 @@
 #include "app/qt/design_file_dialogs.h"
 #include "app/qt/main_window_widget.h"
 #include "app/qt/recent_files.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace varnloft {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // A text shown as a menu item's caption: "&" is no mnemonic in it.
 QString Literal(QString text) {

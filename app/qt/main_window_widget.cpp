@@ -23,6 +23,7 @@
 #include "app/preset_commands.h"
 #include "app/preset_menu.h"
 #include "app/qt/design_button_picture.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace varnloft {
 
@@ -34,14 +35,6 @@ constexpr int kRowStep = 23;
 constexpr int kBoxHeight = 21;
 // The grid's positions are counted from here, leaving room for the longest row label.
 constexpr int kGridLeft = 40;
-
-QColor ToQColor(Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 void SetTextColor(QWidget* w, Rgb c) {
   QPalette p = w->palette();

@@ -13,14 +13,11 @@
 
 #include "materials/material_texts.h"
 #include "measure/number_text.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace varnloft {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // "stock[2].price: a price ..." -> "Stock row 3, price: a price ...": the rows as the page
 // numbers them.

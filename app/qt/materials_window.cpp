@@ -34,14 +34,11 @@
 #include "materials/materials_lists.h"
 #include "measure/errors.h"
 #include "platform/atomic_write.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace varnloft {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 constexpr int kNarrowestDiagram = 400;
 constexpr int kBusyDelayMs = 100;

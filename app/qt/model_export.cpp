@@ -13,8 +13,8 @@ namespace varnloft {
 
 namespace {
 
-QString RunSaveDialog(QWidget* parent, const QString& folder, const QString& proposedName,
-                      QString& fileType) {
+QString RunModelSaveDialog(QWidget* parent, const QString& folder, const QString& proposedName,
+                           QString& fileType) {
   QFileDialog dialog(parent, "Export 3D Model");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -45,7 +45,7 @@ QString ExtensionOf(const QString& fileType) {
 
 ModelExport::ModelExport(const DesignRecord& record, Prompts& prompts)
     : record_(record), prompts_(prompts), fileType_(FileTypes().first()) {
-  askSaveFileName = RunSaveDialog;
+  askSaveFileName = RunModelSaveDialog;
 }
 
 const QStringList& ModelExport::FileTypes() {

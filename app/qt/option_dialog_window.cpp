@@ -8,20 +8,9 @@
 #include "app/control_names.h"
 #include "app/main_window.h"
 #include "app/option_dialogs.h"
+#include "platform/qt/qt_conversions.h"
 
 namespace varnloft {
-
-namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-QColor ToQColor(Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
-
-}  // namespace
 
 OptionDialogWindow::OptionDialogWindow(MainWindow& state, const char* dialog)
     : QDialog(nullptr), state_(state), dialog_(dialog) {

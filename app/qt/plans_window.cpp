@@ -28,7 +28,7 @@ namespace varnloft {
 
 namespace {
 
-constexpr int kPanelHeight = 41;
+constexpr int kButtonPanelHeight = 41;
 constexpr int kCloseButtonHeight = 24;
 
 QPushButton* PanelButton(QWidget* parent, const QString& caption, const QIcon& glyph, int left,
@@ -70,7 +70,7 @@ PlansWindow::PlansWindow(DesignRecord& record, Prompts& prompts, QWidget* parent
 
   buttonPanel = new QFrame(this);
   buttonPanel->setObjectName(QString::fromStdString(WidgetNameOf("plansWindow.buttonPanel")));
-  buttonPanel->setFixedHeight(kPanelHeight);
+  buttonPanel->setFixedHeight(kButtonPanelHeight);
   buttonPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   buttonPanel->setLineWidth(2);
   saveButton = PanelButton(buttonPanel, "Save", SaveGlyph(), 8, true);
@@ -132,7 +132,7 @@ void PlansWindow::SizeFromSheet() {
   const int frame = 2 * scrollBox->frameWidth();
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   int width = kPlanSheetWidth + scrollBar + frame;
-  int height = kPanelHeight + scrollBox->widget()->height() + frame;
+  int height = kButtonPanelHeight + scrollBox->widget()->height() + frame;
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
     width = std::min(width, available.width());

@@ -17,19 +17,12 @@
 #include <cmath>
 
 #include "platform/qt/picture.h"
+#include "platform/qt/qt_conversions.h"
 #include "safety/safety_picture.h"
 #include "safety/setting_texts.h"
 #include "safety/si_units.h"
 
 namespace varnloft {
-
-namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-}  // namespace
 
 SafetyWindow::SafetyWindow(const MainWindow& state, QWidget* parent)
     : QDialog(parent), state_(state) {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <exception>
 
+#include "platform/qt/qt_conversions.h"
 #include "safety/limit_shares.h"
 
 namespace varnloft {
@@ -17,10 +18,6 @@ namespace varnloft {
 namespace {
 
 constexpr double kFullExplode = 1.0;  // the slider's right end
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 QString Swatch(Rgb c, const QString& text) {
   return QString(

@@ -7,13 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/qt_conversions.h"
+
 namespace varnloft {
 
 namespace {
-
-QColor ToQColor(Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 // QPainter strokes a QRect one pixel wider and higher than its size; the device leaves out the
 // right and bottom edges. So a box from (x1, y1) to (x2, y2) becomes a QRect one pixel smaller.

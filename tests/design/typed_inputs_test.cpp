@@ -19,7 +19,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const DesignInput& Input(const char* role) {
+const DesignInput& InputOfRole(const char* role) {
   const DesignInput* input = FindInput(role);
   if (!input) throw std::invalid_argument(role);
   return *input;
@@ -35,14 +35,14 @@ LengthSettings Settings(bool imperial, const std::string& separator = ",") {
 // The text the program prints for the length the boxes of `text` hold.
 std::string ReadBack(const char* role, const std::string& text, bool imperial,
                      const std::string& separator = ",") {
-  const DesignInput& input = Input(role);
+  const DesignInput& input = InputOfRole(role);
   const float value =
       ReadInputValue(input, BoxTextsForTyped(input, text, imperial, separator), imperial);
   return FormatLength(value, Settings(imperial, separator));
 }
 
 TEST(TypedInputs, ImperialLengthsAsBuildersAndThePlanSheetWriteThem) {
-  const auto& overall = Input("overallLength");
+  const auto& overall = InputOfRole("overallLength");
   EXPECT_EQ(BoxTextsForTyped(overall, "6'", true), (Texts{"6", "0", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "6' 2 1/2\"", true), (Texts{"6", "2", "8"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "74 1/2\"", true), (Texts{"6", "2", "8"}));
@@ -55,25 +55,28 @@ TEST(TypedInputs, ImperialLengthsAsBuildersAndThePlanSheetWriteThem) {
   EXPECT_EQ(BoxTextsForTyped(overall, "1 3/4'", true), (Texts{"1", "9", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "2 1/3\"", true), (Texts{"0", "2", "5.333333"}));
 
-  const auto& gap = Input("deckGap");
+  const auto& gap = InputOfRole("deckGap");
   EXPECT_EQ(BoxTextsForTyped(gap, "1/4\"", true), (Texts{"0", "4"}));
   EXPECT_EQ(BoxTextsForTyped(gap, "1' 3 1/8\"", true), (Texts{"15", "2"}));
   EXPECT_EQ(BoxTextsForTyped(gap, "0.3\"", true), (Texts{"0", "4.8"}));
 }
 
 TEST(TypedInputs, BareNumbersFillTheLargestBoxOfTheInput) {
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "6", true), (Texts{"6", "0", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "6 1/2", true), (Texts{"6", "6", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("leftDeckOverhang"), "3.5", true), (Texts{"3", "8"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "1850", false), (Texts{"1", "850", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("leftDeckOverhang"), "152", false), (Texts{"152", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "6", true), (Texts{"6", "0", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "6 1/2", true), (Texts{"6", "6", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("leftDeckOverhang"), "3.5", true), (Texts{"3", "8"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "1850", false),
+            (Texts{"1", "850", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("leftDeckOverhang"), "152", false), (Texts{"152", "0"}));
   // A number below zero is not split; the design refuses it as it refuses it typed in a box.
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "-6.5", true), (Texts{"-6.5", "0", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "-1850", false), (Texts{"-1.85", "0", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "-6.5", true),
+            (Texts{"-6.5", "0", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "-1850", false),
+            (Texts{"-1.85", "0", "0"}));
 }
 
 TEST(TypedInputs, MetricLengthsWithUnitsAndThousandsSeparators) {
-  const auto& overall = Input("overallLength");
+  const auto& overall = InputOfRole("overallLength");
   EXPECT_EQ(BoxTextsForTyped(overall, "1.85 m", false), (Texts{"1", "850", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "1850 mm", false), (Texts{"1", "850", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "1,829 mm ", false), (Texts{"1", "829", "0"}));
@@ -82,7 +85,7 @@ TEST(TypedInputs, MetricLengthsWithUnitsAndThousandsSeparators) {
   EXPECT_EQ(BoxTextsForTyped(overall, "12,345,678 mm", false), (Texts{"12345", "678", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "1.829 mm", false, "."), (Texts{"1", "829", "0"}));
   EXPECT_EQ(BoxTextsForTyped(overall, "1 829 mm", false, " "), (Texts{"1", "829", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("deckGap"), "0.006 m", false), (Texts{"6", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("deckGap"), "0.006 m", false), (Texts{"6", "0"}));
 }
 
 // Every length the program prints, a sixteenth at a time up to twelve feet, reads back to the
@@ -129,18 +132,18 @@ TEST(TypedInputs, PresetMemberLengthsReadBackToTheSameText) {
 }
 
 TEST(TypedInputs, LumberTakesAListedSizeOrAnActualWidth) {
-  const auto& legs = Input("legSize");
+  const auto& legs = InputOfRole("legSize");
   EXPECT_EQ(BoxTextsForTyped(legs, "2 X 6", true), (Texts{"2 X 6", "5.5"}));
   EXPECT_EQ(BoxTextsForTyped(legs, " 2x6 ", false), (Texts{"2 X 6", "140"}));
   // Listed in the table but not for legs: read as a width, and that is no number.
   EXPECT_EQ(BoxTextsForTyped(legs, "2 X 8", true), (Texts{"0", "2 X 8"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("tableTopSize"), "2 X 8", true), (Texts{"2 X 8", "7.25"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("tableTopSize"), "2 X 8", true), (Texts{"2 X 8", "7.25"}));
 
   EXPECT_EQ(BoxTextsForTyped(legs, "3 1/2\"", true), (Texts{"2 X 4", "3.5"}));
   EXPECT_EQ(BoxTextsForTyped(legs, "89 mm", false), (Texts{"2 X 4", "89"}));
   EXPECT_EQ(BoxTextsForTyped(legs, "3.25", true), (Texts{"3.25", "3.25"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("endCapSize"), "3/4\"", true), (Texts{"1 X 2", ".75"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("endCapSize"), "none", true), (Texts{"NONE", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("endCapSize"), "3/4\"", true), (Texts{"1 X 2", ".75"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("endCapSize"), "none", true), (Texts{"NONE", "0"}));
 
   // Every way of naming a 2 X 4 reads as the default legs do.
   struct Named {
@@ -176,7 +179,7 @@ TEST(TypedInputs, UnreadableTextsGiveTheDesignsErrorBox) {
       {"legSize", "3 1/2 in", true},         {"overallLength", "   ", true},
   };
   for (const Case& c : cases) {
-    const DesignInput& input = Input(c.role);
+    const DesignInput& input = InputOfRole(c.role);
     const auto boxes = BoxTextsForTyped(input, c.text, c.imperial);
     ASSERT_EQ(boxes.size(), SlotCount(input.unit));
     try {
@@ -188,8 +191,8 @@ TEST(TypedInputs, UnreadableTextsGiveTheDesignsErrorBox) {
   }
   // An empty text leaves the box blank, which the design reads as 0 as it does any blank box;
   // a count keeps its text, trimmed, for the design to read.
-  EXPECT_EQ(BoxTextsForTyped(Input("overallLength"), "", false), (Texts{"", "0", "0"}));
-  EXPECT_EQ(BoxTextsForTyped(Input("deckBoardCount"), " 7x ", true), (Texts{"7x"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("overallLength"), "", false), (Texts{"", "0", "0"}));
+  EXPECT_EQ(BoxTextsForTyped(InputOfRole("deckBoardCount"), " 7x ", true), (Texts{"7x"}));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ namespace varnloft {
 namespace {
 
 // The program as it starts, its settings kept in a scratch file of the test's own.
-struct OpenProgram {
-  OpenProgram() { Start(); }
+struct MaterialsProgram {
+  MaterialsProgram() { Start(); }
   void Start() {
     windows = std::make_unique<ProgramWindows>();
     windows->KeepMaterialsSettings(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat));
@@ -78,7 +78,7 @@ bool HasNavy(const QImage& image) {
 }
 
 TEST(MaterialsWindow, OpensFromTheViewMenuAndShowsTheListsAndTheDiagram) {
-  OpenProgram p;
+  MaterialsProgram p;
   // View comes after Options on the menu bar; its Materials item has Ctrl+M.
   QStringList menus;
   for (QAction* a : p.main().menuBar()->actions()) menus << a->text();
@@ -121,7 +121,7 @@ TEST(MaterialsWindow, OpensFromTheViewMenuAndShowsTheListsAndTheDiagram) {
 }
 
 TEST(MaterialsWindow, FollowsEveryNewDesignAndSaysWhenNoneCanBeListed) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   EXPECT_EQ(w.materials().boards.front().lumber, "2 X 6");
@@ -169,7 +169,7 @@ TEST(MaterialsWindow, FollowsEveryNewDesignAndSaysWhenNoneCanBeListed) {
 }
 
 TEST(MaterialsWindow, ABadKerfIsRefusedWithAMessageAndNothingChanges) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   MaterialsSettingsPanel& settings = *w.settingsPanel;
@@ -242,7 +242,7 @@ TEST(MaterialsWindow, SavedSettingsThatCannotBeUsedAreReportedOnceAndTheExamples
 }
 
 TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   QTableWidget* stock = w.settingsPanel->stockTable;
@@ -292,7 +292,7 @@ TEST(MaterialsWindow, APriceEditedThenTheExamplesRestored) {
 }
 
 TEST(MaterialsWindow, SaveCsvWritesTheListsOrReportsWhyNot) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   QTemporaryDir dir;
@@ -320,7 +320,7 @@ TEST(MaterialsWindow, SaveCsvWritesTheListsOrReportsWhyNot) {
 }
 
 TEST(MaterialsWindow, SaveSvgWritesTheWindowsOwnDiagrams) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   QTemporaryDir dir;
@@ -345,7 +345,7 @@ TEST(MaterialsWindow, SaveSvgWritesTheWindowsOwnDiagrams) {
 }
 
 TEST(MaterialsWindow, PrintPrintsThePacketsMaterialsAndCuttingDiagramPages) {
-  OpenProgram p;
+  MaterialsProgram p;
   p.OpenMaterials();
   MaterialsWindow& w = p.materials();
   QPrinter& printer = p.windows->plansPrinter().printer();

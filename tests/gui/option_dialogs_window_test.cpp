@@ -13,8 +13,8 @@
 namespace varnloft {
 namespace {
 
-struct OpenProgram {
-  OpenProgram() {
+struct DialogsProgram {
+  DialogsProgram() {
     windows.ShowMainWindow();
     QApplication::processEvents();  // the first activation designs the built-in table
   }
@@ -37,7 +37,7 @@ struct OpenProgram {
 };
 
 TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
-  OpenProgram p;
+  DialogsProgram p;
   ThicknessDialogWindow& dialog = p.windows.thicknessDialog();
   p.mainWidget().menuAction("LumberThickness2")->trigger();
   ASSERT_TRUE(dialog.isVisible());
@@ -70,7 +70,7 @@ TEST(OptionDialogWindows, ThicknessDialogClosedByACloseRequest) {
 }
 
 TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
-  OpenProgram p;
+  DialogsProgram p;
   ThicknessDialogWindow& dialog = p.windows.thicknessDialog();
   p.mainWidget().label("thicknessLabel")->setVisible(true);
   QTest::mouseClick(p.mainWidget().label("thicknessLabel"), Qt::LeftButton);
@@ -97,7 +97,7 @@ TEST(OptionDialogWindows, ThicknessDialogOKAndEscape) {
 }
 
 TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
-  OpenProgram p;
+  DialogsProgram p;
   ScaleDialogWindow& dialog = p.windows.scaleDialog();
   p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());
@@ -120,7 +120,7 @@ TEST(OptionDialogWindows, ScaleDialogClosedByItsCloseBox) {
 }
 
 TEST(OptionDialogWindows, ScaleDialogOKAndAnErrorBoxThatTakesInput) {
-  OpenProgram p;
+  DialogsProgram p;
   ScaleDialogWindow& dialog = p.windows.scaleDialog();
   p.mainWidget().menuAction("UserDefinedPercentageSetting1")->trigger();
   ASSERT_TRUE(dialog.isVisible());

@@ -31,8 +31,8 @@
 namespace varnloft {
 namespace {
 
-struct OpenProgram {
-  OpenProgram() {
+struct SafetyProgram {
+  SafetyProgram() {
     windows = std::make_unique<ProgramWindows>();
     windows->KeepSafetySettings(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat));
     windows->ShowMainWindow();
@@ -64,7 +64,7 @@ int FailRows(const QTableWidget& table) {
 }
 
 TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
-  OpenProgram p;
+  SafetyProgram p;
   QAction* item = p.item();
   ASSERT_NE(item, nullptr);
   const QList<QAction*> view = p.main().viewMenu()->actions();
@@ -120,7 +120,7 @@ TEST(SafetyWindow, OpensAfterThe3dViewAndFollowsEveryDesign) {
 }
 
 TEST(SafetyWindow, ASuggestionClickedRedesignsAsOneStepThatUndoTakesBack) {
-  OpenProgram p;
+  SafetyProgram p;
   p.Preset("Adultwheelchairbothends1");
   p.item()->trigger();
   SafetyWindow& w = p.safety();
@@ -155,7 +155,7 @@ TEST(SafetyWindow, ASuggestionClickedRedesignsAsOneStepThatUndoTakesBack) {
 // changes them together (table height, table top boards, the left overhang) is typed into three
 // rows of boxes by one click, the end then passes, and one undo takes the whole change back.
 TEST(SafetyWindow, AWheelchairEndsSuggestionChangesSeveralBoxesAsOneStep) {
-  OpenProgram p;
+  SafetyProgram p;
   p.Preset("Childrenswheelchaironeend1");
   p.item()->trigger();
   SafetyWindow& w = p.safety();
@@ -192,7 +192,7 @@ TEST(SafetyWindow, AWheelchairEndsSuggestionChangesSeveralBoxesAsOneStep) {
 }
 
 TEST(SafetyWindow, TheWoodIsAnUndoableChoiceAndABadMassIsRefused) {
-  OpenProgram p;
+  SafetyProgram p;
   p.item()->trigger();
   SafetyWindow& w = p.safety();
   MainWindow& state = p.windows->state();

@@ -69,8 +69,8 @@ void Hover(QWidget* widget, QPoint at) {
   QApplication::sendEvent(widget, &move);
 }
 
-struct OpenProgram {
-  OpenProgram() {
+struct ViewProgram {
+  ViewProgram() {
     windows.ShowMainWindow();
     QApplication::processEvents();  // the first activation designs the built-in table
   }
@@ -91,7 +91,7 @@ struct OpenProgram {
 };
 
 TEST(Table3dWindow, OpensFromTheViewMenuAndPaintsTheRenderedTable) {
-  OpenProgram p;
+  ViewProgram p;
   // View: Materials…, then 3D View….
   QAction* item = p.mainWidget().viewMenu()->actions().value(1);
   ASSERT_NE(item, nullptr);
@@ -127,7 +127,7 @@ TEST(Table3dWindow, OpensFromTheViewMenuAndPaintsTheRenderedTable) {
 // heavier person takes them past their limit; the piece under the mouse says its share; off
 // again, the wood as before.
 TEST(Table3dWindow, ColoursEachPieceByItsShareOfItsLimitWhenAsked) {
-  OpenProgram p;
+  ViewProgram p;
   p.Open3dView();
   Table3dWindow& w = p.window();
   EXPECT_FALSE(w.shareColours->isChecked());
@@ -174,7 +174,7 @@ TEST(Table3dWindow, ColoursEachPieceByItsShareOfItsLimitWhenAsked) {
 
 // A 3D View made after the check of a failing design colours by that check.
 TEST(Table3dWindow, MadeAfterAFailingCheckColoursByIt) {
-  OpenProgram p;
+  ViewProgram p;
   p.mainWidget().menuAction("Adultwheelchairbothends1")->trigger();  // its seats sag too far
   QApplication::processEvents();
   p.Open3dView();
@@ -184,7 +184,7 @@ TEST(Table3dWindow, MadeAfterAFailingCheckColoursByIt) {
 }
 
 TEST(Table3dWindow, FollowsANewDesign) {
-  OpenProgram p;
+  ViewProgram p;
   p.Open3dView();
   const double height = p.window().scene().fit.boundingBox.z;
   p.mainWidget().menuAction("TallBoy1")->trigger();
@@ -203,7 +203,7 @@ TEST(Table3dWindow, FollowsANewDesign) {
 }
 
 TEST(Table3dWindow, DragTurnsWheelZoomsHoverNamesAndResetRestores) {
-  OpenProgram p;
+  ViewProgram p;
   p.Open3dView();
   Table3dView& view = p.view();
   const RenderTarget& shown = view.Rendered();
@@ -251,7 +251,7 @@ TEST(Table3dWindow, DragTurnsWheelZoomsHoverNamesAndResetRestores) {
 }
 
 TEST(Table3dWindow, ExportWritesTheFileTheDialogNames) {
-  OpenProgram p;
+  ViewProgram p;
   QAction* item = p.mainWidget().exportMenu()->findChild<QAction*>("Export3dModel");
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->text(), QString::fromUtf8("&3D model\u2026"));

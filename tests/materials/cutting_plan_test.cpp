@@ -13,11 +13,11 @@
 
 #include "materials/pieces.h"
 #include "preset_designs.h"
+#include "tests/materials/inch_in_feet.h"
 
 namespace varnloft {
 namespace {
 
-constexpr double kInch = 1.0 / 12;
 constexpr double kEighth = kInch / 8;
 
 std::vector<FlatPoint> Rectangle(double length, double width) {

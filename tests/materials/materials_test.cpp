@@ -8,13 +8,12 @@
 #include <map>
 
 #include "preset_designs.h"
+#include "tests/materials/inch_in_feet.h"
 
 namespace varnloft {
 namespace {
 
 using testing::PresetRecord;
-
-constexpr double kInch = 1.0 / 12;
 
 Materials Of(const DesignRecord& rec) {
   return BuildMaterials(rec, DefaultMaterialsSettings(rec.ImperialUnits));

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "materials/cutting_plan.h"
+#include "tests/materials/inch_in_feet.h"
 
 namespace varnloft {
 namespace {
 
-constexpr double kInch = 1.0 / 12;
 constexpr double kBoardWidth = 3.5 * kInch;
 
 std::vector<FlatPoint> Rectangle(double length) {

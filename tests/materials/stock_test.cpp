@@ -8,11 +8,10 @@
 #include <limits>
 
 #include "materials/stock_file.h"
+#include "tests/materials/inch_in_feet.h"
 
 namespace varnloft {
 namespace {
-
-constexpr double kInch = 1.0 / 12;
 
 TEST(Stock, DefaultsAreTheCommonLengthsWithExamplePrices) {
   const MaterialsSettings imperial = DefaultMaterialsSettings(true);

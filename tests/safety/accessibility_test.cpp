@@ -10,12 +10,11 @@
 #include "model3d/build_table_model.h"
 #include "safety/children_sizes.h"
 #include "safety/si_units.h"
+#include "tests/safety/si_lengths.h"
 #include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {
-
-constexpr double kFt = kMetresPerFoot;
 
 TEST(WheelchairEnd, AdultRuleNamesEachFigureThatFails) {
   // 0.74 m = 29.1 in high (28-34 in), knee 0.70 m = 27.6 in (>= 27), width 0.70 m = 27.6 in

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "safety/si_units.h"
+#include "tests/safety/si_lengths.h"
 
 namespace varnloft {
 namespace {
 
-constexpr double kIn = kMetresPerInch;
 const double kPerson = 110 * kStandardGravity;  // 1,078.7315 N
 
 BendingDesign SouthernPine(double allowablePsi) {

@@ -9,12 +9,11 @@
 #include "measure/angles.h"
 #include "model3d/build_table_model.h"
 #include "safety/si_units.h"
+#include "tests/safety/si_lengths.h"
 #include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {
-
-constexpr double kFt = kMetresPerFoot;
 
 TEST(ConvexHull, DropsInnerAndCollinearPointsAndRunsCounterClockwise) {
   const std::vector<Vec2> hull =

@@ -13,12 +13,11 @@
 #include "model3d/outline2d.h"
 #include "safety/safety_json.h"
 #include "safety/si_units.h"
+#include "tests/safety/si_lengths.h"
 #include "tests/support/built_in_design.h"
 
 namespace varnloft {
 namespace {
-
-constexpr double kFt = kMetresPerFoot;
 
 bool HasNonFinite(const std::string& json) {
   for (const char* bad : {"nan", "NAN", "inf", "INF"})

@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "safety/si_units.h"
+#include "tests/safety/si_lengths.h"
 
 namespace varnloft {
 namespace {
-
-constexpr double kIn = kMetresPerInch;
 
 double Psi(double pascals) {
   return pascals / kPascalsPerPsi;
