@@ -34,16 +34,19 @@ struct DecimalDigits {
   int exponent = 0;
 };
 
-// Splits scientific text "d.ddde+XX" (no sign) into digits and exponent.
+// Splits scientific text "d.ddde+XX" (no sign) into digits and exponent. The exact expansion
+// has hundreds of digits, so they are copied in two pieces into storage reserved once.
 DecimalDigits SplitScientific(std::string_view text) {
   DecimalDigits out;
-  size_t i = 0;
-  for (; i < text.size() && text[i] != 'e'; ++i) {
-    if (text[i] != '.') out.digits += text[i];
-  }
-  if (i < text.size()) {
+  const size_t e = std::min(text.find('e'), text.size());
+  const std::string_view mantissa = text.substr(0, e);
+  const size_t point = mantissa.find('.');
+  out.digits.reserve(mantissa.size());
+  out.digits.append(mantissa.substr(0, point));
+  if (point != std::string_view::npos) out.digits.append(mantissa.substr(point + 1));
+  if (e < text.size()) {
     int exponent = 0;
-    std::string_view rest = text.substr(i + 1);
+    std::string_view rest = text.substr(e + 1);
     if (!rest.empty() && rest.front() == '+') rest.remove_prefix(1);
     std::from_chars(rest.data(), rest.data() + rest.size(), exponent);
     out.exponent = exponent;
