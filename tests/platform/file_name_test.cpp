@@ -45,5 +45,16 @@ TEST(FileExtension, NoneForNamesWithoutOne) {
   EXPECT_EQ(FileExtension("/"), "");
 }
 
+TEST(EndsWithNoCase, ComparesAsciiLettersWithoutCaseAndNeedsAName) {
+  EXPECT_TRUE(EndsWithNoCase("Plan.PDF", ".pdf"));
+  EXPECT_TRUE(EndsWithNoCase("dir/plan.Svg", ".svg"));
+  EXPECT_FALSE(EndsWithNoCase(".pdf", ".pdf"));  // nothing before the extension
+  EXPECT_FALSE(EndsWithNoCase("plan.pdf.txt", ".pdf"));
+  EXPECT_FALSE(EndsWithNoCase("pdf", ".pdf"));
+  // Bytes of UTF-8 characters (negative as char) are compared as they are, not lowered.
+  EXPECT_TRUE(EndsWithNoCase("Pl\xC3\x89.PNG", "\xC3\x89.png"));
+  EXPECT_FALSE(EndsWithNoCase("Pl\xC3\x89.png", "\xC3\xA9.png"));
+}
+
 }  // namespace
 }  // namespace varnloft
