@@ -2,7 +2,6 @@
 // table every row of which can be used; such a table, written and read again, is the same
 // table. Any text the JSON reader takes is written and read back to the same value. The text is
 // read from a file through the bounded reader, as the program reads a stock file.
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -62,13 +61,15 @@ struct ScratchFile {
 // beside a build spent ten times longer waiting for the disk than fuzzing.
 StockFileResult ReadThroughFile(const std::string& text, const StockTable& base, bool imperial) {
   static const ScratchFile file{[] {
-    struct stat shm {};
-    const bool inMemory =
-        stat("/dev/shm", &shm) == 0 && S_ISDIR(shm.st_mode) && access("/dev/shm", W_OK) == 0;
-    std::string pattern =
-        std::string(inMemory ? "/dev/shm" : "/tmp") + "/varnloft-stock-fuzz-XXXXXX";
-    const int fd = mkstemp(pattern.data());
-    if (fd >= 0) close(fd);
+    std::string pattern;
+    for (const char* folder : {"/dev/shm", "/tmp"}) {
+      pattern = std::string(folder) + "/varnloft-stock-fuzz-XXXXXX";
+      const int fd = mkstemp(pattern.data());
+      if (fd >= 0) {
+        close(fd);
+        break;
+      }
+    }
     return pattern;
   }()};
   const std::string& path = file.path;
