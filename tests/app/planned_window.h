@@ -12,12 +12,9 @@
 #include "platform/recording_canvas.h"
 #include "platform/recording_page_sink.h"
 #include "tests/app/started_window.h"
+#include "tests/support/printed_pages.h"
 
 namespace varnloft::testing {
-
-// The printable area of US Letter at 600 dpi inside 10 pt margins.
-inline constexpr int kLetterWidth = 4934;
-inline constexpr int kLetterHeight = 6434;
 
 struct PlannedWindow : ScriptedMainWindow {
   // 5 January 2007 at 09:05:07, a Friday.

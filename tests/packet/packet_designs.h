@@ -9,11 +9,10 @@
 #include "platform/recording_page_sink.h"
 #include "tests/support/built_in_design.h"
 #include "tests/support/op_find.h"
+#include "tests/support/printed_pages.h"
 
 namespace varnloft::testing {
 
-inline constexpr int kLetterWidth = 4934, kLetterHeight = 6434;
-inline constexpr int kA4Width = 4792, kA4Height = 6851;
 inline constexpr LocalDateTime kNow{2007, 1, 5, 9, 5, 7, 5};
 
 inline PacketContents ContentsFor(const DesignRecord& rec) {
